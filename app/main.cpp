@@ -1,0 +1,74 @@
+#include "ogl_win.h"
+#include "planet_catalogue.h"
+#include "xp_module.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Qt aborts when it cannot reach the X server it is told to use; check first
+// and stop with one clear line instead.
+bool DisplayReachable()
+{
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const bool usesX11 = platform == nullptr || *platform == '\0' || QByteArray(platform).startsWith("xcb");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (!usesX11 || (platform == nullptr && wayland != nullptr && *wayland != '\0')) {
+        return true;
+    }
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return reachable;
+}
+
+// The window's font: Tahoma 8.25 pt where the system has it.
+void UseWindowFont()
+{
+    const QString tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    if (QFile::exists(tahoma)) {
+        QFontDatabase::addApplicationFont(tahoma);
+    }
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(8.25);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+}
+
+} // namespace
+
+namespace XPModule {
+
+// Gives the view settings their start values, fills the catalogue and shows
+// the main window, whose render loop runs until it is closed. Returns the
+// program's exit status.
+int Main()
+{
+    ResetViewSettings();
+    InitPlanetData();
+    auto window = std::make_unique<OGLWin>();
+    return window->Show() ? EXIT_SUCCESS : EXIT_FAILURE;
+}
+
+} // namespace XPModule
+
+int main(int argc, char* argv[])
+{
+    if (!DisplayReachable()) {
+        std::fputs("Il sistema solare: cannot open a display; set DISPLAY to a running X server.\n", stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Il sistema solare"));
+    UseWindowFont();
+    return XPModule::Main();
+}

@@ -1,0 +1,68 @@
+#include "scene_state.h"
+
+namespace {
+
+constexpr double kDaysPerYear = 365;
+constexpr double kSunSpinSeconds = 20;
+constexpr double kMoonSpinSeconds = 40;
+constexpr double kMoonOrbitsPerYear = 12;
+
+} // namespace
+
+void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear)
+{
+    auto& period = scene.OrbitPeriod;
+    period[Earth] = static_cast<double>(secondsPerYear);
+    period[Mercury] = 88 / kDaysPerYear * period[Earth];
+    period[Venus] = 225 / kDaysPerYear * period[Earth];
+    period[Mars] = 687 / kDaysPerYear * period[Earth];
+    period[Jupiter] = 4331 / kDaysPerYear * period[Earth];
+    period[Saturn] = 10747 / kDaysPerYear * period[Earth];
+    period[Uranus] = 30589 / kDaysPerYear * period[Earth];
+    period[Neptune] = 59800 / kDaysPerYear * period[Earth];
+    period[Pluto] = 90588 / kDaysPerYear * period[Earth];
+
+    auto& spins = scene.SpinsPerOrbit;
+    spins[Earth] = 10.0;
+    spins[Mercury] = 88.0 / 58;
+    spins[Venus] = 225.0 / 243;
+    spins[Mars] = 10.0;
+    spins[Jupiter] = 4331.0 / 250;
+    spins[Saturn] = 10747.0 / 250;
+    spins[Uranus] = 30589.0 / 250;
+    spins[Neptune] = 59800.0 / 250;
+    spins[Pluto] = 90588.0 / 1000;
+}
+
+void AdvanceAngle(float& angle, double period, double elapsed)
+{
+    angle = static_cast<float>(angle + 360 / (period / elapsed));
+    if (angle >= 360) {
+        angle = 0;
+    }
+}
+
+void AdvanceAnimation(SceneState& scene, double elapsed)
+{
+    const auto advanceBody = [&](int id, bool orbitMoves) {
+        if (orbitMoves) {
+            AdvanceAngle(scene.OrbitAngle[id], scene.OrbitPeriod[id], elapsed);
+        }
+        AdvanceAngle(scene.SpinAngle[id], scene.OrbitPeriod[id] / scene.SpinsPerOrbit[id], elapsed);
+    };
+    // The Earth's orbit moves with the Moon's, further down.
+    for (int id = Mercury; id <= Earth; ++id) {
+        advanceBody(id, scene.Selected != id && id != Earth);
+    }
+    for (int id = Mars; id <= Pluto; ++id) {
+        advanceBody(id, scene.Selected != id);
+    }
+    if (scene.Selected != Moon) {
+        if (scene.Selected != Earth) {
+            AdvanceAngle(scene.OrbitAngle[Earth], scene.OrbitPeriod[Earth], elapsed);
+        }
+        AdvanceAngle(scene.OrbitAngle[Moon], scene.OrbitPeriod[Earth] / kMoonOrbitsPerYear, elapsed);
+    }
+    AdvanceAngle(scene.SunSpin, kSunSpinSeconds, elapsed);
+    AdvanceAngle(scene.MoonSpin, kMoonSpinSeconds, elapsed);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "body_ids.h"
+
+#include <array>
+#include <cstdint>
+
+inline constexpr std::int16_t kRenderModeRender = 0x1C00; // GL_RENDER
+inline constexpr std::int16_t kRenderModeSelect = 0x1C02; // GL_SELECT
+
+// Halo colours (red, green, blue, alpha), one row per body kind; the Sun's
+// halo takes row 0.
+inline constexpr std::array<std::array<float, 4>, 10> kHaloColors{{
+    {1.0F, 0.6F, 0.2F, 0.55F},
+    {1.0F, 1.0F, 0.65F, 0.55F},
+    {1.0F, 0.1F, 0.1F, 0.55F},
+    {0.5F, 1.0F, 0.5F, 0.55F},
+    {0.25F, 1.0F, 1.0F, 0.55F},
+    {0.8F, 0.8F, 1.0F, 0.55F},
+    {0.4F, 0.4F, 1.0F, 0.55F},
+    {0.8F, 0.55F, 0.6F, 0.55F},
+    {1.0F, 1.0F, 1.0F, 0.55F},
+    {0.7F, 0.7F, 0.7F, 0.55F},
+}};
+
+// The state of the animated scene. Arrays are indexed by body id (2 to 13;
+// 12 and 13 are never used); the Sun's one angle is SunSpin.
+struct SceneState {
+    bool Done = false;
+    std::uint8_t Selected = NoBody;
+    std::array<float, 14> OrbitAngle{};
+    std::array<float, 14> SpinAngle{};
+    float SunSpin = 0;
+    float MoonSpin = 0;
+    float CameraAngle = 0;
+    std::int16_t RenderMode = kRenderModeRender;
+    std::array<double, 14> OrbitPeriod{};
+    std::array<double, 14> SpinsPerOrbit{};
+    std::array<float, 4> FlareColor = kHaloColors[0];
+};
+
+// Fills OrbitPeriod and SpinsPerOrbit for one Earth year of `secondsPerYear`
+// seconds. The angles keep their values.
+void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear);
+
+// Moves `angle` on by 360 degrees times `elapsed / period`; an angle that
+// reaches 360 becomes 0 (the overshoot is dropped).
+void AdvanceAngle(float& angle, double period, double elapsed);
+
+// One animation step over `elapsed` seconds (> 0). The selected body stays on
+// its orbit but keeps turning; selecting the Moon also holds the Earth.
+void AdvanceAnimation(SceneState& scene, double elapsed);

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages listed in packages.txt that are not installed yet.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+mapfile -t wanted < <(grep -vE '^\s*(#|$)' "$root/packages.txt")
+missing=()
+for pkg in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$pkg")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,25 @@
+#include "gl_view.h"
+
+#include "ogl_module.h"
+#include "ogl_win.h"
+
+#include <QMouseEvent>
+
+GlView::GlView(OGLWin& owner) : Owner(owner)
+{
+    setSurfaceType(QSurface::OpenGLSurface);
+    setFormat(OGLModule::ViewSurfaceFormat());
+}
+
+void GlView::exposeEvent(QExposeEvent* /*event*/)
+{
+    if (isExposed()) {
+        Owner.glView1_Paint();
+    }
+}
+
+void GlView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF position = event->position();
+    Owner.glView1_MouseMove(static_cast<float>(position.x()), static_cast<float>(position.y()));
+}

@@ -1,0 +1,169 @@
+#include "ogl_win.h"
+
+#include "frame_timer.h"
+#include "gl_view.h"
+#include "ogl_module.h"
+#include "scene_renderer.h"
+#include "xp_module.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QScreen>
+
+#include <cmath>
+
+using namespace OGLModule;
+
+namespace {
+
+// Height of the view as designed; only its width follows the window.
+constexpr int kViewHeight = 473;
+
+} // namespace
+
+OGLWin::OGLWin(QWidget* parent) : QMainWindow(parent)
+{
+    CreateControls();
+    ConnectControls();
+    SetTimerUnavailableHandler([this] { Done = true; });
+}
+
+OGLWin::~OGLWin()
+{
+    SetTimerUnavailableHandler(nullptr);
+    if (ViewDC == glView1) {
+        ViewDC = nullptr;
+    }
+}
+
+bool OGLWin::Show()
+{
+    if (!LoadForm()) {
+        return false;
+    }
+    while (!Done) {
+        RenderLoopPass();
+    }
+    return true;
+}
+
+void OGLWin::Form_Load()
+{
+    Show();
+}
+
+bool OGLWin::LoadForm()
+{
+    RenderMode = kRenderModeRender;
+    Selected = NoBody;
+    Done = false;
+    ViewDC = glView1;
+    ShowTilt();
+    ComputeRates();
+    CameraAngle = 90.0F;
+
+    // The surface needs its native window before a context can use it.
+    winId();
+    glView1->create();
+    if (!InitOpenGL()) {
+        Form_Unload();
+        return false;
+    }
+    Loaded = true;
+
+    const QRect available = screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(available.center());
+    move(frame.topLeft());
+    show();
+    FrameTimer().Paused(false);
+    return true;
+}
+
+void OGLWin::RenderLoopPass()
+{
+    QCoreApplication::processEvents();
+    if (Done) {
+        return;
+    }
+    FrameTimer().UpdateTimer(1);
+    const double elapsed = FrameTimer().ElapsedSeconds().ToDouble();
+    if (elapsed > 0) {
+        AdvanceAnimation(*this, elapsed);
+    }
+    glView1_Paint();
+}
+
+void OGLWin::ComputeRates()
+{
+    ::ComputeRates(*this, XPModule::SecondsPerYear);
+}
+
+void OGLWin::Form_Resize()
+{
+    glView1Container->setGeometry(0, 0, frameGeometry().width(), kViewHeight);
+    if (!MakeViewCurrent()) {
+        return;
+    }
+    // The viewport is in device pixels; the view's size is in logical ones.
+    const double ratio = glView1->devicePixelRatio();
+    const int width = static_cast<int>(std::lround(glView1Container->width() * ratio));
+    const int height = static_cast<int>(std::lround(glView1Container->height() * ratio));
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const float aspect = static_cast<float>(width) / static_cast<float>(height);
+    gluPerspective(XPModule::PerspectiveAngle, aspect, 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void OGLWin::Form_Unload()
+{
+    Done = true;
+    Loaded = false;
+    if (GLContext) {
+        GLContext->doneCurrent();
+        GLContext.reset();
+    }
+}
+
+void OGLWin::glView1_Paint()
+{
+    if (!Loaded || !MakeViewCurrent()) {
+        return;
+    }
+    Render_glView1();
+}
+
+void OGLWin::Render_glView1()
+{
+    FrameInputs inputs;
+    inputs.spinCamera = ChkCam->isChecked();
+    inputs.showOrbits = ChkPath->isChecked();
+    inputs.elapsedSeconds = FrameTimer().ElapsedSeconds().ToDouble();
+    inputs.panX = XPModule::ViewPanX;
+    inputs.panY = XPModule::ViewPanY;
+    inputs.tilt = XPModule::ViewTilt;
+    RenderScene(*this, inputs);
+    if (RenderMode == kRenderModeRender) {
+        GLContext->swapBuffers(ViewDC);
+    }
+}
+
+void OGLWin::glView1_MouseMove(float /*X*/, float /*Y*/)
+{
+}
+
+void OGLWin::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void OGLWin::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}

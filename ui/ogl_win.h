@@ -1,0 +1,85 @@
+#pragma once
+
+#include "scene_state.h"
+
+#include <QMainWindow>
+
+class GlView;
+class QAction;
+class QCheckBox;
+class QLabel;
+class QScrollBar;
+class QToolButton;
+
+// The main window: the 3-D view above a row of controls, and the render loop
+// that keeps the scene moving while the window is loaded.
+class OGLWin final : public QMainWindow, public SceneState {
+    Q_OBJECT
+
+public:
+    explicit OGLWin(QWidget* parent = nullptr);
+    ~OGLWin() override;
+
+    // Shows the window. Returns once the render loop has ended, or at once
+    // with false when the OpenGL set-up failed and the window was unloaded.
+    bool Show();
+
+    // Life cycle.
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void glView1_Paint();
+    void glView1_MouseMove(float X, float Y);
+
+    // Loading without the loop (steps up to the frame timer's start) and one
+    // pass of the render loop; Form_Load is the two together.
+    bool LoadForm();
+    void RenderLoopPass();
+
+    // Drawing.
+    void Render_glView1();
+
+    // Animation rates from the current seconds per year.
+    void ComputeRates();
+
+    // Controls.
+    void CmdUP_Click();
+    void CmdDown_Click();
+    void CmdLeft_Click();
+    void CmdRight_Click();
+    void CmdRotasiUp_Click();
+    void CmdRotasiDown_Click();
+    void HScroll_Change();
+    void HScroll_Scroll();
+    void HSpeed_Change();
+    void mnupeta_Click();
+
+    GlView* glView1 = nullptr;
+    QWidget* glView1Container = nullptr;
+    QLabel* Label1 = nullptr;
+    QScrollBar* HScroll = nullptr;
+    QLabel* Label4 = nullptr;
+    QScrollBar* HSpeed = nullptr;
+    QLabel* Label2 = nullptr;
+    QToolButton* CmdUP = nullptr;
+    QToolButton* CmdLeft = nullptr;
+    QToolButton* CmdRight = nullptr;
+    QToolButton* CmdDown = nullptr;
+    QLabel* Label3 = nullptr;
+    QToolButton* CmdRotasiUp = nullptr;
+    QToolButton* CmdRotasiDown = nullptr;
+    QLabel* lblRotaSi = nullptr;
+    QCheckBox* ChkPath = nullptr;
+    QCheckBox* ChkCam = nullptr;
+    QAction* mnupeta = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectControls();
+    void ShowTilt();
+    bool Loaded = false;
+};

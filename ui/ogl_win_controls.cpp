@@ -1,0 +1,85 @@
+#include "ogl_win.h"
+
+#include "frame_timer.h"
+#include "xp_module.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+// Moves a pan setting one step; a step that would leave the 16-bit range is
+// refused and the setting keeps its value.
+void StepPan(std::int16_t& setting, int step)
+{
+    const int moved = setting + step;
+    if (moved >= std::numeric_limits<std::int16_t>::min() && moved <= std::numeric_limits<std::int16_t>::max()) {
+        setting = static_cast<std::int16_t>(moved);
+    }
+}
+
+} // namespace
+
+void OGLWin::CmdUP_Click()
+{
+    StepPan(XPModule::ViewPanY, -1);
+}
+
+void OGLWin::CmdDown_Click()
+{
+    StepPan(XPModule::ViewPanY, +1);
+}
+
+void OGLWin::CmdLeft_Click()
+{
+    StepPan(XPModule::ViewPanX, -1);
+}
+
+void OGLWin::CmdRight_Click()
+{
+    StepPan(XPModule::ViewPanX, +1);
+}
+
+void OGLWin::CmdRotasiUp_Click()
+{
+    XPModule::ViewTilt -= 1.0;
+    ShowTilt();
+}
+
+void OGLWin::CmdRotasiDown_Click()
+{
+    XPModule::ViewTilt += 1.0;
+    ShowTilt();
+}
+
+void OGLWin::ShowTilt()
+{
+    // Shortest decimal form: 25, -3, 2.5.
+    lblRotaSi->setText(QString::number(XPModule::ViewTilt, 'g', 15));
+}
+
+void OGLWin::HScroll_Change()
+{
+    XPModule::PerspectiveAngle = static_cast<std::int16_t>(HScroll->value());
+    Form_Resize();
+}
+
+void OGLWin::HScroll_Scroll()
+{
+    HScroll_Change();
+}
+
+void OGLWin::HSpeed_Change()
+{
+    XPModule::SecondsPerYear = static_cast<std::uint8_t>(std::abs(HSpeed->value() - 210));
+    ComputeRates();
+}
+
+void OGLWin::mnupeta_Click()
+{
+    OGLModule::FrameTimer().Paused(true);
+}

@@ -1,0 +1,132 @@
+#include "gl_view.h"
+#include "message_box.h"
+#include "ogl_win.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+const QColor kWindowGrey(224, 224, 224);
+constexpr QSize kClientSize(792, 508);
+constexpr QSize kButtonSize(32, 32);
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, QRect geometry, int minimum, int maximum, int step, int value)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setGeometry(geometry);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(step);
+    bar->setPageStep(step);
+    bar->setValue(value);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint topLeft, const QString& accessibleName)
+{
+    auto* button = new QToolButton(parent);
+    button->setGeometry(QRect(topLeft, kButtonSize));
+    button->setIcon(QIcon(picture));
+    button->setIconSize(kButtonSize - QSize(4, 4));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+} // namespace
+
+void OGLWin::CreateControls()
+{
+    setWindowTitle(QString::fromUtf8(kAppTitle));
+    QIcon globe;
+    globe.addFile(QStringLiteral(":/images/globe-32.png"));
+    globe.addFile(QStringLiteral(":/images/globe-16.png"));
+    setWindowIcon(globe);
+
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kWindowGrey);
+    palette.setColor(QPalette::Button, kWindowGrey);
+    client->setPalette(palette);
+    client->setMinimumSize(kClientSize);
+    setCentralWidget(client);
+
+    // Created in the designed order, so that the later controls lie above the
+    // earlier ones where they overlap.
+    ChkPath = new QCheckBox(QStringLiteral("Visualizza le orbite"), client);
+    ChkPath->setGeometry(680, 481, 112, 27);
+    HScroll = MakeScrollBar(client, QRect(31, 485, 145, 17), 0, 150, 5, 35);
+    HSpeed = MakeScrollBar(client, QRect(225, 485, 145, 17), 5, 200, 10, 10);
+    HSpeed->setTracking(false);
+    CmdUP = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {417, 476}, QStringLiteral("Giù"));
+    CmdDown = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {510, 476}, QStringLiteral("Su"));
+    CmdLeft = MakePictureButton(client, QStringLiteral(":/images/arrow-left.png"), {448, 476}, QStringLiteral("Sinistra"));
+    CmdRight = MakePictureButton(client, QStringLiteral(":/images/arrow-right.png"), {479, 476}, QStringLiteral("Destra"));
+    CmdRotasiUp = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {610, 474}, QStringLiteral("Inclina su"));
+    CmdRotasiDown = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {641, 474}, QStringLiteral("Inclina giù"));
+    ChkCam = new QCheckBox(QStringLiteral("Spinning"), client);
+    ChkCam->setGeometry(663, 435, 89, 17);
+    ChkCam->hide();
+
+    glView1 = new GlView(*this);
+    glView1Container = QWidget::createWindowContainer(glView1, client);
+    glView1Container->setGeometry(0, 0, 785, 473);
+    glView1Container->setFocusPolicy(Qt::StrongFocus);
+    glView1Container->setAccessibleName(QStringLiteral("Vista del sistema solare"));
+
+    Label3 = MakeLabel(client, QStringLiteral("Prospettiva"), 551, 487);
+    Label2 = MakeLabel(client, QStringLiteral("Quadro"), 377, 487);
+    Label1 = MakeLabel(client, QStringLiteral("Zoom"), 2, 487);
+    Label4 = MakeLabel(client, QStringLiteral("Velocità"), 184, 487);
+    lblRotaSi = new QLabel(QStringLiteral("Label2"), client);
+    lblRotaSi->setGeometry(637, 475, 8, 21);
+    lblRotaSi->hide();
+    Label1->setBuddy(HScroll);
+    Label4->setBuddy(HSpeed);
+
+    mnupeta = menuBar()->addAction(QStringLiteral("Il sistema solare"));
+
+    // Keyboard order: the view, the tilt buttons, the pan buttons, the two
+    // scroll bars, the orbit box.
+    QWidget* tabOrder[] = {glView1Container, CmdRotasiDown, CmdRotasiUp, CmdRight, CmdLeft,
+                           CmdDown, CmdUP, HSpeed, HScroll, ChkPath};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+
+    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+}
+
+void OGLWin::ConnectControls()
+{
+    connect(CmdUP, &QToolButton::clicked, this, &OGLWin::CmdUP_Click);
+    connect(CmdDown, &QToolButton::clicked, this, &OGLWin::CmdDown_Click);
+    connect(CmdLeft, &QToolButton::clicked, this, &OGLWin::CmdLeft_Click);
+    connect(CmdRight, &QToolButton::clicked, this, &OGLWin::CmdRight_Click);
+    connect(CmdRotasiUp, &QToolButton::clicked, this, &OGLWin::CmdRotasiUp_Click);
+    connect(CmdRotasiDown, &QToolButton::clicked, this, &OGLWin::CmdRotasiDown_Click);
+    // A drag reports through sliderMoved; every other change through valueChanged.
+    connect(HScroll, &QScrollBar::valueChanged, this, [this] {
+        if (!HScroll->isSliderDown()) {
+            HScroll_Change();
+        }
+    });
+    connect(HScroll, &QScrollBar::sliderMoved, this, &OGLWin::HScroll_Scroll);
+    connect(HScroll, &QScrollBar::sliderReleased, this, &OGLWin::HScroll_Change);
+    connect(HSpeed, &QScrollBar::valueChanged, this, &OGLWin::HSpeed_Change);
+    connect(mnupeta, &QAction::triggered, this, &OGLWin::mnupeta_Click);
+}
