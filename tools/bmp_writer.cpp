@@ -1,0 +1,6 @@
+#include "bmp_writer.h"
+
+QByteArray EncodeBmp(const QImage& /*image*/)
+{
+    return {};
+}
