@@ -37,7 +37,9 @@ void VbTimer::Start()
     IsPaused = false;
     StartCount.raw = Counter.Count();
     LastCount = StartCount;
-    CurrentCount.raw = 0;
+    // No reading since the start yet: the total time is zero, not the
+    // distance from counter zero.
+    CurrentCount = StartCount;
 }
 
 FixedPoint4 VbTimer::TotalTime() const

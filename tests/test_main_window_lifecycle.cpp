@@ -1,0 +1,113 @@
+#include "fake_counter.h"
+#include "frame_timer.h"
+#include "message_box.h"
+#include "ogl_module.h"
+#include "gl_view.h"
+#include "ogl_win.h"
+#include "xp_module.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+
+constexpr std::int64_t kTicksPerSecond = 1'000'000;
+
+} // namespace
+
+class MainWindowLifecycleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        XPModule::ResetViewSettings();
+        OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(counter));
+        previousHandler = SetMessageBoxHandler([this](const QString& text) { messages << text; });
+        messages.clear();
+    }
+
+    void cleanup()
+    {
+        SetMessageBoxHandler(previousHandler);
+        OGLModule::ReplaceFrameTimer(nullptr);
+    }
+
+    void loadingShowsTheViewWithACurrentContext()
+    {
+        OGLWin window;
+        QVERIFY(window.LoadForm());
+        QVERIFY(messages.isEmpty());
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.windowTitle(), QString("Il sistema solare"));
+        QVERIFY(OGLModule::GLContext != nullptr);
+        QCOMPARE(OGLModule::ViewDC, static_cast<QWindow*>(window.glView1));
+        QCOMPARE(window.CameraAngle, 90.0F);
+        QCOMPARE(window.Selected, std::uint8_t{0});
+        QCOMPARE(window.RenderMode, kRenderModeRender);
+        QCOMPARE(window.lblRotaSi->text(), QString("25"));
+        QCOMPARE(window.OrbitPeriod[Earth], 220.0);
+        // The whole designed area fits under the menu bar.
+        QVERIFY(window.centralWidget()->width() >= 792);
+        QVERIFY(window.centralWidget()->height() >= 508);
+        window.close();
+    }
+
+    void eachPassAdvancesByTheMeasuredTime()
+    {
+        OGLWin window;
+        QVERIFY(window.LoadForm());
+        counter.now += kTicksPerSecond / 2;
+        window.RenderLoopPass();
+        QCOMPARE(window.SunSpin, 9.0F);
+        QCOMPARE(window.MoonSpin, 4.5F);
+        QVERIFY(OGLModule::GLContext->makeCurrent(OGLModule::ViewDC));
+
+        // A pass with no measurable time moves nothing.
+        window.RenderLoopPass();
+        QCOMPARE(window.SunSpin, 9.0F);
+        window.close();
+    }
+
+    void closingEndsTheLoopWithoutAnotherFrame()
+    {
+        OGLWin window;
+        QVERIFY(window.LoadForm());
+        QCoreApplication::postEvent(&window, new QCloseEvent);
+        counter.now += kTicksPerSecond;
+        window.RenderLoopPass();
+        QVERIFY(window.Done);
+        QCOMPARE(window.SunSpin, 0.0F);
+        QVERIFY(OGLModule::GLContext == nullptr);
+    }
+
+    void showReturnsWhenTheWindowIsClosed()
+    {
+        OGLWin window;
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+        QVERIFY(window.Show());
+        QVERIFY(window.Done);
+        QVERIFY(OGLModule::GLContext == nullptr);
+    }
+
+    void missingCounterEndsTheLoopAfterOneYield()
+    {
+        FakeCounter noCounter(0);
+        OGLModule::ReplaceFrameTimer(nullptr);
+        OGLWin window;
+        // The timer is created by the first access during loading.
+        OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(noCounter));
+        QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
+        QVERIFY(window.Done);
+        window.close();
+    }
+
+private:
+    FakeCounter counter{kTicksPerSecond};
+    MessageBoxHandler previousHandler;
+    QStringList messages;
+};
+
+QTEST_MAIN(MainWindowLifecycleTest)
+#include "test_main_window_lifecycle.moc"

@@ -1,0 +1,37 @@
+#include "message_box.h"
+#include "ogl_module.h"
+#include "ogl_win.h"
+#include "xp_module.h"
+
+#include <QtTest>
+
+// Runs on a display whose OpenGL binding is switched off, so that no
+// rendering context can be created.
+class OpenGLUnavailableTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadingStopsWithTheMessageAndNoWindow()
+    {
+        QStringList messages;
+        const auto previous = SetMessageBoxHandler([&](const QString& text) { messages << text; });
+        XPModule::ResetViewSettings();
+        OGLWin window;
+        QVERIFY(!window.Show());
+        QCOMPARE(messages, QStringList{"OpenGL Initialization Failed!"});
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.Done);
+        QVERIFY(OGLModule::GLContext == nullptr);
+        SetMessageBoxHandler(previous);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
+    QApplication application(argc, argv);
+    OpenGLUnavailableTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_opengl_unavailable.moc"

@@ -1,0 +1,170 @@
+#include "planet_catalogue.h"
+#include "scene_state.h"
+
+#include <QtTest>
+
+namespace {
+
+SceneState SceneAt(std::uint8_t secondsPerYear)
+{
+    SceneState scene;
+    ComputeRates(scene, secondsPerYear);
+    return scene;
+}
+
+// Runs the animation for `seconds` in steps of `step` seconds.
+void Animate(SceneState& scene, double seconds, double step)
+{
+    for (double t = 0; t < seconds - 1e-9; t += step) {
+        AdvanceAnimation(scene, step);
+    }
+}
+
+} // namespace
+
+class SceneStateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void periodsScaleWithTheYear_data()
+    {
+        QTest::addColumn<int>("secondsPerYear");
+        QTest::newRow("start") << 220;
+        QTest::newRow("fastest") << 10;
+    }
+
+    void periodsScaleWithTheYear()
+    {
+        QFETCH(int, secondsPerYear);
+        const SceneState scene = SceneAt(static_cast<std::uint8_t>(secondsPerYear));
+        const double year = secondsPerYear;
+        const std::pair<int, double> days[] = {{Mercury, 88}, {Venus, 225}, {Earth, 365}, {Mars, 687},
+                                               {Jupiter, 4331}, {Saturn, 10747}, {Uranus, 30589},
+                                               {Neptune, 59800}, {Pluto, 90588}};
+        for (const auto& [id, count] : days) {
+            QCOMPARE(scene.OrbitPeriod[id], count / 365.0 * year);
+        }
+        // Spin periods: Earth a tenth of a year, the giants 250 days, Pluto 1000.
+        QCOMPARE(scene.OrbitPeriod[Earth] / scene.SpinsPerOrbit[Earth], year / 10);
+        QCOMPARE(scene.OrbitPeriod[Mercury] / scene.SpinsPerOrbit[Mercury], 58 / 365.0 * year);
+        QVERIFY(qFuzzyCompare(scene.OrbitPeriod[Jupiter] / scene.SpinsPerOrbit[Jupiter], 250 / 365.0 * year));
+        QVERIFY(qFuzzyCompare(scene.OrbitPeriod[Pluto] / scene.SpinsPerOrbit[Pluto], 1000 / 365.0 * year));
+    }
+
+    void periodsAtTheStartSpeed()
+    {
+        const SceneState scene = SceneAt(220);
+        QCOMPARE(qRound(scene.OrbitPeriod[Mercury] * 100), 5304);
+        QCOMPARE(qRound(scene.OrbitPeriod[Venus] * 100), 13562);
+        QCOMPARE(qRound(scene.OrbitPeriod[Pluto] * 100), 5460099);
+        QCOMPARE(qRound(scene.OrbitPeriod[Mars] / scene.SpinsPerOrbit[Mars] * 100), 4141);
+    }
+
+    void advanceDropsTheOvershoot()
+    {
+        float angle = 359.5F;
+        AdvanceAngle(angle, 360, 1); // +1 degree
+        QCOMPARE(angle, 0.0F);
+
+        angle = 10;
+        AdvanceAngle(angle, 20, 25); // a 25 s stall on a 20 s turn
+        QCOMPARE(angle, 0.0F);
+
+        angle = 10;
+        AdvanceAngle(angle, 40, 0.5); // 4.5 degrees, the sum stored as a float
+        QCOMPARE(angle, 14.5F);
+    }
+
+    void everyBodyMovesWithoutSelection()
+    {
+        SceneState scene = SceneAt(220);
+        AdvanceAnimation(scene, 1.0);
+        for (int id = Mercury; id <= Pluto; ++id) {
+            QVERIFY2(scene.OrbitAngle[id] > 0, qPrintable(QString::number(id)));
+            if (id != Moon) {
+                QVERIFY2(scene.SpinAngle[id] > 0, qPrintable(QString::number(id)));
+            }
+        }
+        QCOMPARE(scene.SpinAngle[Moon], 0.0F); // the Moon turns by MoonSpin
+        QCOMPARE(scene.SunSpin, 18.0F);      // 20 s per turn
+        QCOMPARE(scene.MoonSpin, 9.0F);      // 40 s per turn
+        QCOMPARE(scene.OrbitAngle[Earth], static_cast<float>(360 / (220 / 1.0)));
+        QCOMPARE(scene.OrbitAngle[Moon], static_cast<float>(360 / (220 / 12.0 / 1.0)));
+    }
+
+    void theEarthOrbitsOnceAYear()
+    {
+        SceneState scene = SceneAt(220);
+        Animate(scene, 219, 0.5);
+        QVERIFY(scene.OrbitAngle[Earth] > 357);
+        Animate(scene, 1.5, 0.5);
+        QVERIFY(scene.OrbitAngle[Earth] < 3);
+    }
+
+    void fasterSpeedOnlyChangesTheYearlyRates()
+    {
+        SceneState slow = SceneAt(220);
+        SceneState fast = SceneAt(10);
+        AdvanceAnimation(slow, 0.01);
+        AdvanceAnimation(fast, 0.01);
+        QVERIFY(qFuzzyCompare(fast.OrbitAngle[Mars], 22 * slow.OrbitAngle[Mars]));
+        QVERIFY(qFuzzyCompare(fast.SpinAngle[Earth], 22 * slow.SpinAngle[Earth]));
+        QCOMPARE(fast.SunSpin, slow.SunSpin);
+        QCOMPARE(fast.MoonSpin, slow.MoonSpin);
+    }
+
+    void theSelectedBodyStopsOnItsOrbit_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QList<int>>("held");
+        QTest::newRow("Sun") << int(Sun) << QList<int>{};
+        QTest::newRow("Mercury") << int(Mercury) << QList<int>{Mercury};
+        QTest::newRow("Earth") << int(Earth) << QList<int>{Earth};
+        QTest::newRow("Moon") << int(Moon) << QList<int>{Earth, Moon};
+        QTest::newRow("Saturn") << int(Saturn) << QList<int>{Saturn};
+        QTest::newRow("Pluto") << int(Pluto) << QList<int>{Pluto};
+    }
+
+    void theSelectedBodyStopsOnItsOrbit()
+    {
+        QFETCH(int, selected);
+        QFETCH(QList<int>, held);
+        SceneState scene = SceneAt(10);
+        scene.Selected = static_cast<std::uint8_t>(selected);
+        AdvanceAnimation(scene, 0.5);
+        for (int id = Mercury; id <= Pluto; ++id) {
+            const bool stays = held.contains(id);
+            QVERIFY2((scene.OrbitAngle[id] == 0) == stays, qPrintable(QString::number(id)));
+            if (id != Moon) {
+                QVERIFY2(scene.SpinAngle[id] > 0, "a selected body keeps turning");
+            }
+        }
+        QVERIFY(scene.SunSpin > 0);
+    }
+
+    void catalogueHoldsTheNinePlanets()
+    {
+        XPModule::InitPlanetData();
+        const auto& planets = XPModule::Planets;
+        QCOMPARE(planets[1].Name, std::string("Merkurius"));
+        QCOMPARE(planets[3].Name, std::string("Bumi"));
+        QCOMPARE(planets[9].Name, std::string("Pluto"));
+        QCOMPARE(planets[10].Name, std::string());
+        QCOMPARE(planets[10].Diameter, 0.0);
+        QCOMPARE(planets[3].OrbitalPeriod, 365.2);
+        QCOMPARE(planets[5].Diameter, 142984.0);
+        QCOMPARE(planets[8].SunDistance, 4495.1);
+        QCOMPARE(planets[9].Obliquity, 122.5);
+        // Retrograde rotations are negative; day lengths never are.
+        for (int index : {2, 7, 9}) {
+            QVERIFY(planets[index].RotationPeriod < 0);
+        }
+        for (int index = 1; index <= 9; ++index) {
+            QVERIFY(planets[index].DayLength > 0);
+        }
+        QCOMPARE(planets[2].RotationPeriod, -5832.5);
+    }
+};
+
+QTEST_GUILESS_MAIN(SceneStateTest)
+#include "test_scene_state.moc"
