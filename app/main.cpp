@@ -31,12 +31,15 @@ bool DisplayReachable()
     return reachable;
 }
 
-// The window's font: Tahoma 8.25 pt where the system has it.
+// The windows' fonts: Tahoma 8.25 pt, and MS Sans Serif for the picture
+// window's button, where the system has them (Debian's fonts-wine).
 void UseWindowFont()
 {
-    const QString tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-    if (QFile::exists(tahoma)) {
-        QFontDatabase::addApplicationFont(tahoma);
+    for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf"}) {
+        const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
+        if (QFile::exists(path)) {
+            QFontDatabase::addApplicationFont(path);
+        }
     }
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(8.25);

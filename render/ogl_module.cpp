@@ -1,6 +1,10 @@
 #include "ogl_module.h"
 
 #include "message_box.h"
+#include "scene_geometry.h"
+#include "texture_loader.h"
+
+#include <QCoreApplication>
 
 namespace OGLModule {
 namespace {
@@ -94,8 +98,11 @@ bool InitOpenGL()
     gluQuadricNormals(Quadric.get(), GLU_SMOOTH);
 
     SetFixedState();
+    if (!BuildSceneGeometry()) {
+        return ReportInitFailure();
+    }
     glGenTextures(kTextureSlotCount, TextureNames.data());
-    return true;
+    return LoadTextureFiles(QCoreApplication::applicationDirPath());
 }
 
 } // namespace OGLModule

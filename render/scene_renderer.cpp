@@ -1,8 +1,12 @@
 #include "scene_renderer.h"
 
+#include "ogl_module.h"
+#include "scene_geometry.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -10,6 +14,37 @@ namespace {
 // The camera formula takes pi as 3.14.
 constexpr double kRoughPi = 3.14;
 constexpr double kCameraTurnSeconds = 40;
+constexpr float kDegreesToRadians = 0.0174532924F;
+
+enum TextureSlot : int {
+    FlareSlot = 0,
+    SunSlot = 1,
+    EarthSlot = 4,
+    MoonSlot = 5,
+    MarsSlot = 6, // also the Earth's highlight shell
+};
+
+struct PlanetStyle {
+    BodyId id;
+    GLfloat distance;
+    int slot;
+};
+
+// Planets drawn before the Earth group, and after it.
+constexpr std::array<PlanetStyle, 2> kInnerPlanets{{{Mercury, 10, 2}, {Venus, 18, 3}}};
+constexpr std::array<PlanetStyle, 6> kOuterPlanets{
+    {{Mars, 39, 6}, {Jupiter, 50, 7}, {Saturn, 65, 8}, {Uranus, 74, 9}, {Neptune, 80, 10}, {Pluto, 85, 11}}};
+
+struct SceneStyle {
+    bool fixedPlacement; // start placement instead of the view settings
+    bool flaredSun;      // larger Sun, followed by the flare
+    bool saturnRing;
+};
+
+void BindSlot(int slot)
+{
+    glBindTexture(GL_TEXTURE_2D, OGLModule::TextureNames[slot]);
+}
 
 void PlaceCamera(const SceneState& scene)
 {
@@ -17,24 +52,202 @@ void PlaceCamera(const SceneState& scene)
     gluLookAt(-20 * std::cos(theta), 5 * std::sin(theta), 0, 0, 2.5, -40, 0, 1, 0);
 }
 
+// Takes effect from the next frame: the eye of this one is already placed.
 void SpinCamera(SceneState& scene, const FrameInputs& inputs)
 {
     if (inputs.spinCamera && inputs.elapsedSeconds > 0) {
-        scene.CameraAngle = static_cast<float>(scene.CameraAngle + 360 / (kCameraTurnSeconds / inputs.elapsedSeconds));
+        scene.CameraAngle =
+            static_cast<float>(scene.CameraAngle + 360 / (kCameraTurnSeconds / inputs.elapsedSeconds));
         if (scene.CameraAngle >= 360) {
             scene.CameraAngle = 0;
         }
     }
 }
 
-} // namespace
+void PlaceScene(const FrameInputs& inputs, const SceneStyle& style)
+{
+    if (style.fixedPlacement) {
+        glTranslatef(0, 5, -40);
+        glRotatef(25, 1, 0, 0);
+    } else {
+        glTranslatef(static_cast<GLfloat>(inputs.panX), static_cast<GLfloat>(inputs.panY), -40);
+        glRotatef(static_cast<GLfloat>(inputs.tilt), 1, 0, 0);
+    }
+}
 
-void RenderScene(SceneState& scene, const FrameInputs& inputs)
+void DrawOrbitLines()
+{
+    glColor3f(1.0F, 0.6F, 0.0F);
+    DrawGeometry(OrbitLines);
+}
+
+// Two counter-turning copies of `quad`, blended over the picture without
+// touching the depth buffer.
+void DrawCounterTurningQuads(const SceneState& scene, GeometryList quad)
+{
+    glRotatef(scene.SunSpin, 0, 0, 1);
+    DrawGeometry(quad);
+    glRotatef(-2 * scene.SunSpin, 0, 0, 1);
+    DrawGeometry(quad);
+}
+
+void DrawSunHalo(const SceneState& scene)
+{
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glColor4fv(scene.FlareColor.data());
+    glPushMatrix();
+    BindSlot(FlareSlot);
+    glRotatef(-25, 1, 0, 0); // stands the halo up against the start tilt
+    DrawCounterTurningQuads(scene, HaloQuad);
+    glPopMatrix();
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+}
+
+// The Sun is lit by light 1 alone. Its name stays on the stack for the next
+// bodies to replace.
+void DrawSun(const SceneState& scene, const SceneStyle& style)
+{
+    glPushMatrix();
+    if (scene.Selected == Sun) {
+        DrawSunHalo(scene);
+    }
+    glPushName(Sun);
+    glEnable(GL_LIGHT1);
+    glDisable(GL_LIGHT0);
+    glColor3f(1.0F, 0.6F, 0.0F);
+    BindSlot(SunSlot);
+    glRotatef(scene.SunSpin, 0, 1, 0);
+    DrawGeometry(style.flaredSun ? LargeSunSphere : SunSphere);
+    glDisable(GL_LIGHT1);
+    glEnable(GL_LIGHT0);
+    glPopMatrix();
+}
+
+void DrawPlanet(const SceneState& scene, const PlanetStyle& planet, const SceneStyle& style)
+{
+    glPushMatrix();
+    glColor3f(0.7F, 0.7F, 0.7F);
+    glRotatef(scene.OrbitAngle[planet.id], 0, 1, 0);
+    glTranslatef(planet.distance, 0, 0);
+    if (planet.id != Saturn) {
+        glRotatef(scene.SpinAngle[planet.id], 0, 1, 0);
+    }
+    glRotatef(-90, 1, 0, 0); // polar axis up
+    glLoadName(planet.id);
+    BindSlot(planet.slot);
+    DrawGeometry(SphereOf(planet.id));
+    if (planet.id == Saturn && style.saturnRing) {
+        glColor3f(10, 10, 10); // saturates the lit colour
+        DrawGeometry(SaturnRing);
+    }
+    glPopMatrix();
+}
+
+void DrawEarthHighlight(const SceneState& scene)
+{
+    glPushMatrix();
+    glEnable(GL_BLEND);
+    glColor4f(1.0F, 1.0F, 1.0F, 0.3F);
+    BindSlot(MarsSlot);
+    glRotatef(-scene.SunSpin, 0, 1, 0);
+    glRotatef(-90, 1, 0, 0);
+    DrawGeometry(EarthShell);
+    glDisable(GL_BLEND);
+    glPopMatrix();
+}
+
+// The Moon circles the Earth at distance 3 in the Earth's frame turned 45
+// degrees about X. Its name stays on the stack for Mars to replace.
+void DrawMoon(const SceneState& scene)
+{
+    glPushMatrix();
+    glRotatef(45, 1, 0, 0);
+    const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
+    glTranslatef(3 * std::sin(phi), 3 * std::cos(phi), 0);
+    glColor3f(0.5F, 0.5F, 0.5F);
+    glRotatef(scene.MoonSpin, 0, 1, 0);
+    glRotatef(-90, 1, 0, 0);
+    glPushName(Moon);
+    BindSlot(MoonSlot);
+    DrawGeometry(MoonSphere);
+    glPopMatrix();
+}
+
+void DrawEarthGroup(const SceneState& scene)
+{
+    glPushMatrix();
+    glColor3f(0.7F, 0.7F, 0.7F);
+    glRotatef(scene.OrbitAngle[Earth], 0, 1, 0);
+    glTranslatef(25, 0, 0);
+
+    glPushMatrix();
+    glRotatef(scene.SpinAngle[Earth], 0, 1, 0);
+    glRotatef(-90, 1, 0, 0);
+    glLoadName(Earth);
+    BindSlot(EarthSlot);
+    DrawGeometry(EarthSphere);
+    glPopName();
+    glPopMatrix();
+
+    if (scene.Selected == Earth) {
+        DrawEarthHighlight(scene);
+    }
+    DrawMoon(scene);
+    glPopMatrix();
+}
+
+void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& style)
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     PlaceCamera(scene);
     SpinCamera(scene, inputs);
-    glTranslatef(static_cast<GLfloat>(inputs.panX), static_cast<GLfloat>(inputs.panY), -40.0F);
-    glRotatef(static_cast<GLfloat>(inputs.tilt), 1, 0, 0);
+    PlaceScene(inputs, style);
+    if (inputs.showOrbits) {
+        DrawOrbitLines();
+    }
+    DrawSun(scene, style);
+    if (style.flaredSun) {
+        // Everything after the flare is drawn in the frame it leaves behind.
+        DrawFlareSun(scene);
+    }
+    for (const PlanetStyle& planet : kInnerPlanets) {
+        DrawPlanet(scene, planet, style);
+    }
+    DrawEarthGroup(scene);
+    for (const PlanetStyle& planet : kOuterPlanets) {
+        DrawPlanet(scene, planet, style);
+    }
+    glPopName();
+}
+
+} // namespace
+
+void RenderScene(SceneState& scene, const FrameInputs& inputs)
+{
+    DrawFrame(scene, inputs, {.fixedPlacement = false, .flaredSun = false, .saturnRing = true});
+}
+
+void RenderFixedScene(SceneState& scene, const FrameInputs& inputs)
+{
+    DrawFrame(scene, inputs, {.fixedPlacement = true, .flaredSun = true, .saturnRing = false});
+}
+
+void DrawFlareSun(const SceneState& scene)
+{
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glColor4fv(scene.FlareColor.data());
+    glPushMatrix();
+    BindSlot(FlareSlot);
+    DrawCounterTurningQuads(scene, FlareQuad);
+    glPopMatrix();
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    BindSlot(SunSlot);
+    glRotatef(scene.MoonSpin, 0, 1, 0);
+    glRotatef(-90, 1, 0, 0);
+    DrawGeometry(FlareSunSphere);
 }

@@ -9,6 +9,6 @@ cmake --preset debug >/dev/null
 cmake --build --preset debug
 run=(ctest --preset debug)
 if [ -z "${DISPLAY:-}" ]; then
-  run=(xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}")
+  run=(xvfb-run -a -s "-screen 0 1920x1200x24" "${run[@]}")
 fi
 "${run[@]}"

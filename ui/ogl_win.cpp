@@ -1,6 +1,7 @@
 #include "ogl_win.h"
 
 #include "frame_timer.h"
+#include "frm_peta.h"
 #include "gl_view.h"
 #include "ogl_module.h"
 #include "scene_renderer.h"
@@ -31,6 +32,9 @@ OGLWin::OGLWin(QWidget* parent) : QMainWindow(parent)
 
 OGLWin::~OGLWin()
 {
+    if (Loaded) {
+        Form_Unload();
+    }
     SetTimerUnavailableHandler(nullptr);
     if (ViewDC == glView1) {
         ViewDC = nullptr;
@@ -137,7 +141,7 @@ void OGLWin::glView1_Paint()
     Render_glView1();
 }
 
-void OGLWin::Render_glView1()
+FrameInputs OGLWin::CurrentFrameInputs() const
 {
     FrameInputs inputs;
     inputs.spinCamera = ChkCam->isChecked();
@@ -146,14 +150,31 @@ void OGLWin::Render_glView1()
     inputs.panX = XPModule::ViewPanX;
     inputs.panY = XPModule::ViewPanY;
     inputs.tilt = XPModule::ViewTilt;
-    RenderScene(*this, inputs);
+    return inputs;
+}
+
+void OGLWin::ShowFrame()
+{
     if (RenderMode == kRenderModeRender) {
         GLContext->swapBuffers(ViewDC);
     }
 }
 
-void OGLWin::glView1_MouseMove(float /*X*/, float /*Y*/)
+void OGLWin::Render_glView1()
 {
+    RenderScene(*this, CurrentFrameInputs());
+    ShowFrame();
+}
+
+void OGLWin::Render_Temp()
+{
+    RenderFixedScene(*this, CurrentFrameInputs());
+    ShowFrame();
+}
+
+void OGLWin::FlareSun()
+{
+    DrawFlareSun(*this);
 }
 
 void OGLWin::resizeEvent(QResizeEvent* event)

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "scene_renderer.h"
 #include "scene_state.h"
 
 #include <QMainWindow>
 
+#include <memory>
+
+class FrmPeta;
 class GlView;
 class QAction;
 class QCheckBox;
@@ -36,8 +40,11 @@ public:
     bool LoadForm();
     void RenderLoopPass();
 
-    // Drawing.
+    // Drawing: the frame of the view; the same frame at the start placement
+    // with a flared Sun; the flared Sun alone.
     void Render_glView1();
+    void Render_Temp();
+    void FlareSun();
 
     // Animation rates from the current seconds per year.
     void ComputeRates();
@@ -81,5 +88,8 @@ private:
     void CreateControls();
     void ConnectControls();
     void ShowTilt();
+    FrameInputs CurrentFrameInputs() const;
+    void ShowFrame();
     bool Loaded = false;
+    std::unique_ptr<FrmPeta> PictureWindow; // created on first use, then reused
 };

@@ -1,6 +1,7 @@
 #include "ogl_win.h"
 
 #include "frame_timer.h"
+#include "frm_peta.h"
 #include "xp_module.h"
 
 #include <QLabel>
@@ -82,4 +83,9 @@ void OGLWin::HSpeed_Change()
 void OGLWin::mnupeta_Click()
 {
     OGLModule::FrameTimer().Paused(true);
+    if (!PictureWindow) {
+        PictureWindow = std::make_unique<FrmPeta>(this);
+    }
+    PictureWindow->Form_Load();
+    PictureWindow->exec();
 }

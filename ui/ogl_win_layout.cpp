@@ -31,6 +31,9 @@ QScrollBar* MakeScrollBar(QWidget* parent, QRect geometry, int minimum, int maxi
     bar->setPageStep(step);
     bar->setValue(value);
     bar->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars invert their keys by default; the right arrow key
+    // should move the thumb to the right.
+    bar->setInvertedControls(false);
     return bar;
 }
 
@@ -119,14 +122,15 @@ void OGLWin::ConnectControls()
     connect(CmdRight, &QToolButton::clicked, this, &OGLWin::CmdRight_Click);
     connect(CmdRotasiUp, &QToolButton::clicked, this, &OGLWin::CmdRotasiUp_Click);
     connect(CmdRotasiDown, &QToolButton::clicked, this, &OGLWin::CmdRotasiDown_Click);
-    // A drag reports through sliderMoved; every other change through valueChanged.
+    // Moves of the thumb while it is dragged are Scroll events; arrow, track
+    // and keyboard changes are Change events.
     connect(HScroll, &QScrollBar::valueChanged, this, [this] {
-        if (!HScroll->isSliderDown()) {
+        if (HScroll->isSliderDown()) {
+            HScroll_Scroll();
+        } else {
             HScroll_Change();
         }
     });
-    connect(HScroll, &QScrollBar::sliderMoved, this, &OGLWin::HScroll_Scroll);
-    connect(HScroll, &QScrollBar::sliderReleased, this, &OGLWin::HScroll_Change);
     connect(HSpeed, &QScrollBar::valueChanged, this, &OGLWin::HSpeed_Change);
     connect(mnupeta, &QAction::triggered, this, &OGLWin::mnupeta_Click);
 }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "body_ids.h"
+
+#include <GL/gl.h>
+
+// Every shape of the scene, compiled once into display lists and replayed by
+// each frame and each selection pass. Replaying lists keeps the per-frame work
+// (and the driver's per-vertex bookkeeping in selection mode) constant.
+enum GeometryList : GLuint {
+    SunSphere,      // radius 3
+    MercurySphere,
+    VenusSphere,
+    EarthSphere,
+    MoonSphere,
+    MarsSphere,
+    JupiterSphere,
+    SaturnSphere,
+    UranusSphere,
+    NeptuneSphere,
+    PlutoSphere,
+    EarthShell,     // the translucent highlight round the Earth
+    LargeSunSphere, // the Sun of the fixed-placement frame, radius 4
+    FlareSunSphere, // the Sun behind the flare, radius 3.5
+    OrbitLines,     // nine closed lines, Mercury's orbit to Pluto's
+    SaturnRing,     // one closed line through six circles
+    HaloQuad,       // half-side 6.5
+    FlareQuad,      // half-side 8
+    kGeometryListCount
+};
+
+// The sphere of a body, by body id.
+constexpr GeometryList SphereOf(BodyId id)
+{
+    return static_cast<GeometryList>(SunSphere + (id - Sun));
+}
+
+// Compiles all lists into the current context (they live as long as it does).
+// Needs the shared quadric. Returns false if the driver has no lists to give.
+bool BuildSceneGeometry();
+
+// Replays one list.
+void DrawGeometry(GeometryList list);

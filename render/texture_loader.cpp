@@ -1,0 +1,55 @@
+#include "texture_loader.h"
+
+#include "message_box.h"
+#include "ogl_module.h"
+
+namespace {
+
+// Makes the view's context current and fills the slot's texture with the
+// image: linear filtering, no mipmaps, rows as TextureBitmap lays them out.
+void UploadToTextureName(int slot, const TextureBitmap& bitmap)
+{
+    OGLModule::MakeViewCurrent();
+    glBindTexture(GL_TEXTURE_2D, OGLModule::TextureNames.at(static_cast<std::size_t>(slot)));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, bitmap.width, bitmap.height, 0, GL_BGR, GL_UNSIGNED_BYTE,
+                 bitmap.pixels.data());
+}
+
+} // namespace
+
+std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxSide)
+{
+    std::optional<TextureBitmap> bitmap = ReadBitmapFile(fullPath, maxSide);
+    if (!bitmap) {
+        ShowCriticalMessage(QStringLiteral("Loading Texture File: '") + fullPath + QStringLiteral("' Failed!"));
+    }
+    return bitmap;
+}
+
+bool LoadTextureFiles(const QString& folder, int maxSide, const TextureUpload& upload)
+{
+    for (const TextureFile& file : kTextureFiles) {
+        // Each buffer is freed at the end of its turn, before the next file is read.
+        const std::optional<TextureBitmap> bitmap =
+            LoadTextureBitmap(folder + QLatin1Char('/') + QLatin1String(file.name), maxSide);
+        if (!bitmap) {
+            return false;
+        }
+        upload(file.slot, *bitmap);
+    }
+    return true;
+}
+
+bool LoadTextureFiles(const QString& folder)
+{
+    // Without a current context the limit stays 0 and the first file is
+    // reported as failing.
+    GLint maxSide = 0;
+    if (OGLModule::MakeViewCurrent()) {
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    }
+    return LoadTextureFiles(folder, maxSide, UploadToTextureName);
+}

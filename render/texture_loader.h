@@ -1,0 +1,50 @@
+#pragma once
+
+#include "bitmap_reader.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+// One texture file beside the executable and the slot of
+// OGLModule::TextureNames it is uploaded into.
+struct TextureFile {
+    const char* name;
+    int slot;
+};
+
+// The scene's textures in the order they are loaded.
+inline constexpr std::array<TextureFile, 14> kTextureFiles{{
+    {"Flare.bmp", 0},
+    {"Sun.bmp", 1},
+    {"Mercury.bmp", 2},
+    {"Venus2.bmp", 3},
+    {"Earth.bmp", 4},
+    {"Moon.bmp", 5},
+    {"Cloud.bmp", 12},
+    {"Mhalo.bmp", 14},
+    {"Mars.bmp", 6},
+    {"Jupiter.bmp", 7},
+    {"Saturnus.bmp", 8},
+    {"Uranus.bmp", 9},
+    {"Neptunus.bmp", 10},
+    {"Pluto.bmp", 11},
+}};
+
+// Reads one texture file into a 24-bit pixel buffer. On failure tells the
+// user "Loading Texture File: '<fullPath>' Failed!".
+std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxSide);
+
+// Puts a loaded image into texture slot `slot`.
+using TextureUpload = std::function<void(int slot, const TextureBitmap& bitmap)>;
+
+// Loads every file of kTextureFiles from `folder` in order, handing each to
+// `upload` before the next is read. Stops at the first file that fails to
+// load and returns false; the textures uploaded before it stay.
+bool LoadTextureFiles(const QString& folder, int maxSide, const TextureUpload& upload);
+
+// Loads the textures from `folder` into OGLModule::TextureNames, with the
+// view's context current and its largest texture size as the limit.
+bool LoadTextureFiles(const QString& folder);

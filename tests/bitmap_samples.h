@@ -1,0 +1,44 @@
+#pragma once
+
+// Sample images the bitmap tests encode with EncodeBmp.
+
+#include <QImage>
+
+#include <cstdint>
+#include <vector>
+
+// A 24-bit image whose every pixel differs from its neighbours in all three
+// channels, seeded so that two images of the same size can differ too.
+inline QImage SampleTrueColourImage(int width, int height, int seed = 0)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.setPixel(x, y, qRgb((x * 7 + seed) % 256, (y * 13 + seed) % 256, (x + y) * 29 % 256));
+        }
+    }
+    return image;
+}
+
+// An 8-bit image over a palette of `colours` entries using every entry.
+inline QImage SampleIndexedImage(int width, int height, int colours)
+{
+    QImage image(width, height, QImage::Format_Indexed8);
+    QList<QRgb> palette;
+    for (int i = 0; i < colours; ++i) {
+        palette.append(qRgb(i, 255 - i, (i * 37) % 256));
+    }
+    image.setColorTable(palette);
+    for (int y = 0; y < height; ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            row[x] = static_cast<uchar>((x + y * width) % colours);
+        }
+    }
+    return image;
+}
+
+inline std::vector<std::uint8_t> ToBytes(const QByteArray& data)
+{
+    return {data.begin(), data.end()};
+}

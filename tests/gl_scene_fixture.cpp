@@ -1,0 +1,116 @@
+#include "gl_scene_fixture.h"
+
+#include "hit_records.h"
+
+#include <QtTest>
+
+bool GlSceneFixture::SetUp()
+{
+    surface = std::make_unique<QWindow>();
+    surface->setSurfaceType(QSurface::OpenGLSurface);
+    surface->setFormat(OGLModule::ViewSurfaceFormat());
+    surface->resize(kWidth, kHeight);
+    surface->create();
+    OGLModule::ViewDC = surface.get();
+    if (!OGLModule::InitOpenGL()) {
+        qWarning("the OpenGL set-up failed");
+        return false;
+    }
+    QOpenGLFramebufferObjectFormat format;
+    format.setAttachment(QOpenGLFramebufferObject::Depth);
+    // No alpha channel, like the view's surface: blending reads a
+    // destination alpha of 1.
+    format.setInternalTextureFormat(GL_RGB8);
+    framebuffer = std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight, format);
+    if (!framebuffer->bind()) {
+        qWarning("no framebuffer");
+        return false;
+    }
+    glViewport(0, 0, kWidth, kHeight);
+    UseViewProjection();
+    return true;
+}
+
+void GlSceneFixture::TearDown()
+{
+    framebuffer.reset();
+    if (OGLModule::GLContext) {
+        OGLModule::GLContext->doneCurrent();
+        OGLModule::GLContext.reset();
+    }
+    OGLModule::ViewDC = nullptr;
+    surface.reset();
+}
+
+void GlSceneFixture::UseViewProjection(double perspectiveAngle)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(perspectiveAngle, static_cast<double>(kWidth) / kHeight, 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void GlSceneFixture::UsePickProjection(double x, double y, double perspectiveAngle)
+{
+    std::array<GLint, 4> viewport{0, 0, kWidth, kHeight};
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPickMatrix(x, y, 1.0, 1.0, viewport.data());
+    gluPerspective(perspectiveAngle, static_cast<double>(kWidth) / kHeight, 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+QPointF GlSceneFixture::Project(double x, double y, double z) const
+{
+    std::array<GLdouble, 16> modelView{};
+    std::array<GLdouble, 16> projection{};
+    std::array<GLint, 4> viewport{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    GLdouble wx = 0;
+    GLdouble wy = 0;
+    GLdouble wz = 0;
+    gluProject(x, y, z, modelView.data(), projection.data(), viewport.data(), &wx, &wy, &wz);
+    return {wx, wy};
+}
+
+QColor GlSceneFixture::PixelAt(int x, int y) const
+{
+    std::array<GLubyte, 4> rgba{};
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return QColor(rgba[0], rgba[1], rgba[2]);
+}
+
+long GlSceneFixture::Brightness(QPointF centre, int radius) const
+{
+    const int side = 2 * radius + 1;
+    std::vector<GLubyte> rgb(static_cast<std::size_t>(side * side * 3));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(qRound(centre.x()) - radius, qRound(centre.y()) - radius, side, side, GL_RGB, GL_UNSIGNED_BYTE,
+                 rgb.data());
+    long sum = 0;
+    for (GLubyte value : rgb) {
+        sum += value;
+    }
+    return sum;
+}
+
+std::vector<GLuint> NamedHits(const GlSceneFixture::Selection& selection)
+{
+    std::vector<GLuint> names;
+    ForEachHitRecord(selection.buffer, selection.hits, [&](const HitRecord& record) {
+        if (!record.names.empty()) {
+            names.push_back(record.names.front());
+        }
+    });
+    return names;
+}
+
+bool HasUnnamedHit(const GlSceneFixture::Selection& selection)
+{
+    bool unnamed = false;
+    ForEachHitRecord(selection.buffer, selection.hits,
+                     [&](const HitRecord& record) { unnamed = unnamed || record.names.empty(); });
+    return unnamed;
+}

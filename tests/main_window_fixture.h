@@ -1,0 +1,43 @@
+#pragma once
+
+#include "fake_counter.h"
+#include "frame_timer.h"
+#include "message_box.h"
+#include "ogl_win.h"
+#include "xp_module.h"
+
+#include <QPointF>
+#include <QStringList>
+
+#include <memory>
+
+// The real main window, loaded and shown, on a frame timer driven by a fake
+// counter, with message boxes recorded instead of shown.
+class MainWindowFixture {
+public:
+    static constexpr std::int64_t kTicksPerSecond = 1'000'000;
+
+    MainWindowFixture();
+    ~MainWindowFixture();
+
+    OGLWin& Window() { return *window; }
+    bool Loaded() const { return loaded; }
+
+    // Lets `seconds` pass on the counter, then runs one pass of the loop.
+    void Pass(double seconds = 0);
+
+    // Where a point of the scene frame (the Sun is at its origin) lies on the
+    // view, in the logical pixels of mouse events.
+    QPointF ViewPointOf(double x, double y, double z);
+
+    // Moves the pointer over the view, as the window system would.
+    void PointAt(QPointF position);
+
+    FakeCounter counter{kTicksPerSecond};
+    QStringList messages;
+
+private:
+    MessageBoxHandler previousHandler;
+    std::unique_ptr<OGLWin> window;
+    bool loaded = false;
+};

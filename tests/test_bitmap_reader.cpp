@@ -1,0 +1,386 @@
+#include "bitmap_reader.h"
+#include "bitmap_samples.h"
+#include "bmp_writer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <array>
+#include <limits>
+
+namespace {
+
+// Field offsets of the file and info headers.
+constexpr int kOffBits = 10;
+constexpr int kInfoSize = 14;
+constexpr int kWidth = 18;
+constexpr int kHeight = 22;
+constexpr int kPlanes = 26;
+constexpr int kBitCount = 28;
+constexpr int kCompression = 30;
+constexpr int kClrUsed = 46;
+constexpr int kHeadersEnd = 54;
+
+constexpr int kMaxSide = 4096;
+
+template <typename T>
+void Put(QByteArray& file, int at, T value)
+{
+    qToLittleEndian(value, file.data() + at);
+}
+
+template <typename T>
+QByteArray Patched(QByteArray file, int at, T value)
+{
+    Put(file, at, value);
+    return file;
+}
+
+template <typename T>
+T Get(const QByteArray& file, int at)
+{
+    return qFromLittleEndian<T>(file.constData() + at);
+}
+
+std::optional<TextureBitmap> Decode(const QByteArray& file, int maxSide = kMaxSide)
+{
+    return DecodeBitmap(ToBytes(file), maxSide);
+}
+
+int Stride(int width)
+{
+    return (width * 3 + 3) / 4 * 4;
+}
+
+// The three decoded bytes of the image pixel at column x, row y counted from
+// the top as QImage counts.
+std::array<std::uint8_t, 3> BgrAt(const TextureBitmap& bitmap, int x, int y)
+{
+    const std::size_t at = static_cast<std::size_t>((bitmap.height - 1 - y) * Stride(bitmap.width) + x * 3);
+    return {bitmap.pixels.at(at), bitmap.pixels.at(at + 1), bitmap.pixels.at(at + 2)};
+}
+
+std::array<std::uint8_t, 3> Bgr(QRgb colour)
+{
+    return {static_cast<std::uint8_t>(qBlue(colour)), static_cast<std::uint8_t>(qGreen(colour)),
+            static_cast<std::uint8_t>(qRed(colour))};
+}
+
+// Checks the decoded bitmap against every pixel of `image` and checks that
+// each row's padding is zero.
+void VerifyMatches(const TextureBitmap& bitmap, const QImage& image)
+{
+    QCOMPARE(bitmap.width, image.width());
+    QCOMPARE(bitmap.height, image.height());
+    QCOMPARE(bitmap.pixels.size(), static_cast<std::size_t>(Stride(image.width()) * image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (BgrAt(bitmap, x, y) != Bgr(image.pixel(x, y))) {
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2 differs").arg(x).arg(y)));
+            }
+        }
+    }
+    for (int row = 0; row < image.height(); ++row) {
+        for (int at = image.width() * 3; at < Stride(image.width()); ++at) {
+            QCOMPARE(bitmap.pixels.at(static_cast<std::size_t>(row * Stride(image.width()) + at)), 0);
+        }
+    }
+}
+
+// The same bitmap stored top-down: negative height, rows in reverse order.
+QByteArray TopDown(const QByteArray& file)
+{
+    const int offBits = Get<std::int32_t>(file, kOffBits);
+    const int height = Get<std::int32_t>(file, kHeight);
+    const int stride = static_cast<int>((file.size() - offBits) / height);
+    QByteArray flipped = file.left(offBits);
+    for (int row = height - 1; row >= 0; --row) {
+        flipped.append(file.mid(offBits + row * stride, stride));
+    }
+    Put<std::int32_t>(flipped, kHeight, -height);
+    return flipped;
+}
+
+// The same bitmap with an info header of `infoSize` bytes, the extra fields
+// zero as an uncompressed file leaves them.
+QByteArray WithInfoHeaderSize(const QByteArray& file, std::uint32_t infoSize)
+{
+    const int extra = static_cast<int>(infoSize) - 40;
+    QByteArray larger = file.left(kHeadersEnd) + QByteArray(extra, '\0') + file.mid(kHeadersEnd);
+    Put<std::uint32_t>(larger, kInfoSize, infoSize);
+    Put<std::uint32_t>(larger, kOffBits, Get<std::uint32_t>(file, kOffBits) + static_cast<std::uint32_t>(extra));
+    return larger;
+}
+
+QByteArray PngBytes()
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    SampleTrueColourImage(4, 4).save(&buffer, "PNG");
+    return png;
+}
+
+QByteArray IndexedWithIndexBeyondPalette()
+{
+    QImage image = SampleIndexedImage(4, 4, 4);
+    image.scanLine(2)[3] = 4;
+    return EncodeBmp(image);
+}
+
+// Enough trailing bytes that a depth change cannot make the pixels short.
+QByteArray WithSlack(QByteArray file)
+{
+    return file.append(QByteArray(4096, '\0'));
+}
+
+bool WriteFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+} // namespace
+
+class BitmapReaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void decodesTrueColourFile()
+    {
+        const QImage image = SampleTrueColourImage(256, 128);
+        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(image));
+        QVERIFY(bitmap);
+        QCOMPARE(bitmap->pixels.size(), std::size_t{98304});
+        QCOMPARE(Stride(bitmap->width), 768);
+        VerifyMatches(*bitmap, image);
+        // The first bytes hold the bottom-left pixel, blue first.
+        const QRgb bottomLeft = image.pixel(0, 127);
+        QCOMPARE(bitmap->pixels[0], qBlue(bottomLeft));
+        QCOMPARE(bitmap->pixels[1], qGreen(bottomLeft));
+        QCOMPARE(bitmap->pixels[2], qRed(bottomLeft));
+    }
+
+    void expandsPaletteFile()
+    {
+        const QImage image = SampleIndexedImage(64, 64, 256);
+        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(image));
+        QVERIFY(bitmap);
+        QCOMPARE(bitmap->pixels.size(), std::size_t{12288});
+        VerifyMatches(*bitmap, image);
+    }
+
+    void decodesShortPalettes()
+    {
+        const QImage image = SampleIndexedImage(5, 3, 2);
+        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(image));
+        QVERIFY(bitmap);
+        VerifyMatches(*bitmap, image);
+    }
+
+    void readsZeroColourCountAsFullPalette()
+    {
+        const QImage image = SampleIndexedImage(16, 16, 256);
+        const std::optional<TextureBitmap> bitmap = Decode(Patched<std::uint32_t>(EncodeBmp(image), kClrUsed, 0));
+        QVERIFY(bitmap);
+        VerifyMatches(*bitmap, image);
+    }
+
+    void padsOddWidths_data()
+    {
+        QTest::addColumn<QImage>("image");
+        for (const int width : {1, 2, 3, 5, 7}) {
+            QTest::addRow("24-bit %d x 2", width) << SampleTrueColourImage(width, 2);
+            QTest::addRow("8-bit %d x 3", width) << SampleIndexedImage(width, 3, 16);
+        }
+    }
+
+    void padsOddWidths()
+    {
+        QFETCH(QImage, image);
+        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(image));
+        QVERIFY(bitmap);
+        VerifyMatches(*bitmap, image);
+    }
+
+    void threeByTwoHasTwelveByteRows()
+    {
+        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(SampleTrueColourImage(3, 2)));
+        QVERIFY(bitmap);
+        QCOMPARE(bitmap->pixels.size(), std::size_t{24});
+    }
+
+    void deliversTopDownFilesBottomUp_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::newRow("24-bit") << SampleTrueColourImage(5, 4);
+        QTest::newRow("8-bit") << SampleIndexedImage(6, 3, 7);
+    }
+
+    void deliversTopDownFilesBottomUp()
+    {
+        QFETCH(QImage, image);
+        const std::optional<TextureBitmap> bitmap = Decode(TopDown(EncodeBmp(image)));
+        QVERIFY(bitmap);
+        VerifyMatches(*bitmap, image);
+    }
+
+    void acceptsLargerInfoHeaders_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<std::uint32_t>("infoSize");
+        QTest::newRow("V4 24-bit") << SampleTrueColourImage(5, 4) << std::uint32_t{108};
+        QTest::newRow("V5 8-bit") << SampleIndexedImage(5, 4, 9) << std::uint32_t{124};
+    }
+
+    void acceptsLargerInfoHeaders()
+    {
+        QFETCH(QImage, image);
+        QFETCH(std::uint32_t, infoSize);
+        const std::optional<TextureBitmap> bitmap = Decode(WithInfoHeaderSize(EncodeBmp(image), infoSize));
+        QVERIFY(bitmap);
+        VerifyMatches(*bitmap, image);
+    }
+
+    void limitsSidesToMaxSide()
+    {
+        QVERIFY(Decode(EncodeBmp(SampleTrueColourImage(64, 32)), 64));
+        QVERIFY(Decode(EncodeBmp(SampleTrueColourImage(32, 64)), 64));
+        QVERIFY(!Decode(EncodeBmp(SampleTrueColourImage(64, 32)), 63));
+        QVERIFY(!Decode(EncodeBmp(SampleTrueColourImage(32, 64)), 63));
+        QVERIFY(!Decode(TopDown(EncodeBmp(SampleTrueColourImage(32, 64))), 63));
+        QVERIFY(!Decode(EncodeBmp(SampleTrueColourImage(1, 1)), 0));
+    }
+
+    void refusesMalformedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("maxSide");
+        const int anySide = std::numeric_limits<int>::max();
+        const QByteArray trueColour = EncodeBmp(SampleTrueColourImage(4, 4));
+        const QByteArray indexed = EncodeBmp(SampleIndexedImage(4, 4, 16));
+        const int indexedPixels = Get<std::int32_t>(indexed, kOffBits);
+
+        QTest::newRow("empty") << QByteArray() << kMaxSide;
+        QTest::newRow("PNG") << PngBytes() << kMaxSide;
+        QTest::newRow("wrong magic") << Patched<std::uint8_t>(trueColour, 1, 'A') << kMaxSide;
+        QTest::newRow("headers cut short") << trueColour.left(40) << kMaxSide;
+        QTest::newRow("pixels one byte short") << trueColour.chopped(1) << kMaxSide;
+        QTest::newRow("8-bit pixels one byte short") << indexed.chopped(1) << kMaxSide;
+        QTest::newRow("palette cut short") << indexed.left(kHeadersEnd + 10) << kMaxSide;
+        QTest::newRow("palette longer than its room")
+            << WithSlack(Patched<std::uint32_t>(indexed, kClrUsed, 17)) << kMaxSide;
+        QTest::newRow("more than 256 colours")
+            << WithSlack(Patched<std::uint32_t>(Patched<std::uint32_t>(indexed, kClrUsed, 257), kOffBits,
+                                                kHeadersEnd + 257 * 4))
+            << kMaxSide;
+        QTest::newRow("palette index beyond colour count") << IndexedWithIndexBeyondPalette() << kMaxSide;
+        QTest::newRow("pixels overlap palette")
+            << Patched<std::uint32_t>(indexed, kOffBits, static_cast<std::uint32_t>(indexedPixels - 4)) << kMaxSide;
+        QTest::newRow("pixels beyond the file")
+            << Patched<std::uint32_t>(trueColour, kOffBits, 0xFFFFFFF0U) << kMaxSide;
+        QTest::newRow("pixels far past the headers")
+            << WithSlack(Patched<std::uint32_t>(trueColour, kOffBits, 1U << 20)) << kMaxSide;
+        QTest::newRow("zero width") << Patched<std::int32_t>(trueColour, kWidth, 0) << kMaxSide;
+        QTest::newRow("negative width") << WithSlack(Patched<std::int32_t>(trueColour, kWidth, -4)) << kMaxSide;
+        QTest::newRow("zero height") << Patched<std::int32_t>(trueColour, kHeight, 0) << kMaxSide;
+        QTest::newRow("lowest height")
+            << Patched<std::int32_t>(trueColour, kHeight, std::numeric_limits<std::int32_t>::min()) << anySide;
+        QTest::newRow("2 planes") << Patched<std::uint16_t>(trueColour, kPlanes, 2) << kMaxSide;
+        QTest::newRow("0 planes") << Patched<std::uint16_t>(trueColour, kPlanes, 0) << kMaxSide;
+        QTest::newRow("BI_RLE8") << Patched<std::uint32_t>(indexed, kCompression, 1) << kMaxSide;
+        QTest::newRow("BI_BITFIELDS") << WithSlack(Patched<std::uint32_t>(trueColour, kCompression, 3)) << kMaxSide;
+        for (const std::uint16_t bits : {1, 4, 16, 32}) {
+            QTest::addRow("%d bits", bits) << WithSlack(Patched<std::uint16_t>(trueColour, kBitCount, bits))
+                                           << kMaxSide;
+        }
+        QTest::newRow("core header") << Patched<std::uint32_t>(trueColour, kInfoSize, 12) << kMaxSide;
+        QTest::newRow("unknown header size") << Patched<std::uint32_t>(trueColour, kInfoSize, 64) << kMaxSide;
+        QTest::newRow("header larger than the file")
+            << Patched<std::uint32_t>(trueColour.left(120), kInfoSize, 124) << kMaxSide;
+
+        // Buffers that would not fit a signed 32-bit size, with no side limit.
+        QByteArray huge = Patched<std::int32_t>(trueColour, kWidth, std::numeric_limits<std::int32_t>::max());
+        QTest::newRow("huge width and height")
+            << Patched<std::int32_t>(huge, kHeight, std::numeric_limits<std::int32_t>::max()) << anySide;
+        QByteArray large = Patched<std::int32_t>(trueColour, kWidth, 30000);
+        QTest::newRow("30000 x 30000") << Patched<std::int32_t>(large, kHeight, 30000) << anySide;
+        QTest::newRow("30000 x -30000 8-bit")
+            << Patched<std::int32_t>(Patched<std::int32_t>(indexed, kWidth, 30000), kHeight, -30000) << anySide;
+    }
+
+    void refusesMalformedFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, maxSide);
+        QVERIFY(!Decode(file, maxSide));
+    }
+
+    void readsFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QImage image = SampleIndexedImage(9, 5, 40);
+        const QString path = dir.filePath(QStringLiteral("Moon.bmp"));
+        QVERIFY(WriteFile(path, EncodeBmp(image)));
+        const std::optional<TextureBitmap> bitmap = ReadBitmapFile(path, kMaxSide);
+        QVERIFY(bitmap);
+        VerifyMatches(*bitmap, image);
+        QVERIFY(ReadBitmapFile(path, std::numeric_limits<int>::max()));
+    }
+
+    void refusesWhatIsNoBitmapFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString empty = dir.filePath(QStringLiteral("empty.bmp"));
+        QVERIFY(WriteFile(empty, {}));
+        const QString folder = dir.filePath(QStringLiteral("folder.bmp"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.bmp")));
+
+        QVERIFY(!ReadBitmapFile(empty, kMaxSide));
+        QVERIFY(!ReadBitmapFile(folder, kMaxSide));
+        QVERIFY(!ReadBitmapFile(dir.filePath(QStringLiteral("missing.bmp")), kMaxSide));
+    }
+
+    void refusesUnreadableFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("locked.bmp"));
+        QVERIFY(WriteFile(path, EncodeBmp(SampleTrueColourImage(2, 2))));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        if (QFile locked(path); locked.open(QIODevice::ReadOnly)) {
+            QSKIP("file permissions do not bind this user");
+        }
+        QVERIFY(!ReadBitmapFile(path, kMaxSide));
+    }
+
+    void capsTheFileSize()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const int maxSide = 16;
+        const QByteArray valid = EncodeBmp(SampleTrueColourImage(16, 16));
+        const QString path = dir.filePath(QStringLiteral("padded.bmp"));
+        QVERIFY(WriteFile(path, valid));
+
+        // Trailing bytes up to the cap are tolerated; one more is refused.
+        QFile file(path);
+        QVERIFY(file.resize(MaxBitmapFileBytes(maxSide)));
+        QVERIFY(ReadBitmapFile(path, maxSide));
+        QVERIFY(file.resize(MaxBitmapFileBytes(maxSide) + 1));
+        QVERIFY(!ReadBitmapFile(path, maxSide));
+
+        // A sparse 10 GB file costs no disk space and must not be read.
+        QVERIFY(file.resize(qint64{10} << 30));
+        QVERIFY(!ReadBitmapFile(path, std::numeric_limits<int>::max()));
+    }
+};
+
+QTEST_GUILESS_MAIN(BitmapReaderTest)
+#include "test_bitmap_reader.moc"

@@ -1,0 +1,227 @@
+#include "gl_scene_fixture.h"
+#include "hit_records.h"
+#include "scene_renderer.h"
+
+#include <QtTest>
+
+namespace {
+
+// Scene-frame position of a planet at `angle` degrees on an orbit of `distance`.
+QVector3D OnOrbit(double distance, double angle)
+{
+    const double radians = qDegreesToRadians(angle);
+    return QVector3D(float(distance * std::cos(radians)), 0, float(-distance * std::sin(radians)));
+}
+
+FrameInputs StartView()
+{
+    FrameInputs inputs;
+    inputs.panY = 5;
+    inputs.tilt = 25;
+    return inputs;
+}
+
+} // namespace
+
+class SceneRendererTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(gl.SetUp()); }
+    void cleanupTestCase() { gl.TearDown(); }
+
+    void init()
+    {
+        scene = SceneState{};
+        scene.CameraAngle = 90;
+        ComputeRates(scene, 220);
+    }
+
+    void theSunIsAtTheCentreOfTheStartView()
+    {
+        RenderScene(scene, StartView());
+        const QPointF sun = gl.Project(0, 0, 0);
+        QVERIFY(qAbs(sun.x() - GlSceneFixture::kWidth / 2.0) < 2);
+        const QColor colour = gl.PixelAt(qRound(sun.x()), qRound(sun.y()));
+        QVERIFY2(colour.red() > 60 && colour.red() > colour.blue(), qPrintable(colour.name()));
+        QCOMPARE(gl.PixelAt(3, 3), QColor(Qt::black));
+    }
+
+    void aPlanetStandsWhereItsOrbitAngleSays()
+    {
+        RenderScene(scene, StartView());
+        const QVector3D east = OnOrbit(18, 0);
+        const QVector3D west = OnOrbit(18, 180);
+        const QPointF eastPixel = gl.Project(east.x(), east.y(), east.z());
+        const QPointF westPixel = gl.Project(west.x(), west.y(), west.z());
+        QVERIFY(gl.Brightness(eastPixel, 1) > 0);
+        QCOMPARE(gl.Brightness(westPixel, 1), 0L);
+
+        scene.OrbitAngle[Venus] = 180;
+        RenderScene(scene, StartView());
+        QCOMPARE(gl.Brightness(eastPixel, 1), 0L);
+        QVERIFY(gl.Brightness(westPixel, 1) > 0);
+    }
+
+    void orbitLinesOnlyWhenAsked()
+    {
+        FrameInputs inputs = StartView();
+        RenderScene(scene, inputs);
+        const QPointF onMercuryOrbit = gl.Project(-10.1, 0, 0);
+        QCOMPARE(gl.Brightness(onMercuryOrbit, 2), 0L);
+
+        inputs.showOrbits = true;
+        RenderScene(scene, inputs);
+        QVERIFY(gl.Brightness(onMercuryOrbit, 2) > 0);
+    }
+
+    void theSelectedEarthGetsAShell()
+    {
+        scene.OrbitAngle[Earth] = 60;
+        const QVector3D earth = OnOrbit(25, 60);
+        RenderScene(scene, StartView());
+        // Just outside the Earth, inside its shell.
+        const QPointF besideEarth = gl.Project(earth.x(), earth.y() + 1.62, earth.z());
+        QCOMPARE(gl.Brightness(besideEarth, 0), 0L);
+
+        for (std::uint8_t other : {std::uint8_t{Moon}, std::uint8_t{Mars}}) {
+            scene.Selected = other;
+            RenderScene(scene, StartView());
+            QCOMPARE(gl.Brightness(besideEarth, 0), 0L);
+        }
+        scene.Selected = Earth;
+        RenderScene(scene, StartView());
+        QVERIFY(gl.Brightness(besideEarth, 0) > 0);
+    }
+
+    void theSelectedSunGetsAHalo()
+    {
+        RenderScene(scene, StartView());
+        const QPointF besideSun = gl.Project(3.6, 0, 0);
+        const long plain = gl.Brightness(besideSun, 1);
+        scene.Selected = Sun;
+        RenderScene(scene, StartView());
+        QVERIFY2(gl.Brightness(besideSun, 1) > plain, "the halo brightens the Sun's surroundings");
+    }
+
+    void theFixedFrameIgnoresPanAndHasALargerSun()
+    {
+        RenderScene(scene, StartView());
+        const QPointF sun = gl.Project(0, 0, 0);
+        const QPointF edgeOfLargerSun = gl.Project(3.7, 0, 0);
+        const long plainEdge = gl.Brightness(edgeOfLargerSun, 0);
+
+        FrameInputs moved = StartView();
+        moved.panX = 12;
+        moved.tilt = 60;
+        RenderScene(scene, moved);
+        QCOMPARE(gl.Brightness(sun, 0), 0L);
+
+        RenderFixedScene(scene, moved);
+        QVERIFY(gl.Brightness(sun, 0) > 0);
+        QVERIFY(gl.Brightness(edgeOfLargerSun, 0) > plainEdge);
+    }
+
+    void picksCarryBodyIds()
+    {
+        RenderScene(scene, StartView());
+        const QPointF sun = gl.Project(0, 0, 0);
+        const QVector3D venus = OnOrbit(18, 0);
+        const QPointF venusPixel = gl.Project(venus.x(), venus.y(), venus.z());
+        const QPointF mercuryOrbit = gl.Project(-10.1, 0, 0);
+
+        scene.RenderMode = kRenderModeSelect;
+        FrameInputs inputs = StartView();
+        inputs.showOrbits = true;
+        const auto pickAt = [&](QPointF point) {
+            gl.UsePickProjection(point.x(), point.y());
+            return gl.Select([&] { RenderScene(scene, inputs); });
+        };
+
+        const auto overSun = pickAt(sun);
+        QCOMPARE(NearestNamedHit(overSun.buffer, overSun.hits), std::uint8_t{Sun});
+
+        const auto overVenus = pickAt(venusPixel);
+        QCOMPARE(NearestNamedHit(overVenus.buffer, overVenus.hits), std::uint8_t{Venus});
+
+        const auto overOrbit = pickAt(mercuryOrbit);
+        QVERIFY(overOrbit.hits > 0);
+        QVERIFY(HasUnnamedHit(overOrbit));
+        QVERIFY(NamedHits(overOrbit).empty());
+
+        const auto overNothing = pickAt(QPointF(3, 3));
+        QCOMPARE(overNothing.hits, 0);
+        gl.UseViewProjection();
+    }
+
+    void everyFrameLeavesTheStateAsItFoundIt_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("fixed");
+        QTest::addColumn<bool>("select");
+        for (int selected : {0, 1, 4, 5}) {
+            for (bool fixed : {false, true}) {
+                for (bool select : {false, true}) {
+                    QTest::addRow("selected %d%s%s", selected, fixed ? ", fixed" : "", select ? ", picking" : "")
+                        << selected << fixed << select;
+                }
+            }
+        }
+    }
+
+    void everyFrameLeavesTheStateAsItFoundIt()
+    {
+        QFETCH(int, selected);
+        QFETCH(bool, fixed);
+        QFETCH(bool, select);
+        scene.Selected = static_cast<std::uint8_t>(selected);
+        FrameInputs inputs = StartView();
+        inputs.showOrbits = true;
+        const auto draw = [&] { fixed ? RenderFixedScene(scene, inputs) : RenderScene(scene, inputs); };
+        GLint nameDepth = -1;
+        if (select) {
+            gl.Select([&] {
+                draw();
+                glGetIntegerv(GL_NAME_STACK_DEPTH, &nameDepth);
+            });
+        } else {
+            draw();
+            glGetIntegerv(GL_NAME_STACK_DEPTH, &nameDepth);
+        }
+        QCOMPARE(nameDepth, 0);
+        QVERIFY(glIsEnabled(GL_LIGHT0));
+        QVERIFY(!glIsEnabled(GL_LIGHT1));
+        QVERIFY(!glIsEnabled(GL_BLEND));
+        QVERIFY(glIsEnabled(GL_DEPTH_TEST));
+        QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+    }
+
+    void theCameraTurnsOnlyWhenSpinning()
+    {
+        FrameInputs inputs = StartView();
+        inputs.elapsedSeconds = 0.5;
+        RenderScene(scene, inputs);
+        QCOMPARE(scene.CameraAngle, 90.0F);
+
+        inputs.spinCamera = true;
+        inputs.elapsedSeconds = 0;
+        RenderScene(scene, inputs);
+        QCOMPARE(scene.CameraAngle, 90.0F);
+
+        inputs.elapsedSeconds = 0.5;
+        RenderScene(scene, inputs);
+        QCOMPARE(scene.CameraAngle, 94.5F);
+
+        scene.CameraAngle = 359;
+        inputs.elapsedSeconds = 2.0 / 9; // two degrees
+        RenderScene(scene, inputs);
+        QCOMPARE(scene.CameraAngle, 0.0F);
+    }
+
+private:
+    GlSceneFixture gl;
+    SceneState scene;
+};
+
+QTEST_MAIN(SceneRendererTest)
+#include "test_scene_renderer.moc"

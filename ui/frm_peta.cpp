@@ -1,0 +1,82 @@
+#include "frm_peta.h"
+
+#include "frame_timer.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr QSize kClientSize(794, 466);
+
+} // namespace
+
+FrmPeta::FrmPeta(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("Il Sole e i pianeti del sistema solare"));
+    setFixedSize(kClientSize);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    QFont bold = font();
+    bold.setBold(true);
+    setFont(bold);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setGeometry(686, 436, 101, 25);
+    QFont buttonFont(QStringLiteral("MS Sans Serif"));
+    buttonFont.setPointSizeF(8.25);
+    buttonFont.setBold(true);
+    buttonFont.setStyleHint(QFont::SansSerif);
+    Command1->setFont(buttonFont);
+    Command1->setDefault(true);
+
+    ImgSun = new QLabel(this);
+    ImgSun->setGeometry(0, 0, 793, 430);
+    ImgSun->setPixmap(QPixmap(QStringLiteral(":/images/sistema-solare.png")));
+    ImgSun->setScaledContents(true);
+    ImgSun->setAccessibleName(QStringLiteral("Il Sole e i pianeti"));
+
+    connect(Command1, &QPushButton::clicked, this, &FrmPeta::Command1_Click);
+}
+
+FrmPeta::~FrmPeta()
+{
+    Form_Terminate();
+}
+
+void FrmPeta::Form_Load()
+{
+    if (parentWidget() != nullptr) {
+        setWindowIcon(parentWidget()->windowIcon());
+    }
+    Command1->setFocus();
+}
+
+void FrmPeta::Command1_Click()
+{
+    close();
+    OGLModule::FrameTimer().Paused(false);
+}
+
+void FrmPeta::Form_Unload()
+{
+    OGLModule::FrameTimer().Paused(false);
+}
+
+void FrmPeta::Form_Terminate()
+{
+    OGLModule::FrameTimer().Paused(false);
+}
+
+void FrmPeta::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    QDialog::closeEvent(event);
+}
+
+// Escape closes the window too; it resumes the animation like the others.
+void FrmPeta::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}

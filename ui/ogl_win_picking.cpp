@@ -1,0 +1,43 @@
+#include "gl_view.h"
+#include "hit_records.h"
+#include "ogl_module.h"
+#include "ogl_win.h"
+#include "xp_module.h"
+
+#include <array>
+
+// Finds the body under the pointer: the scene is drawn once more in selection
+// mode through a one-pixel region round the pointer, and the nearest named
+// hit becomes the selection. Nothing is drawn on the screen.
+void OGLWin::glView1_MouseMove(float X, float Y)
+{
+    if (!Loaded || !OGLModule::MakeViewCurrent()) {
+        return;
+    }
+    RenderMode = kRenderModeSelect;
+    std::array<GLuint, 512> selection{};
+    std::array<GLint, 4> viewport{};
+    glSelectBuffer(static_cast<GLsizei>(selection.size()), selection.data());
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    glRenderMode(GL_SELECT);
+    glInitNames();
+
+    // The pointer comes in logical pixels from the top; the viewport is in
+    // device pixels from the bottom.
+    const double ratio = glView1->devicePixelRatio();
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPickMatrix(X * ratio, viewport[3] - Y * ratio, 1.0, 1.0, viewport.data());
+    gluPerspective(XPModule::PerspectiveAngle, static_cast<double>(viewport[2]) / viewport[3], 1.0, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    Render_glView1();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glFlush();
+
+    RenderMode = kRenderModeRender;
+    const GLint hits = glRenderMode(GL_RENDER);
+    Selected = NearestNamedHit(selection, hits);
+}
