@@ -81,25 +81,23 @@ void DrawOrbitLines()
     DrawGeometry(OrbitLines);
 }
 
-// Two counter-turning copies of `quad`, blended over the picture without
-// touching the depth buffer.
-void DrawCounterTurningQuads(const SceneState& scene, GeometryList quad)
-{
-    glRotatef(scene.SunSpin, 0, 0, 1);
-    DrawGeometry(quad);
-    glRotatef(-2 * scene.SunSpin, 0, 0, 1);
-    DrawGeometry(quad);
-}
-
-void DrawSunHalo(const SceneState& scene)
+// Two counter-turning copies of `quad` with the flare image, added to the
+// picture without touching the depth buffer. The halo is first stood up
+// against the start tilt; the flare is not.
+void DrawFlareQuads(const SceneState& scene, GeometryList quad)
 {
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glColor4fv(scene.FlareColor.data());
     glPushMatrix();
     BindSlot(FlareSlot);
-    glRotatef(-25, 1, 0, 0); // stands the halo up against the start tilt
-    DrawCounterTurningQuads(scene, HaloQuad);
+    if (quad == HaloQuad) {
+        glRotatef(-25, 1, 0, 0);
+    }
+    glRotatef(scene.SunSpin, 0, 0, 1);
+    DrawGeometry(quad);
+    glRotatef(-2 * scene.SunSpin, 0, 0, 1);
+    DrawGeometry(quad);
     glPopMatrix();
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
@@ -111,7 +109,7 @@ void DrawSun(const SceneState& scene, const SceneStyle& style)
 {
     glPushMatrix();
     if (scene.Selected == Sun) {
-        DrawSunHalo(scene);
+        DrawFlareQuads(scene, HaloQuad);
     }
     glPushName(Sun);
     glEnable(GL_LIGHT1);
@@ -237,15 +235,7 @@ void RenderFixedScene(SceneState& scene, const FrameInputs& inputs)
 
 void DrawFlareSun(const SceneState& scene)
 {
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glColor4fv(scene.FlareColor.data());
-    glPushMatrix();
-    BindSlot(FlareSlot);
-    DrawCounterTurningQuads(scene, FlareQuad);
-    glPopMatrix();
-    glDisable(GL_BLEND);
-    glEnable(GL_DEPTH_TEST);
+    DrawFlareQuads(scene, FlareQuad);
     BindSlot(SunSlot);
     glRotatef(scene.MoonSpin, 0, 1, 0);
     glRotatef(-90, 1, 0, 0);

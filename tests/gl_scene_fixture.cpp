@@ -1,5 +1,6 @@
 #include "gl_scene_fixture.h"
 
+#include "gl_projection.h"
 #include "hit_records.h"
 
 #include <QtTest>
@@ -62,17 +63,7 @@ void GlSceneFixture::UsePickProjection(double x, double y, double perspectiveAng
 
 QPointF GlSceneFixture::Project(double x, double y, double z) const
 {
-    std::array<GLdouble, 16> modelView{};
-    std::array<GLdouble, 16> projection{};
-    std::array<GLint, 4> viewport{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    GLdouble wx = 0;
-    GLdouble wy = 0;
-    GLdouble wz = 0;
-    gluProject(x, y, z, modelView.data(), projection.data(), viewport.data(), &wx, &wy, &wz);
-    return {wx, wy};
+    return ProjectToViewport(x, y, z);
 }
 
 QColor GlSceneFixture::PixelAt(int x, int y) const

@@ -1,11 +1,11 @@
 #include "main_window_fixture.h"
 
+#include "gl_projection.h"
 #include "gl_view.h"
 #include "ogl_module.h"
 
 #include <QtTest>
 
-#include <array>
 
 MainWindowFixture::MainWindowFixture()
 {
@@ -36,18 +36,9 @@ QPointF MainWindowFixture::ViewPointOf(double x, double y, double z)
 {
     OGLModule::MakeViewCurrent();
     // The last frame left the model-view matrix in the scene frame.
-    std::array<GLdouble, 16> modelView{};
-    std::array<GLdouble, 16> projection{};
-    std::array<GLint, 4> viewport{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    GLdouble wx = 0;
-    GLdouble wy = 0;
-    GLdouble wz = 0;
-    gluProject(x, y, z, modelView.data(), projection.data(), viewport.data(), &wx, &wy, &wz);
+    const QPointF device = ProjectToViewport(x, y, z);
     const double ratio = window->glView1->devicePixelRatio();
-    return {wx / ratio, (viewport[3] - wy) / ratio};
+    return {device.x() / ratio, (window->glView1->height() * ratio - device.y()) / ratio};
 }
 
 void MainWindowFixture::PointAt(QPointF position)
