@@ -7,8 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-// A 24-bit image whose every pixel differs from its neighbours in all three
-// channels, seeded so that two images of the same size can differ too.
+// A 24-bit image whose red follows the column, green the row and blue both,
+// so every pixel differs from its neighbours; `seed` shifts red and green so
+// that two images of the same size can differ too.
 inline QImage SampleTrueColourImage(int width, int height, int seed = 0)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -5,6 +5,7 @@
 #include "bitmap_samples.h"
 #include "bmp_writer.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 #include <cstddef>
@@ -42,14 +43,6 @@ std::vector<std::vector<std::uint8_t>> Seeds()
 void Run(const std::vector<std::uint8_t>& input)
 {
     LLVMFuzzerTestOneInput(input.data(), input.size());
-}
-
-template <typename T>
-void Put(std::vector<std::uint8_t>& file, std::size_t at, T value)
-{
-    for (std::size_t i = 0; i < sizeof(T); ++i) {
-        file[at + i] = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i));
-    }
 }
 
 // One to four random byte changes, header bytes as likely as all others
@@ -107,12 +100,12 @@ private slots:
             for (const std::int64_t value : kFieldValues) {
                 for (const std::size_t at : kWordFields) {
                     std::vector<std::uint8_t> file = seed;
-                    Put(file, at, static_cast<std::uint32_t>(value));
+                    qToLittleEndian(static_cast<std::uint32_t>(value), file.data() + at);
                     Run(file);
                 }
                 for (const std::size_t at : kShortFields) {
                     std::vector<std::uint8_t> file = seed;
-                    Put(file, at, static_cast<std::uint16_t>(value));
+                    qToLittleEndian(static_cast<std::uint16_t>(value), file.data() + at);
                     Run(file);
                 }
             }

@@ -1,0 +1,120 @@
+#include "frm_peta.h"
+#include "gl_view.h"
+#include "main_window_fixture.h"
+#include "ogl_module.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// Resident set size of this process, in kilobytes.
+long ResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').front().toLong();
+        }
+    }
+    return -1;
+}
+
+bool AnglesInRange(const SceneState& scene)
+{
+    const auto inRange = [](float angle) { return angle >= 0 && angle < 360; };
+    for (int id = Mercury; id <= Pluto; ++id) {
+        if (!inRange(scene.OrbitAngle[id]) || !inRange(scene.SpinAngle[id])) {
+            return false;
+        }
+    }
+    return inRange(scene.SunSpin) && inRange(scene.MoonSpin) && inRange(scene.CameraAngle);
+}
+
+constexpr int kFrames = 20000;
+constexpr int kWarmUpFrames = 2000;
+constexpr int kMeasuredMoves = 10000;
+constexpr int kPictureOpenings = 50;
+constexpr long kAllowedGrowthKilobytes = 5 * 1024;
+
+} // namespace
+
+// The real main window over a long run: frames, a mouse move over the view
+// with every frame, every control used, the picture window opened and closed,
+// the window resized. Nothing may leak, fail or leave its range.
+class SoakTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void longRunStaysHealthy()
+    {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.Loaded());
+        OGLWin& w = fixture.Window();
+        QToolButton* const buttons[] = {w.CmdUP, w.CmdDown, w.CmdLeft, w.CmdRight, w.CmdRotasiUp, w.CmdRotasiDown};
+        const QSize startSize = w.size();
+        long residentAfterWarmUp = 0;
+        int openings = 0;
+
+        for (int frame = 0; frame < kFrames; ++frame) {
+            fixture.Pass(1.0 / 60);
+            // Sweep the pointer across the view, row by row.
+            const int x = (frame * 7) % 785;
+            const int y = ((frame * 7) / 785 * 11) % 473;
+            fixture.PointAt(QPointF(x, y));
+
+            if (frame % 97 == 0) {
+                buttons[(frame / 97) % std::size(buttons)]->click();
+            }
+            if (frame % 101 == 0) {
+                w.HScroll->triggerAction(frame % 202 == 0 ? QAbstractSlider::SliderSingleStepAdd
+                                                          : QAbstractSlider::SliderSingleStepSub);
+                w.HSpeed->triggerAction(frame % 202 == 0 ? QAbstractSlider::SliderPageStepAdd
+                                                         : QAbstractSlider::SliderPageStepSub);
+            }
+            if (frame % 503 == 0) {
+                w.ChkPath->click();
+            }
+            if (frame % 1009 == 0) {
+                w.resize(startSize + QSize((frame / 1009) % 3 * 40, 0));
+            }
+            if (frame % 300 == 150 && openings < kPictureOpenings) {
+                ++openings;
+                QTimer::singleShot(0, &w, [openings] {
+                    auto* picture = qobject_cast<FrmPeta*>(QApplication::activeModalWidget());
+                    if (picture != nullptr) {
+                        if (openings % 2 == 0) {
+                            picture->Command1->click();
+                        } else {
+                            picture->close();
+                        }
+                    }
+                });
+                w.mnupeta->trigger();
+                QVERIFY(!OGLModule::FrameTimer().Paused());
+            }
+
+            QVERIFY2(glGetError() == GL_NO_ERROR, qPrintable(QString("frame %1").arg(frame)));
+            QVERIFY2(AnglesInRange(w), qPrintable(QString("frame %1").arg(frame)));
+            if (frame == kWarmUpFrames) {
+                residentAfterWarmUp = ResidentKilobytes();
+            }
+            if (frame == kWarmUpFrames + kMeasuredMoves) {
+                const long growth = ResidentKilobytes() - residentAfterWarmUp;
+                QVERIFY2(growth < kAllowedGrowthKilobytes, qPrintable(QString("grew by %1 kB").arg(growth)));
+            }
+        }
+        QCOMPARE(openings, kPictureOpenings);
+        QVERIFY(!w.Done);
+    }
+};
+
+QTEST_MAIN(SoakTest)
+#include "test_soak.moc"
