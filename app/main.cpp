@@ -15,21 +15,35 @@
 
 namespace {
 
-// Qt aborts when it cannot reach the X server it is told to use; check first
-// and stop with one clear line instead.
-bool DisplayReachable()
-{
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    const bool usesX11 = platform == nullptr || *platform == '\0' || QByteArray(platform).startsWith("xcb");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if (!usesX11 || (platform == nullptr && wayland != nullptr && *wayland != '\0')) {
-        return true;
+// Qt aborts when it cannot reach the X server it is told to use, so the
+// program checks first and stops with one clear line instead. The check's
+// connection stays open until Qt has its own: an X server whose last client
+// leaves resets itself, and Qt's connection could arrive during the reset.
+class DisplayCheck {
+public:
+    DisplayCheck()
+    {
+        const char* platform = std::getenv("QT_QPA_PLATFORM");
+        const bool usesX11 = platform == nullptr || *platform == '\0' || QByteArray(platform).startsWith("xcb");
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        if (usesX11 && !(platform == nullptr && wayland != nullptr && *wayland != '\0')) {
+            connection = xcb_connect(nullptr, nullptr);
+        }
     }
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool reachable = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return reachable;
-}
+    ~DisplayCheck()
+    {
+        if (connection != nullptr) {
+            xcb_disconnect(connection);
+        }
+    }
+    DisplayCheck(const DisplayCheck&) = delete;
+    DisplayCheck& operator=(const DisplayCheck&) = delete;
+
+    bool Reachable() const { return connection == nullptr || xcb_connection_has_error(connection) == 0; }
+
+private:
+    xcb_connection_t* connection = nullptr;
+};
 
 // The windows' fonts: Tahoma 8.25 pt, and MS Sans Serif for the picture
 // window's button, where the system has them (Debian's fonts-wine).
@@ -66,11 +80,13 @@ int Main()
 
 int main(int argc, char* argv[])
 {
-    if (!DisplayReachable()) {
+    auto displayCheck = std::make_unique<DisplayCheck>();
+    if (!displayCheck->Reachable()) {
         std::fputs("Il sistema solare: cannot open a display; set DISPLAY to a running X server.\n", stderr);
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
+    displayCheck.reset();
     QApplication::setApplicationName(QStringLiteral("Il sistema solare"));
     UseWindowFont();
     return XPModule::Main();

@@ -80,7 +80,9 @@ QImage Globe(int size, const QImage& earth)
     constexpr double Degree = std::numbers::pi / 180.0;
     const SphereView view{{-80.0 * Degree, 12.0 * Degree}};
     const double radius = size / 2.0 - 0.25;
-    const double outline = size >= 32 ? 1.4 : 1.0;
+    // The outline keeps about the same share of the disc at the theme's
+    // larger sizes.
+    const double outline = size >= 32 ? std::max(1.4, size / 32.0) : 1.0;
     const QImage map = MapForRadius(earth, 2.0 * radius);
     const Rgba sea = OpaqueColour(qRgb(32, 112, 224));
     const Rgba land = OpaqueColour(qRgb(56, 170, 48));
@@ -105,7 +107,7 @@ QImage Globe(int size, const QImage& earth)
 void WriteGlobes(const QDir& folder)
 {
     const QImage earth = LoadSourceTexture(QStringLiteral("earth.jpg"));
-    for (const int size : {32, 16}) {
+    for (const int size : {256, 128, 64, 48, 32, 16}) {
         WritePng(folder.filePath(QStringLiteral("globe-%1.png").arg(size)), Globe(size, earth));
     }
 }
