@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds the debug preset and runs every test,
-# under a virtual X server when no display is available.
+# Installs what is needed, builds the debug preset and runs every test, then
+# builds the AddressSanitizer + UndefinedBehaviorSanitizer preset and runs
+# every test again. Without a display the tests run under a virtual X server.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 scripts/setup.sh
-cmake --preset debug >/dev/null
-cmake --build --preset debug
-run=(ctest --preset debug)
+display=()
 if [ -z "${DISPLAY:-}" ]; then
-  run=(xvfb-run -a -s "-screen 0 1920x1200x24" "${run[@]}")
+  display=(xvfb-run -a -s "-screen 0 1920x1200x24 -noreset")
 fi
-"${run[@]}"
+for preset in debug asan; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  "${display[@]}" ctest --preset "$preset"
+done
