@@ -146,7 +146,10 @@ FrameInputs OGLWin::CurrentFrameInputs() const
     FrameInputs inputs;
     inputs.spinCamera = ChkCam->isChecked();
     inputs.showOrbits = ChkPath->isChecked();
-    inputs.elapsedSeconds = FrameTimer().ElapsedSeconds().ToDouble();
+    // The frame time only matters to a spinning camera.
+    if (inputs.spinCamera) {
+        inputs.elapsedSeconds = FrameTimer().ElapsedSeconds().ToDouble();
+    }
     inputs.panX = XPModule::ViewPanX;
     inputs.panY = XPModule::ViewPanY;
     inputs.tilt = XPModule::ViewTilt;

@@ -1,0 +1,142 @@
+#include "frame_bench.h"
+
+#include "allocation_counter.h"
+#include "frame_timer.h"
+#include "gl_projection.h"
+#include "gl_view.h"
+#include "ogl_module.h"
+#include "ogl_win.h"
+#include "timing.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <vector>
+
+namespace {
+
+constexpr int kExposeTimeoutMs = 5000;
+constexpr int kWarmUpPasses = 60;
+// Calls of an action before its allocations are counted: the first calls in
+// a new drawing state make the driver compile code for it.
+constexpr int kWarmUpCalls = 10;
+// The animation step's work does not depend on the length of the step.
+constexpr double kAnimationStepSeconds = 1.0 / 60;
+
+template <typename Action>
+AllocationRate CountPerCall(int calls, Action&& action)
+{
+    for (int call = 0; call < kWarmUpCalls; ++call) {
+        action();
+    }
+    StartCountingAllocations();
+    for (int call = 0; call < calls; ++call) {
+        action();
+    }
+    const AllocationCount count = StopCountingAllocations();
+    const auto perCall = [calls](std::uint64_t total) { return static_cast<double>(total) / calls; };
+    return {perCall(count.programCalls), perCall(count.qtCalls), perCall(count.systemCalls), perCall(count.frees)};
+}
+
+} // namespace
+
+WindowBench::WindowBench() : window(std::make_unique<OGLWin>())
+{
+    if (!window->LoadForm()) {
+        return;
+    }
+    window->ChkPath->setChecked(true);
+    const QDeadlineTimer deadline(kExposeTimeoutMs);
+    while (!window->glView1->isExposed() && !deadline.hasExpired()) {
+        window->RenderLoopPass();
+    }
+    for (int pass = 0; pass < kWarmUpPasses; ++pass) {
+        window->RenderLoopPass();
+    }
+    loaded = window->glView1->isExposed() && OGLModule::MakeViewCurrent();
+    if (!loaded) {
+        return;
+    }
+    // The last frame left the model-view matrix in the scene frame, whose
+    // origin is the Sun's centre. The viewport is in device pixels from the
+    // bottom; mouse events come in logical pixels from the top.
+    const QPointF device = ProjectToViewport(0, 0, 0);
+    const double ratio = window->glView1->devicePixelRatio();
+    sunOnView = {device.x() / ratio, (window->glView1->height() * ratio - device.y()) / ratio};
+}
+
+WindowBench::~WindowBench() = default;
+
+QString WindowBench::Description() const
+{
+    OGLModule::MakeViewCurrent();
+    const double ratio = window->glView1->devicePixelRatio();
+    return QStringLiteral("%1, view %2x%3 device pixels")
+        .arg(QString::fromLatin1(reinterpret_cast<const char*>(glGetString(GL_RENDERER))))
+        .arg(qRound(window->glView1->width() * ratio))
+        .arg(qRound(window->glView1->height() * ratio));
+}
+
+void WindowBench::EmptyFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    OGLModule::GLContext->swapBuffers(OGLModule::ViewDC);
+}
+
+void WindowBench::PickSun()
+{
+    window->glView1_MouseMove(static_cast<float>(sunOnView.x()), static_cast<float>(sunOnView.y()));
+}
+
+FrameTimes WindowBench::MeasureTimes(int calls)
+{
+    std::vector<double> loopPass;
+    std::vector<double> bareFrame;
+    std::vector<double> emptyFrame;
+    std::vector<double> pick;
+    FrameTimes times;
+    const auto timeLoopPass = [&] { loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); })); };
+    const auto timeBareFrame = [&] { bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); })); };
+    // Every pass of the loop leaves the context current for the others. The
+    // pass and the bare frame change places every call, so that neither
+    // always follows the other's swap.
+    for (int call = 0; call < calls; ++call) {
+        if (call % 2 == 0) {
+            timeLoopPass();
+            timeBareFrame();
+        } else {
+            timeBareFrame();
+            timeLoopPass();
+        }
+        emptyFrame.push_back(SecondsFor([this] { EmptyFrame(); }));
+        // The pointer rests on the Sun: picked already, it has its halo
+        // drawn in the selection pass too. The frames have nothing picked.
+        window->Selected = Sun;
+        pick.push_back(SecondsFor([this] { PickSun(); }));
+        times.pickHitsSun = window->Selected == Sun;
+        window->Selected = NoBody;
+    }
+    times.loopPass = Median(loopPass);
+    times.bareFrame = Median(bareFrame);
+    times.emptyFrame = Median(emptyFrame);
+    times.pick = Median(pick);
+    return times;
+}
+
+FrameAllocations WindowBench::CountAllocations(int calls)
+{
+    FrameAllocations allocations;
+    allocations.loopPass = CountPerCall(calls, [this] { window->RenderLoopPass(); });
+    allocations.processEvents = CountPerCall(calls, [] { QCoreApplication::processEvents(); });
+    allocations.animationStep = CountPerCall(calls, [this] {
+        OGLModule::FrameTimer().UpdateTimer(1);
+        AdvanceAnimation(*window, kAnimationStepSeconds);
+    });
+    OGLModule::MakeViewCurrent();
+    allocations.renderFrame = CountPerCall(calls, [this] { window->Render_glView1(); });
+    window->Selected = Sun;
+    allocations.pick = CountPerCall(calls, [this] { PickSun(); });
+    window->Selected = NoBody;
+    return allocations;
+}

@@ -1,0 +1,124 @@
+#include "report_table.h"
+
+#include <cstdio>
+
+namespace {
+
+// The targets, on software rendering at the designed window size.
+constexpr double kLoopOverBareFrame = 1.10; // the loop's own work adds at most 10%
+constexpr double kPickOverFrame = 1.0;      // a pick costs at most one frame
+constexpr double kStartupOverMinimal = 1.5;
+constexpr double kMemoryOverMinimal = 1.3;
+
+constexpr char kRowFormat[] = "%-40s %10s  %-32s %6s  %-7s %s\n";
+
+QString Milliseconds(double seconds)
+{
+    return QStringLiteral("%1 ms").arg(seconds * 1e3, 0, 'f', 3);
+}
+
+QString Verdict(bool met)
+{
+    return met ? QStringLiteral("PASS") : QStringLiteral("MISS");
+}
+
+void PrintRow(const QString& measure, const QString& value, const QString& against = {},
+              const QString& ratio = {}, const QString& target = {}, const QString& result = {})
+{
+    std::printf(kRowFormat, qPrintable(measure), qPrintable(value), qPrintable(against), qPrintable(ratio),
+                qPrintable(target), qPrintable(result));
+}
+
+// A figure against its baseline, with the target for the ratio when it has one.
+void PrintRatioRow(const QString& measure, const QString& value, const QString& against, double ratio,
+                   std::optional<double> target)
+{
+    PrintRow(measure, value, against, QString::number(ratio, 'f', 3),
+             target ? QStringLiteral("<= %1").arg(*target, 0, 'f', 2) : QString(),
+             target ? Verdict(ratio <= *target) : QString());
+}
+
+void PrintFrameRows(const FrameTimes& times)
+{
+    const QString loop = Milliseconds(times.loopPass);
+    PrintRatioRow(QStringLiteral("frame: RenderLoopPass, orbits on"), loop,
+                  QStringLiteral("bare frame ") + Milliseconds(times.bareFrame), times.loopPass / times.bareFrame,
+                  kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("frame: RenderLoopPass, orbits on"), loop,
+                  QStringLiteral("empty frame ") + Milliseconds(times.emptyFrame),
+                  times.loopPass / times.emptyFrame, std::nullopt);
+    PrintRatioRow(QStringLiteral("frame: bare Render_glView1"), Milliseconds(times.bareFrame),
+                  QStringLiteral("empty frame ") + Milliseconds(times.emptyFrame),
+                  times.bareFrame / times.emptyFrame, std::nullopt);
+    PrintRatioRow(times.pickHitsSun ? QStringLiteral("pick: glView1_MouseMove over the Sun")
+                                    : QStringLiteral("pick: glView1_MouseMove (Sun NOT hit)"),
+                  Milliseconds(times.pick), QStringLiteral("bare frame ") + Milliseconds(times.bareFrame),
+                  times.pick / times.bareFrame, kPickOverFrame);
+}
+
+void PrintProbeRows(const BenchResults& results)
+{
+    if (results.startup) {
+        const ProbeComparison& startup = *results.startup;
+        PrintRatioRow(QStringLiteral("start-up: launch to first swapped frame"),
+                      QStringLiteral("%1 ms").arg(startup.program.startupMs, 0, 'f', 1),
+                      QStringLiteral("minimal Qt %1 ms").arg(startup.minimal.startupMs, 0, 'f', 1),
+                      startup.startupRatio, kStartupOverMinimal);
+    } else {
+        PrintRow(QStringLiteral("start-up: launch to first swapped frame"), QStringLiteral("probe failed"));
+    }
+    const QString memoryMeasure = QStringLiteral("memory: VmHWM after %1 frames").arg(results.memoryFrames);
+    if (results.memory) {
+        const ProbeComparison& memory = *results.memory;
+        PrintRatioRow(memoryMeasure, QStringLiteral("%1 MiB").arg(memory.program.peakKiB / 1024, 0, 'f', 1),
+                      QStringLiteral("minimal Qt %1 MiB").arg(memory.minimal.peakKiB / 1024, 0, 'f', 1),
+                      memory.peakRatio, kMemoryOverMinimal);
+    } else {
+        PrintRow(memoryMeasure, QStringLiteral("probe failed"));
+    }
+}
+
+// The allocation calls from the program's code, then the others and the frees.
+void PrintAllocationRow(const QString& measure, const AllocationRate& rate)
+{
+    PrintRow(measure, QString::number(rate.program, 'f', 2),
+             QStringLiteral("Qt %1, system %2, freed %3")
+                 .arg(rate.qt, 0, 'f', 2)
+                 .arg(rate.system, 0, 'f', 1)
+                 .arg(rate.frees, 0, 'f', 1));
+}
+
+void PrintAllocationRows(const FrameAllocations& allocations)
+{
+    PrintAllocationRow(QStringLiteral("heap: RenderLoopPass"), allocations.loopPass);
+    PrintAllocationRow(QStringLiteral("heap:   processEvents"), allocations.processEvents);
+    PrintAllocationRow(QStringLiteral("heap:   animation step"), allocations.animationStep);
+    PrintAllocationRow(QStringLiteral("heap:   Render_glView1"), allocations.renderFrame);
+    PrintAllocationRow(QStringLiteral("heap: glView1_MouseMove"), allocations.pick);
+    // The program's own code in a frame: what it allocates itself and what
+    // Qt allocates for it; the driver's own bookkeeping is not its code.
+    const AllocationRate& step = allocations.animationStep;
+    const AllocationRate& frame = allocations.renderFrame;
+    const double own = step.program + step.qt + frame.program + frame.qt;
+    PrintRow(QStringLiteral("heap: program's own code per frame"), QString::number(own, 'f', 2),
+             QStringLiteral("animation step + Render_glView1"), {}, QStringLiteral("= 0"), Verdict(own == 0));
+}
+
+} // namespace
+
+void PrintReport(const BenchResults& results)
+{
+    std::printf("Il sistema solare: benchmark on %s\n", qPrintable(results.setup));
+    std::printf("times: medians of %d calls each\n", results.timedCalls);
+    std::printf("start-up, memory: medians of %d and %d launches; their ratios are the medians of the ratios "
+                "within each pair of launches\n",
+                results.startupLaunches, results.memoryLaunches);
+    std::printf("heap: the main thread's allocation calls (new, malloc and kin) per call over %d calls, by caller: "
+                "value = the program's code, then Qt's and the system's (OpenGL driver, X, C library)\n\n",
+                results.countedCalls);
+    PrintRow(QStringLiteral("measure"), QStringLiteral("value"), QStringLiteral("against"), QStringLiteral("ratio"),
+             QStringLiteral("target"), QStringLiteral("result"));
+    PrintFrameRows(results.times);
+    PrintProbeRows(results);
+    PrintAllocationRows(results.allocations);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "frame_bench.h"
+#include "probe_runs.h"
+
+#include <QString>
+
+#include <optional>
+
+// Everything one run of the benchmark measured, and how.
+struct BenchResults {
+    QString setup; // renderer and view size
+    int timedCalls = 0;
+    FrameTimes times;
+    int countedCalls = 0;
+    FrameAllocations allocations;
+    int startupLaunches = 0;
+    std::optional<ProbeComparison> startup;
+    int memoryLaunches = 0;
+    int memoryFrames = 0;
+    std::optional<ProbeComparison> memory;
+};
+
+// Prints the results as one table, each compared figure with its ratio, its
+// target and PASS or MISS.
+void PrintReport(const BenchResults& results);

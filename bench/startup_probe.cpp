@@ -1,0 +1,19 @@
+#include "startup_probe.h"
+
+#include "ogl_win.h"
+#include "planet_catalogue.h"
+#include "xp_module.h"
+
+#include <cstdlib>
+#include <memory>
+
+int RunStartupProbe(const ProbeArguments& arguments)
+{
+    XPModule::ResetViewSettings();
+    XPModule::InitPlanetData();
+    auto window = std::make_unique<OGLWin>();
+    if (!window->LoadForm()) {
+        return EXIT_FAILURE;
+    }
+    return RunProbeFrames(arguments, [&] { window->RenderLoopPass(); });
+}
