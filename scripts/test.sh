@@ -15,3 +15,4 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   "${display[@]}" ctest --preset "$preset"
 done
+scripts/fuzz.sh 60

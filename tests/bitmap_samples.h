@@ -2,6 +2,8 @@
 
 // Sample images the bitmap tests encode with EncodeBmp.
 
+#include "bmp_writer.h"
+
 #include <QImage>
 
 #include <cstdint>
@@ -42,4 +44,17 @@ inline QImage SampleIndexedImage(int width, int height, int colours)
 inline std::vector<std::uint8_t> ToBytes(const QByteArray& data)
 {
     return {data.begin(), data.end()};
+}
+
+// Small valid bitmaps of both depths, with and without row padding: the
+// starting points of the decoder's fuzzing.
+inline std::vector<std::vector<std::uint8_t>> FuzzSeeds()
+{
+    std::vector<std::vector<std::uint8_t>> seeds;
+    for (const QImage& image : {SampleTrueColourImage(5, 3), SampleTrueColourImage(4, 4), SampleTrueColourImage(1, 7),
+                                SampleIndexedImage(7, 2, 256), SampleIndexedImage(3, 3, 5),
+                                SampleIndexedImage(1, 1, 1)}) {
+        seeds.push_back(ToBytes(EncodeBmp(image)));
+    }
+    return seeds;
 }

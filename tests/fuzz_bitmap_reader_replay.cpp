@@ -29,17 +29,6 @@ constexpr std::int64_t kFieldValues[] = {0, 1, 2, 3, 4, 8, 12, 16, 24, 32, 40, 5
                                          std::numeric_limits<std::int32_t>::max(),
                                          std::numeric_limits<std::int32_t>::min()};
 
-std::vector<std::vector<std::uint8_t>> Seeds()
-{
-    std::vector<std::vector<std::uint8_t>> seeds;
-    for (const QImage& image : {SampleTrueColourImage(5, 3), SampleTrueColourImage(4, 4), SampleTrueColourImage(1, 7),
-                                SampleIndexedImage(7, 2, 256), SampleIndexedImage(3, 3, 5),
-                                SampleIndexedImage(1, 1, 1)}) {
-        seeds.push_back(ToBytes(EncodeBmp(image)));
-    }
-    return seeds;
-}
-
 void Run(const std::vector<std::uint8_t>& input)
 {
     LLVMFuzzerTestOneInput(input.data(), input.size());
@@ -75,9 +64,9 @@ class FuzzBitmapReaderReplay : public QObject {
     Q_OBJECT
 
 private slots:
-    void decodesTheSeeds()
+    void decodesTheFuzzSeeds()
     {
-        for (const std::vector<std::uint8_t>& seed : Seeds()) {
+        for (const std::vector<std::uint8_t>& seed : FuzzSeeds()) {
             QVERIFY(DecodeBitmap(seed, 16384));
             Run(seed);
         }
@@ -85,7 +74,7 @@ private slots:
 
     void refusesEveryTruncation()
     {
-        for (const std::vector<std::uint8_t>& seed : Seeds()) {
+        for (const std::vector<std::uint8_t>& seed : FuzzSeeds()) {
             for (std::size_t length = 0; length < seed.size(); ++length) {
                 const std::vector<std::uint8_t> prefix(seed.begin(), seed.begin() + static_cast<std::ptrdiff_t>(length));
                 Run(prefix);
@@ -96,7 +85,7 @@ private slots:
 
     void survivesHeaderFieldValues()
     {
-        for (const std::vector<std::uint8_t>& seed : Seeds()) {
+        for (const std::vector<std::uint8_t>& seed : FuzzSeeds()) {
             for (const std::int64_t value : kFieldValues) {
                 for (const std::size_t at : kWordFields) {
                     std::vector<std::uint8_t> file = seed;
@@ -122,7 +111,7 @@ private slots:
     void survivesRandomMutations()
     {
         std::mt19937 random(20240607);
-        for (const std::vector<std::uint8_t>& seed : Seeds()) {
+        for (const std::vector<std::uint8_t>& seed : FuzzSeeds()) {
             for (int i = 0; i < kMutationsPerSeed; ++i) {
                 Run(Mutated(seed, random));
             }

@@ -1,8 +1,11 @@
 #include "gl_scene_fixture.h"
 #include "hit_records.h"
+#include "resident_size.h"
 #include "scene_renderer.h"
 
 #include <QtTest>
+
+#include <functional>
 
 namespace {
 
@@ -19,6 +22,50 @@ FrameInputs StartView()
     inputs.panY = 5;
     inputs.tilt = 25;
     return inputs;
+}
+
+// Line segments a frame draws, counted in feedback mode through a projection
+// wide enough to hold the whole scene.
+int LineSegments(const std::function<void()>& draw)
+{
+    std::vector<GLfloat> feedback(1 << 20);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(-150, 150, -150, 150, -300, 300);
+    glMatrixMode(GL_MODELVIEW);
+    glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_3D, feedback.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint values = glRenderMode(GL_RENDER);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+
+    int segments = 0;
+    for (GLint i = 0; i < values;) {
+        const auto token = static_cast<GLint>(feedback[static_cast<std::size_t>(i)]);
+        switch (token) {
+        case GL_LINE_TOKEN:
+        case GL_LINE_RESET_TOKEN:
+            ++segments;
+            i += 1 + 2 * 3;
+            break;
+        case GL_POLYGON_TOKEN:
+            i += 2 + 3 * static_cast<GLint>(feedback[static_cast<std::size_t>(i) + 1]);
+            break;
+        case GL_POINT_TOKEN:
+        case GL_BITMAP_TOKEN:
+        case GL_DRAW_PIXEL_TOKEN:
+        case GL_COPY_PIXEL_TOKEN:
+            i += 1 + 3;
+            break;
+        default: // GL_PASS_THROUGH_TOKEN
+            i += 2;
+            break;
+        }
+    }
+    return segments;
 }
 
 } // namespace
@@ -194,6 +241,44 @@ private slots:
         QVERIFY(!glIsEnabled(GL_BLEND));
         QVERIFY(glIsEnabled(GL_DEPTH_TEST));
         QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+    }
+
+    void linesAreClosedLoopsOfTheRightLength()
+    {
+        FrameInputs inputs = StartView();
+        // Saturn's ring: six circles of 121 vertices in one closed line.
+        QCOMPARE(LineSegments([&] { RenderScene(scene, inputs); }), 6 * 121);
+        // Nine orbits of 121 vertices each, closed.
+        inputs.showOrbits = true;
+        QCOMPARE(LineSegments([&] { RenderScene(scene, inputs); }), 6 * 121 + 9 * 121);
+        // The fixed frame has no ring.
+        inputs.showOrbits = false;
+        QCOMPARE(LineSegments([&] { RenderFixedScene(scene, inputs); }), 0);
+    }
+
+    void selectionPassesDoNotGrowMemory()
+    {
+#ifdef SOLAR_SANITIZED
+        QSKIP("the sanitizer's quarantine makes resident size meaningless");
+#endif
+        FrameInputs inputs = StartView();
+        inputs.showOrbits = true;
+        scene.RenderMode = kRenderModeSelect;
+        const auto pass = [&](int index) {
+            scene.Selected = index % 2 == 0 ? Sun : Earth;
+            gl.UsePickProjection(GlSceneFixture::kWidth / 2.0, GlSceneFixture::kHeight / 2.0);
+            gl.Select([&] { RenderScene(scene, inputs); });
+        };
+        for (int i = 0; i < 100; ++i) {
+            pass(i);
+        }
+        const long before = ResidentKilobytes();
+        for (int i = 0; i < 2000; ++i) {
+            pass(i);
+        }
+        gl.UseViewProjection();
+        const long growth = ResidentKilobytes() - before;
+        QVERIFY2(growth < 4 * 1024, qPrintable(QString("grew by %1 kB").arg(growth)));
     }
 
     void theCameraTurnsOnlyWhenSpinning()

@@ -2,30 +2,15 @@
 #include "gl_view.h"
 #include "main_window_fixture.h"
 #include "ogl_module.h"
+#include "resident_size.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
-
-// Resident set size of this process, in kilobytes.
-long ResidentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').front().toLong();
-        }
-    }
-    return -1;
-}
 
 bool AnglesInRange(const SceneState& scene)
 {
