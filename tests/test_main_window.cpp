@@ -280,6 +280,23 @@ private slots:
         QVERIFY(w.OrbitAngle[Venus] > 0);
     }
 
+    void theFixedFrameIsOfferedToo()
+    {
+        OGLWin& w = fixture->Window();
+        for (int i = 0; i < 3; ++i) {
+            w.CmdRight_Click(); // the fixed frame ignores the pan
+        }
+        QVERIFY(OGLModule::MakeViewCurrent());
+        w.Render_Temp();
+        QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
+        const QPointF startSun = fixture->ViewPointOf(0, 0, 0);
+        fixture->Pass();
+        const QPointF pannedSun = fixture->ViewPointOf(0, 0, 0);
+        QVERIFY(pannedSun.x() > startSun.x() + 10);
+        QVERIFY(glIsEnabled(GL_DEPTH_TEST));
+        QVERIFY(!glIsEnabled(GL_BLEND));
+    }
+
     void thePictureWindowPausesTheAnimation_data()
     {
         QTest::addColumn<bool>("withOk");
