@@ -73,7 +73,7 @@ int Main()
     ResetViewSettings();
     InitPlanetData();
     auto window = std::make_unique<OGLWin>();
-    return window->Show() ? EXIT_SUCCESS : EXIT_FAILURE;
+    return window->Form_Load() ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 } // namespace XPModule

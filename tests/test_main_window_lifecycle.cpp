@@ -82,11 +82,11 @@ private slots:
         QVERIFY(OGLModule::GLContext == nullptr);
     }
 
-    void showReturnsWhenTheWindowIsClosed()
+    void loadingReturnsWhenTheWindowIsClosed()
     {
         OGLWin window;
         QTimer::singleShot(0, &window, [&window] { window.close(); });
-        QVERIFY(window.Show());
+        QVERIFY(window.Form_Load());
         QVERIFY(window.Done);
         QVERIFY(OGLModule::GLContext == nullptr);
     }

@@ -17,7 +17,7 @@ private slots:
         const auto previous = SetMessageBoxHandler([&](const QString& text) { messages << text; });
         XPModule::ResetViewSettings();
         OGLWin window;
-        QVERIFY(!window.Show());
+        QVERIFY(!window.Form_Load());
         QCOMPARE(messages, QStringList{"OpenGL Initialization Failed!"});
         QVERIFY(!window.isVisible());
         QVERIFY(window.Done);

@@ -41,7 +41,7 @@ OGLWin::~OGLWin()
     }
 }
 
-bool OGLWin::Show()
+bool OGLWin::Form_Load()
 {
     if (!LoadForm()) {
         return false;
@@ -50,11 +50,6 @@ bool OGLWin::Show()
         RenderLoopPass();
     }
     return true;
-}
-
-void OGLWin::Form_Load()
-{
-    Show();
 }
 
 bool OGLWin::LoadForm()

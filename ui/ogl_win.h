@@ -24,12 +24,12 @@ public:
     explicit OGLWin(QWidget* parent = nullptr);
     ~OGLWin() override;
 
-    // Shows the window. Returns once the render loop has ended, or at once
-    // with false when the OpenGL set-up failed and the window was unloaded.
-    bool Show();
+    // Loads and shows the window and runs the render loop. Returns once the
+    // loop has ended, or at once with false when the OpenGL set-up failed and
+    // the window was unloaded.
+    bool Form_Load();
 
     // Life cycle.
-    void Form_Load();
     void Form_Resize();
     void Form_Unload();
     void glView1_Paint();
