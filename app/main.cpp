@@ -1,3 +1,4 @@
+#include "display_loss.h"
 #include "ogl_win.h"
 #include "planet_catalogue.h"
 #include "xp_module.h"
@@ -87,6 +88,7 @@ int main(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     displayCheck.reset();
+    EndCleanlyOnDisplayLoss();
     QApplication::setApplicationName(QStringLiteral("Il sistema solare"));
     UseWindowFont();
     return XPModule::Main();

@@ -52,9 +52,9 @@ void SetFixedState()
     glEnable(GL_TEXTURE_2D);
 }
 
-bool ReportInitFailure()
+bool ReportInitFailure(GLResources& resources)
 {
-    GLContext.reset();
+    resources.ReleaseContext();
     ShowCriticalMessage(QStringLiteral("OpenGL Initialization Failed!"));
     return false;
 }
@@ -76,30 +76,56 @@ QSurfaceFormat ViewSurfaceFormat()
     return format;
 }
 
-bool MakeViewCurrent()
+GLResources::~GLResources()
 {
-    return GLContext && ViewDC && GLContext->makeCurrent(ViewDC);
+    ReleaseContext();
+    if (Quadric == quadric.get()) {
+        Quadric = nullptr;
+    }
 }
 
-bool InitOpenGL()
+void GLResources::Adopt(std::unique_ptr<QOpenGLContext> newContext, GLUquadric* newQuadric)
+{
+    context = std::move(newContext);
+    quadric.reset(newQuadric);
+    GLContext = context.get();
+    Quadric = quadric.get();
+}
+
+void GLResources::ReleaseContext()
+{
+    if (!context) {
+        return;
+    }
+    context->doneCurrent();
+    if (GLContext == context.get()) {
+        GLContext = nullptr;
+    }
+    context.reset();
+}
+
+bool MakeViewCurrent()
+{
+    return GLContext != nullptr && ViewDC != nullptr && GLContext->makeCurrent(ViewDC);
+}
+
+bool InitOpenGL(GLResources& resources)
 {
     auto context = std::make_unique<QOpenGLContext>();
     context->setFormat(ViewSurfaceFormat());
     if (ViewDC == nullptr || !context->create() || !CanDrawScene(*context)) {
-        return ReportInitFailure();
+        return ReportInitFailure(resources);
     }
-    GLContext = std::move(context);
-
-    Quadric.reset(gluNewQuadric());
-    if (!Quadric || !MakeViewCurrent()) {
-        return ReportInitFailure();
+    resources.Adopt(std::move(context), gluNewQuadric());
+    if (Quadric == nullptr || !MakeViewCurrent()) {
+        return ReportInitFailure(resources);
     }
-    gluQuadricTexture(Quadric.get(), GL_TRUE);
-    gluQuadricNormals(Quadric.get(), GLU_SMOOTH);
+    gluQuadricTexture(Quadric, GL_TRUE);
+    gluQuadricNormals(Quadric, GLU_SMOOTH);
 
     SetFixedState();
     if (!BuildSceneGeometry()) {
-        return ReportInitFailure();
+        return ReportInitFailure(resources);
     }
     glGenTextures(kTextureSlotCount, TextureNames.data());
     return LoadTextureFiles(QCoreApplication::applicationDirPath());

@@ -13,26 +13,48 @@
 // The OpenGL resources the whole program shares.
 namespace OGLModule {
 
-struct QuadricDeleter {
-    void operator()(GLUquadric* quadric) const { gluDeleteQuadric(quadric); }
-};
-using QuadricPtr = std::unique_ptr<GLUquadric, QuadricDeleter>;
-
 inline constexpr int kTextureSlotCount = 21;
 
-inline QWindow* ViewDC = nullptr;                  // the drawing surface of the view
-inline std::unique_ptr<QOpenGLContext> GLContext; // the one rendering context
-inline QuadricPtr Quadric;                        // draws every sphere
+// Plain handles shared by the whole program. None of them owns what it
+// points to: the context and the quadric belong to a GLResources, which
+// clears the handles when it lets them go, so nothing with static storage
+// holds a Qt or GL object when the process ends.
+inline QWindow* ViewDC = nullptr;           // the drawing surface of the view
+inline QOpenGLContext* GLContext = nullptr; // the one rendering context
+inline GLUquadric* Quadric = nullptr;       // draws every sphere
 inline std::array<GLuint, kTextureSlotCount> TextureNames{};
+
+// Owns the rendering context and the quadric for as long as the window that
+// draws with them (the textures and display lists live in the context).
+class GLResources {
+public:
+    GLResources() = default;
+    ~GLResources();
+    GLResources(const GLResources&) = delete;
+    GLResources& operator=(const GLResources&) = delete;
+
+    // Takes the context and the quadric and points the handles at them.
+    void Adopt(std::unique_ptr<QOpenGLContext> newContext, GLUquadric* newQuadric);
+
+    // Leaves the context current nowhere and deletes it; GLContext is cleared.
+    void ReleaseContext();
+
+private:
+    struct QuadricDeleter {
+        void operator()(GLUquadric* quadric) const { gluDeleteQuadric(quadric); }
+    };
+    std::unique_ptr<QOpenGLContext> context;
+    std::unique_ptr<GLUquadric, QuadricDeleter> quadric;
+};
 
 // The format the view's surface and the context ask for: RGB without alpha,
 // a 16-bit depth buffer, double buffering, the compatibility profile.
 QSurfaceFormat ViewSurfaceFormat();
 
-// Creates the context on ViewDC, fixes the scene state that never changes,
-// creates the quadric and the texture names and loads the textures. Reports
-// a failure to the user and returns false.
-bool InitOpenGL();
+// Creates the context on ViewDC into `resources`, fixes the scene state that
+// never changes, creates the quadric and the texture names and loads the
+// textures. Reports a failure to the user and returns false.
+bool InitOpenGL(GLResources& resources);
 
 // Makes GLContext current on ViewDC; false when there is no context.
 bool MakeViewCurrent();

@@ -99,7 +99,7 @@ bool BuildSceneGeometry()
     if (ListBase == 0) {
         return false;
     }
-    GLUquadric* quadric = OGLModule::Quadric.get();
+    GLUquadric* quadric = OGLModule::Quadric;
     for (const SphereShape& sphere : kSpheres) {
         Compile(sphere.list, [&] { gluSphere(quadric, sphere.radius, sphere.slices, sphere.stacks); });
     }

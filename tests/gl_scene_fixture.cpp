@@ -13,7 +13,7 @@ bool GlSceneFixture::SetUp()
     surface->resize(kWidth, kHeight);
     surface->create();
     OGLModule::ViewDC = surface.get();
-    if (!OGLModule::InitOpenGL()) {
+    if (!OGLModule::InitOpenGL(resources)) {
         qWarning("the OpenGL set-up failed");
         return false;
     }
@@ -35,10 +35,7 @@ bool GlSceneFixture::SetUp()
 void GlSceneFixture::TearDown()
 {
     framebuffer.reset();
-    if (OGLModule::GLContext) {
-        OGLModule::GLContext->doneCurrent();
-        OGLModule::GLContext.reset();
-    }
+    resources.ReleaseContext();
     OGLModule::ViewDC = nullptr;
     surface.reset();
 }

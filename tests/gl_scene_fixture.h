@@ -57,6 +57,7 @@ public:
 
 private:
     std::unique_ptr<QWindow> surface;
+    OGLModule::GLResources resources;
     std::unique_ptr<QOpenGLFramebufferObject> framebuffer;
 };
 

@@ -149,9 +149,11 @@ public:
         window_.setFormat(OGLModule::ViewSurfaceFormat());
         window_.create();
         OGLModule::ViewDC = &window_;
-        OGLModule::GLContext = std::make_unique<QOpenGLContext>();
-        OGLModule::GLContext->setFormat(OGLModule::ViewSurfaceFormat());
-        if (OGLModule::GLContext->create() && OGLModule::MakeViewCurrent()) {
+        auto context = std::make_unique<QOpenGLContext>();
+        context->setFormat(OGLModule::ViewSurfaceFormat());
+        const bool created = context->create();
+        resources_.Adopt(std::move(context), nullptr);
+        if (created && OGLModule::MakeViewCurrent()) {
             glGenTextures(OGLModule::kTextureSlotCount, OGLModule::TextureNames.data());
             ready_ = true;
         }
@@ -162,7 +164,7 @@ public:
             glDeleteTextures(OGLModule::kTextureSlotCount, OGLModule::TextureNames.data());
         }
         OGLModule::TextureNames = {};
-        OGLModule::GLContext.reset();
+        resources_.ReleaseContext();
         OGLModule::ViewDC = nullptr;
     }
     ViewContext(const ViewContext&) = delete;
@@ -172,6 +174,7 @@ public:
 
 private:
     QWindow window_;
+    OGLModule::GLResources resources_;
     bool ready_ = false;
 };
 

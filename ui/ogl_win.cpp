@@ -65,7 +65,7 @@ bool OGLWin::LoadForm()
     // The surface needs its native window before a context can use it.
     winId();
     glView1->create();
-    if (!InitOpenGL()) {
+    if (!InitOpenGL(GLOwner)) {
         Form_Unload();
         return false;
     }
@@ -122,10 +122,7 @@ void OGLWin::Form_Unload()
 {
     Done = true;
     Loaded = false;
-    if (GLContext) {
-        GLContext->doneCurrent();
-        GLContext.reset();
-    }
+    GLOwner.ReleaseContext();
 }
 
 void OGLWin::glView1_Paint()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ogl_module.h"
 #include "scene_renderer.h"
 #include "scene_state.h"
 
@@ -91,5 +92,6 @@ private:
     FrameInputs CurrentFrameInputs() const;
     void ShowFrame();
     bool Loaded = false;
+    OGLModule::GLResources GLOwner;         // the context and quadric of the view
     std::unique_ptr<FrmPeta> PictureWindow; // created on first use, then reused
 };

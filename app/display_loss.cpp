@@ -1,0 +1,69 @@
+#include "display_loss.h"
+
+#include <QGuiApplication>
+
+#include <X11/Xlib.h>
+
+#include <unistd.h>
+
+#include <array>
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+// Kept as plain characters: the line is written while the process goes down,
+// possibly from Qt's event-reader thread, so it must not allocate.
+std::array<char, 256> LostDisplayLine{};
+std::size_t LostDisplayLineLength = 0;
+
+QtMessageHandler PreviousMessageHandler = nullptr;
+
+[[noreturn]] void EndForLostDisplay()
+{
+    [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, LostDisplayLine.data(), LostDisplayLineLength);
+    _exit(1);
+}
+
+int OnXlibIOError(Display* /*display*/)
+{
+    EndForLostDisplay();
+}
+
+// Qt's xcb platform reports a broken connection with this warning and then
+// calls exit(); the program's own line takes its place.
+void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("The X11 connection broke"))) {
+        EndForLostDisplay();
+    }
+    PreviousMessageHandler(type, context, message);
+}
+
+void ComposeLine(std::string_view displayName)
+{
+    constexpr std::string_view kBefore = "Il sistema solare: lost the connection to the display \"";
+    constexpr std::string_view kAfter = "\"; the program ends.\n";
+    const std::size_t nameLength =
+        std::min(displayName.size(), LostDisplayLine.size() - kBefore.size() - kAfter.size());
+    char* out = LostDisplayLine.data();
+    out = std::copy(kBefore.begin(), kBefore.end(), out);
+    out = std::copy_n(displayName.begin(), nameLength, out);
+    out = std::copy(kAfter.begin(), kAfter.end(), out);
+    LostDisplayLineLength = static_cast<std::size_t>(out - LostDisplayLine.data());
+}
+
+} // namespace
+
+void EndCleanlyOnDisplayLoss()
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    Display* display = x11 != nullptr ? x11->display() : nullptr;
+    if (display == nullptr) {
+        return;
+    }
+    const char* name = DisplayString(display);
+    ComposeLine(name != nullptr ? std::string_view(name) : std::string_view());
+    XSetIOErrorHandler(OnXlibIOError);
+    PreviousMessageHandler = qInstallMessageHandler(OnQtMessage);
+}

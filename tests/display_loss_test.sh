@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Starts the program on an X server of its own, kills that server at a chosen
+# moment and requires a clean end: status 1 within 5 seconds, no signal, and
+# one line on standard error that names the display.
+# Usage: display_loss_test.sh <build folder>
+set -euo pipefail
+program="$1/bin/solar-system"
+work="$(mktemp -d)"
+server=""
+viewer=""
+pointer=""
+cleanup() {
+  for pid in $pointer $viewer $server; do kill -9 "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "display_loss_test: $*" >&2; exit 1; }
+
+# Polls `command` every 0.1 s for at most `tenths` tenths of a second.
+wait_until() {
+  local tenths=$1; shift
+  for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+running() { kill -0 "$1" 2>/dev/null; }
+stopped() { ! running "$1"; }
+
+start_server() {
+  exec {fd}>"$work/display"
+  Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  server=$!
+  exec {fd}>&-
+  wait_until 100 test -s "$work/display" || fail "the private X server did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+start_viewer() {
+  mkdir -m 700 -p "$work/runtime"
+  XDG_RUNTIME_DIR="$work/runtime" "$program" 2>"$work/stderr" &
+  viewer=$!
+  window=""
+  for _ in $(seq 300); do
+    window="$(xdotool search --name '^Il sistema solare$' 2>/dev/null | head -n 1)" || true
+    [ -n "$window" ] && break
+    running "$viewer" || fail "the program ended before its window appeared: $(cat "$work/stderr")"
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "no window within 30 s"
+}
+
+kill_server_and_check() {
+  local situation=$1
+  kill -9 "$server"
+  wait "$server" 2>/dev/null || true
+  server=""
+  wait_until 50 stopped "$viewer" || fail "$situation: still running 5 s after the display went away"
+  local status=0
+  wait "$viewer" || status=$?
+  viewer=""
+  [ "$status" -eq 1 ] || fail "$situation: exit status $status instead of 1 ($(cat "$work/stderr"))"
+  local expected="Il sistema solare: lost the connection to the display \"$DISPLAY\"; the program ends."
+  [ "$(cat "$work/stderr")" = "$expected" ] || fail "$situation: standard error was: $(cat "$work/stderr")"
+  echo "display_loss_test: $situation: ended with status 1 and one line"
+}
+
+# Right after the window appears, while start-up is still settling.
+start_server; start_viewer
+kill_server_and_check "during start-up"
+
+# While the loop draws.
+start_server; start_viewer
+sleep 1
+kill_server_and_check "while drawing"
+
+# While picking passes run: the pointer keeps moving over the Sun.
+start_server; start_viewer
+(while xdotool mousemove --window "$window" 390 230 mousemove --window "$window" 400 240 2>/dev/null; do :; done) &
+pointer=$!
+sleep 1
+kill_server_and_check "while picking"
+wait "$pointer" 2>/dev/null || true
+pointer=""
+
+# With the picture window open: its menu item sits at the left of the menu bar.
+start_server; start_viewer
+sleep 0.5
+xdotool mousemove --window "$window" 40 10 click 1
+wait_until 100 xdotool search --name '^Il Sole e i pianeti del sistema solare$' >/dev/null \
+  || fail "the picture window did not open"
+kill_server_and_check "with the picture window open"
