@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 #include <unistd.h>
 
@@ -18,6 +19,7 @@ std::array<char, 256> LostDisplayLine{};
 std::size_t LostDisplayLineLength = 0;
 
 QtMessageHandler PreviousMessageHandler = nullptr;
+xcb_connection_t* QtConnection = nullptr;
 
 [[noreturn]] void EndForLostDisplay()
 {
@@ -30,11 +32,12 @@ int OnXlibIOError(Display* /*display*/)
     EndForLostDisplay();
 }
 
-// Qt's xcb platform reports a broken connection with this warning and then
-// calls exit(); the program's own line takes its place.
+// Once the connection has broken, Qt's xcb platform warns about it (and about
+// whatever failed on the way, such as shared-memory images) and then calls
+// exit(); the program's own line takes the place of all of that.
 void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("The X11 connection broke"))) {
+    if (xcb_connection_has_error(QtConnection) != 0) {
         EndForLostDisplay();
     }
     PreviousMessageHandler(type, context, message);
@@ -59,9 +62,10 @@ void EndCleanlyOnDisplayLoss()
 {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 != nullptr ? x11->display() : nullptr;
-    if (display == nullptr) {
+    if (display == nullptr || x11->connection() == nullptr) {
         return;
     }
+    QtConnection = x11->connection();
     const char* name = DisplayString(display);
     ComposeLine(name != nullptr ? std::string_view(name) : std::string_view());
     XSetIOErrorHandler(OnXlibIOError);
