@@ -23,3 +23,11 @@ inline QPointF ProjectToViewport(double x, double y, double z)
     gluProject(x, y, z, modelView.data(), projection.data(), viewport.data(), &wx, &wy, &wz);
     return {wx, wy};
 }
+
+// The y scale of the current projection: cot(fovy / 2) for a perspective.
+inline double ProjectionScaleY()
+{
+    std::array<GLdouble, 16> projection{};
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    return projection[5];
+}

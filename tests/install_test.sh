@@ -58,6 +58,16 @@ done
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 [ -f "$metainfo" ] || fail "no metadata $metainfo"
 
+# Desktop search finds the program in Italian and in English.
+for keyword in "sistema solare" pianeti "solar system" planets astronomy; do
+  grep -q "^Keywords=.*$keyword;" "$entry" || fail "$entry lacks the keyword $keyword"
+  grep -q "<keyword[^>]*>$keyword</keyword>" "$metainfo" || fail "$metainfo lacks the keyword $keyword"
+done
+for element in "<launchable type=\"desktop-id\">$id.desktop</launchable>" '<binary>solar-system</binary>' \
+  '<content_rating type="oars-1.1"'; do
+  grep -qF "$element" "$metainfo" || fail "$metainfo lacks $element"
+done
+
 report="$(desktop-file-validate "$entry" 2>&1)" || fail "desktop-file-validate: $report"
 if grep -E '(error|warning):' <<<"$report"; then fail "desktop-file-validate complains"; fi
 report="$(appstreamcli validate --no-net --no-color "$metainfo" 2>&1)" || fail "appstreamcli: $report"

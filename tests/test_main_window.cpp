@@ -1,4 +1,5 @@
 #include "frm_peta.h"
+#include "gl_projection.h"
 #include "gl_view.h"
 #include "main_window_fixture.h"
 #include "ogl_module.h"
@@ -10,18 +11,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
-
-namespace {
-
-double ProjectionScaleY()
-{
-    OGLModule::MakeViewCurrent();
-    std::array<GLdouble, 16> projection{};
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    return projection[5]; // cot(fovy / 2) for a perspective
-}
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -203,6 +192,7 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         const double cotangent = 1 / std::tan(qDegreesToRadians(35.0 / 2));
+        OGLModule::MakeViewCurrent();
         QVERIFY(qAbs(ProjectionScaleY() - cotangent) < 1e-6);
 
         w.HScroll->setValue(150);

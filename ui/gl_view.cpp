@@ -4,6 +4,7 @@
 #include "ogl_win.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 GlView::GlView(OGLWin& owner) : Owner(owner)
 {
@@ -22,4 +23,12 @@ void GlView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF position = event->position();
     Owner.glView1_MouseMove(static_cast<float>(position.x()), static_cast<float>(position.y()));
+}
+
+void GlView::wheelEvent(QWheelEvent* event)
+{
+    const int notches = Wheel.Add(event->angleDelta().y());
+    if (notches != 0) {
+        Owner.glView1_MouseWheel(notches);
+    }
 }

@@ -35,6 +35,7 @@ public:
     void Form_Unload();
     void glView1_Paint();
     void glView1_MouseMove(float X, float Y);
+    void glView1_MouseWheel(int Notches);
 
     // Loading without the loop (steps up to the frame timer's start) and one
     // pass of the render loop; Form_Load is the two together.

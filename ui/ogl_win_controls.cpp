@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -72,6 +73,16 @@ void OGLWin::HScroll_Change()
 void OGLWin::HScroll_Scroll()
 {
     HScroll_Change();
+}
+
+// Each notch of the wheel over the view moves the "Zoom" bar by its small
+// step, through the bar itself so that its change procedure runs. Turning the
+// wheel away from the user narrows the angle, which magnifies. The bar's
+// limits hold; at a limit nothing changes.
+void OGLWin::glView1_MouseWheel(int Notches)
+{
+    const std::int64_t wanted = HScroll->value() - std::int64_t{Notches} * HScroll->singleStep();
+    HScroll->setValue(static_cast<int>(std::clamp<std::int64_t>(wanted, HScroll->minimum(), HScroll->maximum())));
 }
 
 void OGLWin::HSpeed_Change()

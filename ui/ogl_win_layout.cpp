@@ -37,7 +37,10 @@ QScrollBar* MakeScrollBar(QWidget* parent, QRect geometry, int minimum, int maxi
     return bar;
 }
 
-QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint topLeft, const QString& accessibleName)
+// A button that shows only a picture; screen readers get its name and what it
+// does in words.
+QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint topLeft, const QString& accessibleName,
+                               const QString& description)
 {
     auto* button = new QToolButton(parent);
     button->setGeometry(QRect(topLeft, kButtonSize));
@@ -46,6 +49,7 @@ QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint t
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setFocusPolicy(Qt::StrongFocus);
     button->setAccessibleName(accessibleName);
+    button->setAccessibleDescription(description);
     return button;
 }
 
@@ -75,12 +79,18 @@ void OGLWin::CreateControls()
     HScroll = MakeScrollBar(client, QRect(31, 485, 145, 17), 0, 150, 5, 35);
     HSpeed = MakeScrollBar(client, QRect(225, 485, 145, 17), 5, 200, 10, 10);
     HSpeed->setTracking(false);
-    CmdUP = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {417, 476}, QStringLiteral("Giù"));
-    CmdDown = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {510, 476}, QStringLiteral("Su"));
-    CmdLeft = MakePictureButton(client, QStringLiteral(":/images/arrow-left.png"), {448, 476}, QStringLiteral("Sinistra"));
-    CmdRight = MakePictureButton(client, QStringLiteral(":/images/arrow-right.png"), {479, 476}, QStringLiteral("Destra"));
-    CmdRotasiUp = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {610, 474}, QStringLiteral("Inclina su"));
-    CmdRotasiDown = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {641, 474}, QStringLiteral("Inclina giù"));
+    CmdUP = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {417, 476}, QStringLiteral("Giù"),
+                              QStringLiteral("Sposta il quadro in basso"));
+    CmdDown = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {510, 476}, QStringLiteral("Su"),
+                                QStringLiteral("Sposta il quadro in alto"));
+    CmdLeft = MakePictureButton(client, QStringLiteral(":/images/arrow-left.png"), {448, 476}, QStringLiteral("Sinistra"),
+                                QStringLiteral("Sposta il quadro a sinistra"));
+    CmdRight = MakePictureButton(client, QStringLiteral(":/images/arrow-right.png"), {479, 476}, QStringLiteral("Destra"),
+                                 QStringLiteral("Sposta il quadro a destra"));
+    CmdRotasiUp = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {610, 474}, QStringLiteral("Inclina su"),
+                                    QStringLiteral("Inclina il quadro verso l'alto"));
+    CmdRotasiDown = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {641, 474}, QStringLiteral("Inclina giù"),
+                                      QStringLiteral("Inclina il quadro verso il basso"));
     ChkCam = new QCheckBox(QStringLiteral("Spinning"), client);
     ChkCam->setGeometry(663, 435, 89, 17);
     ChkCam->hide();
@@ -90,6 +100,8 @@ void OGLWin::CreateControls()
     glView1Container->setGeometry(0, 0, 785, 473);
     glView1Container->setFocusPolicy(Qt::StrongFocus);
     glView1Container->setAccessibleName(QStringLiteral("Vista del sistema solare"));
+    glView1Container->setAccessibleDescription(
+        QStringLiteral("Puntare un corpo lo seleziona; la rotella del mouse cambia lo zoom"));
 
     Label3 = MakeLabel(client, QStringLiteral("Prospettiva"), 551, 487);
     Label2 = MakeLabel(client, QStringLiteral("Quadro"), 377, 487);
@@ -100,6 +112,10 @@ void OGLWin::CreateControls()
     lblRotaSi->hide();
     Label1->setBuddy(HScroll);
     Label4->setBuddy(HSpeed);
+    HScroll->setAccessibleName(Label1->text());
+    HScroll->setAccessibleDescription(QStringLiteral("Angolo della prospettiva: più stretto ingrandisce"));
+    HSpeed->setAccessibleName(Label4->text());
+    HSpeed->setAccessibleDescription(QStringLiteral("Velocità dell'animazione"));
 
     mnupeta = menuBar()->addAction(QStringLiteral("Il sistema solare"));
 
