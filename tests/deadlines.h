@@ -10,6 +10,14 @@
 // before the test gives up on it.
 inline constexpr int kDeadlineMilliseconds = 20000;
 
+// A second deadline for what the first could not end (a window that
+// ignores its close): the test program stops with a message instead of
+// hanging until CTest kills it.
+inline void StopIfStillRunningAfter(QObject& scope, int milliseconds)
+{
+    QTimer::singleShot(milliseconds, &scope, [] { qFatal("still running after every window was closed"); });
+}
+
 // Closes every modal widget still open, topmost first.
 inline void CloseModalWidgets()
 {
@@ -46,6 +54,7 @@ bool WithModalDialog(const std::function<void()>& open, const std::function<void
         deadlineStruck = true;
         CloseModalWidgets();
     });
+    StopIfStillRunningAfter(scope, 2 * kDeadlineMilliseconds);
     open();
     if (!shown) {
         qWarning("no modal dialog of the expected kind came up");
@@ -70,6 +79,7 @@ inline bool RunWithDeadline(const std::function<void()>& run)
             window->close();
         }
     });
+    StopIfStillRunningAfter(scope, 2 * kDeadlineMilliseconds);
     run();
     if (deadlineStruck) {
         qWarning("still running at the deadline");
