@@ -14,18 +14,12 @@
 
 namespace {
 
-// The view's projection matrix, column by column.
-std::array<GLdouble, 16> ViewProjection()
+double ProjectionScaleY()
 {
     OGLModule::MakeViewCurrent();
     std::array<GLdouble, 16> projection{};
     glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    return projection;
-}
-
-double ProjectionScaleY()
-{
-    return ViewProjection()[5]; // cot(fovy / 2) for a perspective
+    return projection[5]; // cot(fovy / 2) for a perspective
 }
 
 // How the picture window is closed.
@@ -284,29 +278,6 @@ private slots:
         for (int id = Mercury; id <= Pluto; ++id) {
             const bool held = id == body || (body == Moon && id == Earth);
             QVERIFY2((w.OrbitAngle[id] == before[id]) == held, qPrintable(QString("body %1").arg(id)));
-        }
-    }
-
-    // The view takes the window's outer width (a window frame included) and
-    // keeps its designed height; viewport and aspect follow; the controls stay.
-    void resizingWidensTheViewOnly()
-    {
-        OGLWin& w = fixture->Window();
-        const QRect chkPath = w.ChkPath->geometry();
-        const double ratio = w.glView1->devicePixelRatio();
-        for (int extra : {120, -20, 0}) {
-            w.resize(QSize(792 + extra, w.height()));
-            const int outerWidth = w.frameGeometry().width();
-            QVERIFY(outerWidth >= w.width());
-            QCOMPARE(w.glView1Container->geometry(), QRect(0, 0, outerWidth, 473));
-            OGLModule::MakeViewCurrent();
-            std::array<GLint, 4> viewport{};
-            glGetIntegerv(GL_VIEWPORT, viewport.data());
-            const std::array<GLint, 4> expected{0, 0, GLint(std::lround(outerWidth * ratio)), GLint(std::lround(473 * ratio))};
-            QCOMPARE(viewport, expected);
-            const std::array<GLdouble, 16> projection = ViewProjection();
-            QVERIFY(qAbs(projection[5] / projection[0] - double(expected[2]) / expected[3]) < 1e-5);
-            QCOMPARE(w.ChkPath->geometry(), chkPath);
         }
     }
 
