@@ -19,6 +19,13 @@ std::unique_ptr<VbTimer>& TimerInstance()
     return timer;
 }
 
+// The counter of the next timer FrameTimer creates; null for the system's.
+PerformanceCounter*& CounterOfNextTimer()
+{
+    static PerformanceCounter* counter = nullptr;
+    return counter;
+}
+
 void ReportNoCounter()
 {
     ShowCriticalMessage(QStringLiteral("Your System doesn't support High Resolutiom Timer!"));
@@ -39,7 +46,8 @@ VbTimer& FrameTimer()
     auto& timer = TimerInstance();
     if (!timer) {
         static SteadyClockCounter systemCounter;
-        timer = CreateFrameTimer(systemCounter);
+        PerformanceCounter* const counter = CounterOfNextTimer();
+        timer = CreateFrameTimer(counter != nullptr ? *counter : systemCounter);
     }
     return *timer;
 }
@@ -52,6 +60,13 @@ void SetTimerUnavailableHandler(std::function<void()> handler)
 void ReplaceFrameTimer(std::unique_ptr<VbTimer> timer)
 {
     TimerInstance() = std::move(timer);
+    CounterOfNextTimer() = nullptr;
+}
+
+void CreateFrameTimerOnFirstUse(PerformanceCounter& counter)
+{
+    TimerInstance().reset();
+    CounterOfNextTimer() = &counter;
 }
 
 } // namespace OGLModule

@@ -23,4 +23,8 @@ void SetTimerUnavailableHandler(std::function<void()> handler);
 // fresh system timer.
 void ReplaceFrameTimer(std::unique_ptr<VbTimer> timer);
 
+// Drops the current timer; the next access creates one on `counter`, as it
+// would on the system's (tests use a fake counter).
+void CreateFrameTimerOnFirstUse(PerformanceCounter& counter);
+
 } // namespace OGLModule

@@ -1,7 +1,5 @@
 #include "display_loss.h"
-#include "ogl_win.h"
-#include "planet_catalogue.h"
-#include "xp_module.h"
+#include "xp_main.h"
 
 #include <QApplication>
 #include <QFile>
@@ -63,21 +61,6 @@ void UseWindowFont()
 }
 
 } // namespace
-
-namespace XPModule {
-
-// Gives the view settings their start values, fills the catalogue and shows
-// the main window, whose render loop runs until it is closed. Returns the
-// program's exit status.
-int Main()
-{
-    ResetViewSettings();
-    InitPlanetData();
-    auto window = std::make_unique<OGLWin>();
-    return window->Form_Load() ? EXIT_SUCCESS : EXIT_FAILURE;
-}
-
-} // namespace XPModule
 
 int main(int argc, char* argv[])
 {

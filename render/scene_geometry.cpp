@@ -43,8 +43,9 @@ constexpr std::array<double, 9> kOrbitRadii{10.1, 18.1, 25.1, 39.1, 50.1, 65.1, 
 constexpr std::array<double, 6> kRingRadii{4.0 + 0.1 * 0, 4.0 + 0.1 * 1, 4.0 + 0.1 * 2,
                                            4.0 + 0.1 * 3, 4.0 + 0.1 * 4, 4.0 + 0.1 * 5};
 
-// One circle in the XZ plane: the vertex at angle 0, then 120 more, each
-// 3 degrees on (with pi taken as 3.14), the last short of a full turn.
+// One circle in the XZ plane: the vertex at angle 0, then 120 more from
+// 1 degree on, each 3 degrees past the last (with pi taken as 3.14), the last
+// short of a full turn.
 void EmitCircle(double radius)
 {
     constexpr double kRoughPi = 3.14;

@@ -18,8 +18,10 @@ struct FrameInputs {
 // is drawn under its body id. The caller swaps buffers.
 void RenderScene(SceneState& scene, const FrameInputs& inputs);
 
-// The same frame at the start placement (pan and tilt ignored), with a larger
-// Sun behind its flare and Saturn without its ring.
+// A frame of the same bodies at the start placement (pan and tilt ignored),
+// with a larger Sun behind its flare and Saturn without its ring. The planets
+// are drawn in the frame the flared Sun leaves behind (its two turns), not in
+// the scene frame of RenderScene.
 void RenderFixedScene(SceneState& scene, const FrameInputs& inputs);
 
 // The Sun behind two counter-turning flare quads. Leaves the sphere's two

@@ -72,16 +72,14 @@ QColor GlSceneFixture::PixelAt(int x, int y) const
 
 long GlSceneFixture::Brightness(QPointF centre, int radius) const
 {
-    const int side = 2 * radius + 1;
-    std::vector<GLubyte> rgb(static_cast<std::size_t>(side * side * 3));
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(qRound(centre.x()) - radius, qRound(centre.y()) - radius, side, side, GL_RGB, GL_UNSIGNED_BYTE,
-                 rgb.data());
-    long sum = 0;
-    for (GLubyte value : rgb) {
-        sum += value;
-    }
-    return sum;
+    return SummedBrightness(centre.x(), centre.y(), radius);
+}
+
+float GlSceneFixture::DepthAt(QPointF point) const
+{
+    GLfloat depth = 0;
+    glReadPixels(qRound(point.x()), qRound(point.y()), 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    return depth;
 }
 
 std::vector<GLuint> NamedHits(const GlSceneFixture::Selection& selection)

@@ -35,6 +35,8 @@ public:
     QColor PixelAt(int x, int y) const;
     // Summed brightness (r + g + b) of the square of `radius` around (x, y).
     long Brightness(QPointF centre, int radius) const;
+    // Depth buffer value at `point`, y up: 1 where nothing was drawn.
+    float DepthAt(QPointF point) const;
 
     // Runs `draw` in selection mode and returns the selection buffer's hit
     // records as they were written, with the hit count (negative: overflow).

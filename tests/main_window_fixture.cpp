@@ -6,7 +6,6 @@
 
 #include <QtTest>
 
-
 MainWindowFixture::MainWindowFixture()
 {
     XPModule::ResetViewSettings();
@@ -44,4 +43,19 @@ QPointF MainWindowFixture::ViewPointOf(double x, double y, double z)
 void MainWindowFixture::PointAt(QPointF position)
 {
     QTest::mouseMove(window->glView1, position.toPoint());
+}
+
+long MainWindowFixture::BrightnessAt(QPointF position, int radius)
+{
+    OGLModule::MakeViewCurrent();
+    // Any render mode but GL_RENDER draws without swapping, so the frame
+    // stays in the back buffer to be read.
+    const std::int16_t mode = window->RenderMode;
+    window->RenderMode = kRenderModeSelect;
+    window->Render_glView1();
+    window->RenderMode = mode;
+
+    const double ratio = window->glView1->devicePixelRatio();
+    glReadBuffer(GL_BACK);
+    return SummedBrightness(position.x() * ratio, (window->glView1->height() - position.y()) * ratio, radius);
 }

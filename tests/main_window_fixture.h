@@ -33,6 +33,11 @@ public:
     // Moves the pointer over the view, as the window system would.
     void PointAt(QPointF position);
 
+    // Summed brightness (r + g + b) of the square of `radius` device pixels
+    // round `position` (logical pixels of the view) in a frame drawn now and
+    // read back before it is shown.
+    long BrightnessAt(QPointF position, int radius);
+
     FakeCounter counter{kTicksPerSecond};
     QStringList messages;
 

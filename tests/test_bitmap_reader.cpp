@@ -150,6 +150,69 @@ class BitmapReaderTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Files written by hand from the format's definition, not by the
+    // project's encoder: little-endian fields, a 14-byte file header, a
+    // 40-byte info header, (for 8 bits) the palette as blue, green, red,
+    // 0, then rows padded to 4 bytes, bottom row first unless the height is
+    // negative. The picture, top row first: 24-bit (R,G,B) (11,22,33)
+    // (44,55,66) over (77,88,99) (AA,BB,CC); 8-bit indexes 2 0 over 1 2.
+    void decodesHandWrittenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("expected"); // bottom row first, BGR, padded
+        const auto bytes = [](std::initializer_list<int> values) {
+            QByteArray array;
+            for (int value : values) {
+                array.append(static_cast<char>(value));
+            }
+            return array;
+        };
+        const QByteArray trueColourHeaders = bytes({
+            'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, // file size 70, pixels at 54
+            40, 0, 0, 0, 2, 0, 0, 0,                        // info size 40, width 2
+        });
+        const QByteArray trueColourRest = bytes({
+            1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0,           // 1 plane, 24 bits, uncompressed, 16 bytes
+            0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        });
+        const QByteArray bottomRow24 = bytes({0x99, 0x88, 0x77, 0xCC, 0xBB, 0xAA, 0, 0});
+        const QByteArray topRow24 = bytes({0x33, 0x22, 0x11, 0x66, 0x55, 0x44, 0, 0});
+        const QByteArray up = bytes({2, 0, 0, 0});
+        const QByteArray down = bytes({0xFE, 0xFF, 0xFF, 0xFF}); // height -2
+        QTest::newRow("24-bit bottom-up") << trueColourHeaders + up + trueColourRest + bottomRow24 + topRow24
+                                          << bottomRow24 + topRow24;
+        QTest::newRow("24-bit top-down") << trueColourHeaders + down + trueColourRest + topRow24 + bottomRow24
+                                         << bottomRow24 + topRow24;
+
+        const QByteArray paletteHeaders = bytes({
+            'B', 'M', 74, 0, 0, 0, 0, 0, 0, 0, 66, 0, 0, 0, // file size 74, pixels at 66
+            40, 0, 0, 0, 2, 0, 0, 0,
+        });
+        const QByteArray paletteRest = bytes({
+            1, 0, 8, 0, 0, 0, 0, 0, 8, 0, 0, 0,             // 1 plane, 8 bits, uncompressed, 8 bytes
+            0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, // 3 colours
+            0x33, 0x22, 0x11, 0, 0x66, 0x55, 0x44, 0, 0x99, 0x88, 0x77, 0,
+        });
+        const QByteArray bottomRow8 = bytes({1, 2, 0, 0});
+        const QByteArray topRow8 = bytes({2, 0, 0, 0});
+        const QByteArray expected8 = bytes({0x66, 0x55, 0x44, 0x99, 0x88, 0x77, 0, 0, //
+                                            0x99, 0x88, 0x77, 0x33, 0x22, 0x11, 0, 0});
+        QTest::newRow("8-bit bottom-up") << paletteHeaders + up + paletteRest + bottomRow8 + topRow8 << expected8;
+        QTest::newRow("8-bit top-down") << paletteHeaders + down + paletteRest + topRow8 + bottomRow8 << expected8;
+    }
+
+    void decodesHandWrittenFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, expected);
+        const std::optional<TextureBitmap> bitmap = Decode(file);
+        QVERIFY(bitmap);
+        QCOMPARE(bitmap->width, 2);
+        QCOMPARE(bitmap->height, 2);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(bitmap->pixels.data()), qsizetype(bitmap->pixels.size())),
+                 expected);
+    }
+
     void decodesTrueColourFile()
     {
         const QImage image = SampleTrueColourImage(256, 128);

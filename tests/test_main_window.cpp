@@ -1,3 +1,4 @@
+#include "deadlines.h"
 #include "frm_peta.h"
 #include "gl_projection.h"
 #include "gl_view.h"
@@ -11,6 +12,15 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
+
+namespace {
+
+// How the picture window is closed.
+enum class Closing { Ok, CloseButton, Escape };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Closing)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -216,27 +226,53 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         const QPointF onMercuryOrbit = fixture->ViewPointOf(-10.1, 0, 0);
-        fixture->PointAt(onMercuryOrbit);
-        QCOMPARE(w.Selected, std::uint8_t{0});
+        QCOMPARE(fixture->BrightnessAt(onMercuryOrbit, 2), 0L);
         QTest::mouseClick(w.ChkPath, Qt::LeftButton);
         QVERIFY(w.ChkPath->isChecked());
         fixture->Pass();
+        QVERIFY(fixture->BrightnessAt(onMercuryOrbit, 2) > 0);
         fixture->PointAt(onMercuryOrbit);
         QCOMPARE(w.Selected, std::uint8_t{0}); // the lines carry no name
     }
 
-    void pointingPicksTheBodyUnderThePointer()
+    // Each body in turn is brought to the middle of the view by the pan and
+    // picked; while it is selected, its orbit angle (and for the Moon the
+    // Earth's as well) stays and every other one moves on.
+    void pointingPicksEveryBody_data()
     {
-        OGLWin& w = fixture->Window();
-        fixture->PointAt(fixture->ViewPointOf(0, 0, 0));
-        QCOMPARE(w.Selected, std::uint8_t{Sun});
-        QCOMPARE(w.RenderMode, kRenderModeRender);
+        QTest::addColumn<int>("body");
+        QTest::addColumn<QVector3D>("centre"); // in the scene frame, all angles 0
+        QTest::newRow("Sun") << int(Sun) << QVector3D(0, 0, 0);
+        const std::pair<BodyId, float> planets[] = {{Mercury, 10}, {Venus, 18}, {Earth, 25},  {Mars, 39},
+                                                    {Jupiter, 50}, {Saturn, 65}, {Uranus, 74}, {Neptune, 80},
+                                                    {Pluto, 85}};
+        for (const auto& [id, distance] : planets) {
+            QTest::addRow("body %d", int(id)) << int(id) << QVector3D(distance, 0, 0);
+        }
+        // 3 units from the Earth, in its frame turned 45 degrees about X.
+        const float offset = float(3 * std::sqrt(0.5));
+        QTest::newRow("Moon") << int(Moon) << QVector3D(25, offset, offset);
+    }
 
+    void pointingPicksEveryBody()
+    {
+        QFETCH(int, body);
+        QFETCH(QVector3D, centre);
+        OGLWin& w = fixture->Window();
+        XPModule::ViewPanX = static_cast<std::int16_t>(-centre.x());
+        fixture->Pass();
         fixture->PointAt(QPointF(5, 5));
         QCOMPARE(w.Selected, std::uint8_t{0});
+        fixture->PointAt(fixture->ViewPointOf(centre.x(), centre.y(), centre.z()));
+        QCOMPARE(int(w.Selected), body);
+        QCOMPARE(w.RenderMode, kRenderModeRender);
 
-        fixture->PointAt(fixture->ViewPointOf(18, 0, 0)); // Venus at angle 0
-        QCOMPARE(w.Selected, std::uint8_t{Venus});
+        const auto before = w.OrbitAngle;
+        fixture->Pass(0.5);
+        for (int id = Mercury; id <= Pluto; ++id) {
+            const bool held = id == body || (body == Moon && id == Earth);
+            QVERIFY2((w.OrbitAngle[id] == before[id]) == held, qPrintable(QString("body %1").arg(id)));
+        }
     }
 
     void aPlanetInFrontOfTheSunWins()
@@ -289,62 +325,63 @@ private slots:
 
     void thePictureWindowPausesTheAnimation_data()
     {
-        QTest::addColumn<bool>("withOk");
-        QTest::newRow("OK") << true;
-        QTest::newRow("close button") << false;
+        QTest::addColumn<Closing>("closing");
+        QTest::newRow("OK") << Closing::Ok;
+        QTest::newRow("close button") << Closing::CloseButton;
+        QTest::newRow("Escape") << Closing::Escape;
     }
 
     void thePictureWindowPausesTheAnimation()
     {
-        QFETCH(bool, withOk);
+        QFETCH(Closing, closing);
         OGLWin& w = fixture->Window();
         fixture->Pass(0.5);
         const float before = w.SunSpin;
-        bool sawPicture = false;
-        QTimer::singleShot(0, &w, [&] {
-            auto* picture = qobject_cast<FrmPeta*>(QApplication::activeModalWidget());
-            QVERIFY(picture != nullptr);
-            sawPicture = true;
-            QCOMPARE(picture->windowTitle(), QString("Il Sole e i pianeti del sistema solare"));
-            QCOMPARE(picture->size(), QSize(794, 466));
-            QCOMPARE(picture->ImgSun->geometry(), QRect(0, 0, 793, 430));
-            QCOMPARE(picture->Command1->geometry(), QRect(686, 436, 101, 25));
-            QCOMPARE(picture->Command1->text(), QString("OK"));
-            QVERIFY(!picture->ImgSun->pixmap().isNull());
-            QCOMPARE(picture->windowIcon().cacheKey(), w.windowIcon().cacheKey());
+        bool closedItself = false;
+        QVERIFY(WithModalDialog<FrmPeta>([&] { w.mnupeta->trigger(); }, [&](FrmPeta& picture) {
+            QCOMPARE(picture.windowTitle(), QString("Il Sole e i pianeti del sistema solare"));
+            QCOMPARE(picture.size(), QSize(794, 466));
+            QCOMPARE(picture.ImgSun->geometry(), QRect(0, 0, 793, 430));
+            QCOMPARE(picture.Command1->geometry(), QRect(686, 436, 101, 25));
+            QCOMPARE(picture.Command1->text(), QString("OK"));
             QVERIFY(OGLModule::FrameTimer().Paused());
             fixture->counter.now += 60 * MainWindowFixture::kTicksPerSecond; // a minute open
-            if (withOk) {
-                QTest::mouseClick(picture->Command1, Qt::LeftButton);
-            } else {
-                picture->close();
+            switch (closing) {
+            case Closing::Ok:
+                QTest::mouseClick(picture.Command1, Qt::LeftButton);
+                break;
+            case Closing::CloseButton:
+                picture.close();
+                break;
+            case Closing::Escape:
+                QTest::keyClick(&picture, Qt::Key_Escape);
+                break;
             }
-        });
-        w.mnupeta->trigger();
-        QVERIFY(sawPicture);
+            closedItself = !picture.isVisible();
+        }));
+        QVERIFY(closedItself);
         QVERIFY(!OGLModule::FrameTimer().Paused());
         QCOMPARE(w.SunSpin, before);
         fixture->Pass(0.5);
         QCOMPARE(w.SunSpin, before + 9.0F); // half a second, not a minute
     }
 
-    void thePictureWindowOpensAgainWithTheSamePicture()
+    void thePictureWindowShowsThePictureAndTheGlobeEveryTime()
     {
         OGLWin& w = fixture->Window();
-        QImage first;
-        QImage second;
-        for (QImage* shown : {&first, &second}) {
-            QTimer::singleShot(0, &w, [shown] {
-                auto* picture = qobject_cast<FrmPeta*>(QApplication::activeModalWidget());
-                QVERIFY(picture != nullptr);
-                *shown = picture->ImgSun->pixmap().toImage();
-                picture->Command1->click();
-            });
-            w.mnupeta->trigger();
+        const QImage designed = QImage(":/images/sistema-solare.png").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(designed.size(), QSize(777, 394));
+        for (int opening = 1; opening <= 2; ++opening) {
+            QImage shown;
+            qint64 icon = 0;
+            QVERIFY(WithModalDialog<FrmPeta>([&] { w.mnupeta->trigger(); }, [&](FrmPeta& picture) {
+                shown = picture.ImgSun->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+                icon = picture.windowIcon().cacheKey();
+                picture.Command1->click();
+            }));
+            QVERIFY2(shown == designed, qPrintable(QString("opening %1").arg(opening)));
+            QCOMPARE(icon, w.windowIcon().cacheKey());
         }
-        QVERIFY(!first.isNull());
-        QCOMPARE(first.size(), QSize(777, 394));
-        QCOMPARE(first, second);
     }
 
 private:

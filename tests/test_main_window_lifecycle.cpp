@@ -1,9 +1,11 @@
+#include "deadlines.h"
 #include "fake_counter.h"
 #include "frame_timer.h"
 #include "message_box.h"
 #include "ogl_module.h"
 #include "gl_view.h"
 #include "ogl_win.h"
+#include "xp_main.h"
 #include "xp_module.h"
 
 #include <QCloseEvent>
@@ -86,21 +88,36 @@ private slots:
     {
         OGLWin window;
         QTimer::singleShot(0, &window, [&window] { window.close(); });
-        QVERIFY(window.Form_Load());
+        bool loaded = false;
+        QVERIFY(RunWithDeadline([&] { loaded = window.Form_Load(); }));
+        QVERIFY(loaded);
         QVERIFY(window.Done);
         QVERIFY(OGLModule::GLContext == nullptr);
     }
 
-    void missingCounterEndsTheLoopAfterOneYield()
+    // The timer is created on its first use inside loading, from a counter
+    // with no frequency: the message, then the loop ends after one yield
+    // with the window still shown, and the program fails.
+    void missingCounterEndsTheLoopAndTheProgramFails()
     {
         FakeCounter noCounter(0);
-        OGLModule::ReplaceFrameTimer(nullptr);
-        OGLWin window;
-        // The timer is created by the first access during loading.
-        OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(noCounter));
+        {
+            OGLModule::CreateFrameTimerOnFirstUse(noCounter);
+            OGLWin window;
+            bool loaded = true;
+            QVERIFY(RunWithDeadline([&] { loaded = window.Form_Load(); }));
+            QVERIFY(!loaded);
+            QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
+            QVERIFY(window.Done);
+            QVERIFY(window.isVisible());
+            QCOMPARE(window.SunSpin, 0.0F);
+        }
+        messages.clear();
+        OGLModule::CreateFrameTimerOnFirstUse(noCounter);
+        int status = EXIT_SUCCESS;
+        QVERIFY(RunWithDeadline([&] { status = XPModule::Main(); }));
+        QCOMPARE(status, EXIT_FAILURE);
         QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
-        QVERIFY(window.Done);
-        window.close();
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "hit_records.h"
 #include "resident_size.h"
 #include "scene_renderer.h"
+#include "texture_loader.h"
 
 #include <QtTest>
 
@@ -66,6 +67,18 @@ int LineSegments(const std::function<void()>& draw)
         }
     }
     return segments;
+}
+
+// Fills every texture slot with one texel: white in the slots of `white`,
+// black in the others.
+void PaintTextureSlots(const std::function<bool(int slot)>& white)
+{
+    for (int slot = 0; slot < OGLModule::kTextureSlotCount; ++slot) {
+        const std::array<GLubyte, 4> texel = white(slot) ? std::array<GLubyte, 4>{255, 255, 255, 255}
+                                                         : std::array<GLubyte, 4>{0, 0, 0, 255};
+        glBindTexture(GL_TEXTURE_2D, OGLModule::TextureNames[slot]);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel.data());
+    }
 }
 
 } // namespace
@@ -156,7 +169,6 @@ private slots:
         RenderScene(scene, StartView());
         const QPointF sun = gl.Project(0, 0, 0);
         const QPointF edgeOfLargerSun = gl.Project(3.7, 0, 0);
-        const long plainEdge = gl.Brightness(edgeOfLargerSun, 0);
 
         FrameInputs moved = StartView();
         moved.panX = 12;
@@ -166,7 +178,11 @@ private slots:
 
         RenderFixedScene(scene, moved);
         QVERIFY(gl.Brightness(sun, 0) > 0);
-        QVERIFY(gl.Brightness(edgeOfLargerSun, 0) > plainEdge);
+        // The flare adds light all round, so the larger Sun shows in the
+        // depth buffer, which the flare leaves alone.
+        QVERIFY(gl.DepthAt(edgeOfLargerSun) < 1);
+        RenderScene(scene, StartView());
+        QCOMPARE(gl.DepthAt(edgeOfLargerSun), 1.0F);
     }
 
     void picksCarryBodyIds()
@@ -225,17 +241,17 @@ private slots:
         FrameInputs inputs = StartView();
         inputs.showOrbits = true;
         const auto draw = [&] { fixed ? RenderFixedScene(scene, inputs) : RenderScene(scene, inputs); };
-        GLint nameDepth = -1;
         if (select) {
+            // Names are kept only while selecting: the stack must end empty.
+            GLint nameDepth = -1;
             gl.Select([&] {
                 draw();
                 glGetIntegerv(GL_NAME_STACK_DEPTH, &nameDepth);
             });
+            QCOMPARE(nameDepth, 0);
         } else {
             draw();
-            glGetIntegerv(GL_NAME_STACK_DEPTH, &nameDepth);
         }
-        QCOMPARE(nameDepth, 0);
         QVERIFY(glIsEnabled(GL_LIGHT0));
         QVERIFY(!glIsEnabled(GL_LIGHT1));
         QVERIFY(!glIsEnabled(GL_BLEND));
@@ -277,7 +293,9 @@ private slots:
             pass(i);
         }
         gl.UseViewProjection();
-        const long growth = ResidentKilobytes() - before;
+        const long after = ResidentKilobytes();
+        QVERIFY2(before > 0 && after > 0, "the resident size cannot be read");
+        const long growth = after - before;
         QVERIFY2(growth < 4 * 1024, qPrintable(QString("grew by %1 kB").arg(growth)));
     }
 
@@ -301,6 +319,41 @@ private slots:
         inputs.elapsedSeconds = 2.0 / 9; // two degrees
         RenderScene(scene, inputs);
         QCOMPARE(scene.CameraAngle, 0.0F);
+    }
+
+    // Each body, brought to the middle of the view by the pan, is drawn
+    // with the image of its slot and no other: bright when only that slot
+    // is white, dark when every slot but that one is.
+    void everyBodyWearsItsTexture_data()
+    {
+        QTest::addColumn<QVector3D>("centre"); // in the scene frame, all angles 0
+        QTest::addColumn<int>("slot");
+        QTest::newRow("Sun") << QVector3D(0, 0, 0) << 1;
+        const std::pair<float, int> planets[] = {{10, 2}, {18, 3}, {25, 4}, {39, 6}, {50, 7},
+                                                 {65, 8}, {74, 9}, {80, 10}, {85, 11}};
+        for (const auto& [distance, slot] : planets) {
+            QTest::addRow("slot %d", slot) << QVector3D(distance, 0, 0) << slot;
+        }
+        const float offset = float(3 * std::sqrt(0.5));
+        QTest::newRow("Moon") << QVector3D(25, offset, offset) << 5;
+    }
+
+    void everyBodyWearsItsTexture()
+    {
+        QFETCH(QVector3D, centre);
+        QFETCH(int, slot);
+        FrameInputs inputs = StartView();
+        inputs.panX = -centre.x();
+        const auto brightnessWith = [&](const std::function<bool(int)>& white) {
+            PaintTextureSlots(white);
+            RenderScene(scene, inputs);
+            return gl.Brightness(gl.Project(centre.x(), centre.y(), centre.z()), 0);
+        };
+        const long own = brightnessWith([slot](int other) { return other == slot; });
+        const long others = brightnessWith([slot](int other) { return other != slot; });
+        QVERIFY(LoadTextureFiles(QCoreApplication::applicationDirPath()));
+        QVERIFY2(own > 60, qPrintable(QString::number(own)));
+        QCOMPARE(others, 0L);
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "hit_records.h"
 #include "planet_catalogue.h"
 #include "scene_state.h"
 
@@ -19,6 +20,8 @@ void Animate(SceneState& scene, double seconds, double step)
         AdvanceAnimation(scene, step);
     }
 }
+
+using HitBuffer = std::vector<GLuint>;
 
 } // namespace
 
@@ -140,6 +143,37 @@ private slots:
             }
         }
         QVERIFY(scene.SunSpin > 0);
+    }
+
+    // Selection buffers as OpenGL writes them: per record the name count, the
+    // minimum and maximum depth, then the names.
+    void nearestNamedHitReadsTheRecords_data()
+    {
+        QTest::addColumn<HitBuffer>("buffer");
+        QTest::addColumn<int>("hits");
+        QTest::addColumn<int>("expected");
+        const GLuint far = 0xF0000000U;
+        QTest::newRow("no hits") << HitBuffer{1, 5, 9, 3} << 0 << 0;
+        QTest::newRow("one record") << HitBuffer{1, 5, 9, 3} << 1 << 3;
+        QTest::newRow("nearer later record") << HitBuffer{1, 50, 90, 1, 1, 40, 60, 2} << 2 << 2;
+        QTest::newRow("equal depths: the first") << HitBuffer{1, 40, 90, 1, 1, 40, 60, 2} << 2 << 1;
+        QTest::newRow("unnamed nearer record") << HitBuffer{0, 1, 2, 1, 50, 90, 6} << 2 << 6;
+        QTest::newRow("only unnamed") << HitBuffer{0, 1, 2, 0, 3, 4} << 2 << 0;
+        QTest::newRow("depths unsigned") << HitBuffer{1, far, far, 1, 1, 0x7FFFFFFFU, far, 4} << 2 << 4;
+        QTest::newRow("first of several names") << HitBuffer{2, 5, 9, 4, 5} << 1 << 4;
+        QTest::newRow("overflow") << HitBuffer{1, 5, 9, 3} << -1 << 0;
+        QTest::newRow("names run past the end") << HitBuffer{1, 50, 90, 1, 3, 10, 20, 2} << 2 << 1;
+        QTest::newRow("header cut short") << HitBuffer{1, 50, 90, 1, 1, 10} << 2 << 1;
+        QTest::newRow("more hits than records") << HitBuffer{1, 50, 90, 7} << 3 << 7;
+        QTest::newRow("huge name count") << HitBuffer{0xFFFFFFFFU, 1, 2, 3} << 1 << 0;
+    }
+
+    void nearestNamedHitReadsTheRecords()
+    {
+        QFETCH(HitBuffer, buffer);
+        QFETCH(int, hits);
+        QFETCH(int, expected);
+        QCOMPARE(int(NearestNamedHit(buffer, hits)), expected);
     }
 
     void catalogueHoldsTheNinePlanets()

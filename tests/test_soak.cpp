@@ -1,3 +1,4 @@
+#include "deadlines.h"
 #include "frm_peta.h"
 #include "gl_view.h"
 #include "main_window_fixture.h"
@@ -54,7 +55,7 @@ private slots:
         QToolButton* const buttons[] = {w.CmdUP, w.CmdDown, w.CmdLeft, w.CmdRight, w.CmdRotasiUp, w.CmdRotasiDown};
         const QSize startSize = w.size();
         long residentAfterWarmUp = 0;
-        int openings = 0;
+        int openings = 0; // the picture window came up and closed itself
 
         for (int frame = 0; frame < kFrames; ++frame) {
             fixture.Pass(1.0 / 60);
@@ -78,29 +79,31 @@ private slots:
             if (frame % 1009 == 0) {
                 w.resize(startSize + QSize((frame / 1009) % 3 * 40, 0));
             }
-            if (frame % 300 == 150 && openings < kPictureOpenings) {
-                ++openings;
-                QTimer::singleShot(0, &w, [openings] {
-                    auto* picture = qobject_cast<FrmPeta*>(QApplication::activeModalWidget());
-                    if (picture != nullptr) {
-                        if (openings % 2 == 0) {
-                            picture->Command1->click();
-                        } else {
-                            picture->close();
-                        }
+            if (frame % 300 == 150 && frame / 300 < kPictureOpenings) {
+                const bool byOk = frame / 300 % 2 == 0;
+                const auto closePicture = [&](FrmPeta& picture) {
+                    if (byOk) {
+                        picture.Command1->click();
+                    } else {
+                        picture.close();
                     }
-                });
-                w.mnupeta->trigger();
+                    openings += picture.isVisible() ? 0 : 1;
+                };
+                QVERIFY2(WithModalDialog<FrmPeta>([&] { w.mnupeta->trigger(); }, closePicture),
+                         qPrintable(QString("frame %1").arg(frame)));
                 QVERIFY(!OGLModule::FrameTimer().Paused());
             }
 
             QVERIFY2(glGetError() == GL_NO_ERROR, qPrintable(QString("frame %1").arg(frame)));
             QVERIFY2(AnglesInRange(w), qPrintable(QString("frame %1").arg(frame)));
-            if (frame == kWarmUpFrames) {
+            if (kMeasureResidentSize && frame == kWarmUpFrames) {
                 residentAfterWarmUp = ResidentKilobytes();
+                QVERIFY2(residentAfterWarmUp > 0, "the resident size cannot be read");
             }
             if (kMeasureResidentSize && frame == kWarmUpFrames + kMeasuredMoves) {
-                const long growth = ResidentKilobytes() - residentAfterWarmUp;
+                const long resident = ResidentKilobytes();
+                QVERIFY2(resident > 0, "the resident size cannot be read");
+                const long growth = resident - residentAfterWarmUp;
                 QVERIFY2(growth < kAllowedGrowthKilobytes, qPrintable(QString("grew by %1 kB").arg(growth)));
             }
         }

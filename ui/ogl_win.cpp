@@ -49,7 +49,7 @@ bool OGLWin::Form_Load()
     while (!Done) {
         RenderLoopPass();
     }
-    return true;
+    return FrameTimer().Frequency().raw != 0;
 }
 
 bool OGLWin::LoadForm()

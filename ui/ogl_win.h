@@ -25,9 +25,10 @@ public:
     explicit OGLWin(QWidget* parent = nullptr);
     ~OGLWin() override;
 
-    // Loads and shows the window and runs the render loop. Returns once the
-    // loop has ended, or at once with false when the OpenGL set-up failed and
-    // the window was unloaded.
+    // Loads and shows the window and runs the render loop. Returns true once
+    // the loop has ended with the window closed; false at once when the OpenGL
+    // set-up failed and the window was unloaded, or when the loop ended
+    // because there is no counter to time it (the window stays shown).
     bool Form_Load();
 
     // Life cycle.

@@ -1,0 +1,49 @@
+#include "deadlines.h"
+#include "message_box.h"
+#include "ogl_module.h"
+#include "ogl_win.h"
+#include "xp_main.h"
+#include "xp_module.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <cstdlib>
+
+// Runs from a folder of its own, with no texture files beside it: loading
+// stops at the first texture, with its message, and no window remains.
+class MissingTextureTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadingStopsAndTheProgramFails()
+    {
+        const QString flare = QCoreApplication::applicationDirPath() + QStringLiteral("/Flare.bmp");
+        QVERIFY2(!QFile::exists(flare), qPrintable(flare));
+        const QStringList expected{QStringLiteral("Loading Texture File: '") + flare + QStringLiteral("' Failed!")};
+        QStringList messages;
+        const auto previous = SetMessageBoxHandler([&](const QString& text) { messages << text; });
+
+        XPModule::ResetViewSettings();
+        {
+            OGLWin window;
+            bool loaded = true;
+            QVERIFY(RunWithDeadline([&] { loaded = window.Form_Load(); }));
+            QVERIFY(!loaded);
+            QCOMPARE(messages, expected);
+            QVERIFY(!window.isVisible());
+            QVERIFY(window.Done);
+            QVERIFY(OGLModule::GLContext == nullptr);
+        }
+
+        messages.clear();
+        int status = EXIT_SUCCESS;
+        QVERIFY(RunWithDeadline([&] { status = XPModule::Main(); }));
+        QCOMPARE(status, EXIT_FAILURE);
+        QCOMPARE(messages, expected);
+        SetMessageBoxHandler(previous);
+    }
+};
+
+QTEST_MAIN(MissingTextureTest)
+#include "test_missing_texture.moc"
