@@ -102,6 +102,7 @@ void OGLWin::CreateControls()
     Label4->setBuddy(HSpeed);
 
     mnupeta = menuBar()->addAction(QStringLiteral("Il sistema solare"));
+    mnuoggi = menuBar()->addAction(QStringLiteral("Posizioni di oggi"));
 
     // Keyboard order: the view, the tilt buttons, the pan buttons, the two
     // scroll bars, the orbit box.
@@ -133,4 +134,5 @@ void OGLWin::ConnectControls()
     });
     connect(HSpeed, &QScrollBar::valueChanged, this, &OGLWin::HSpeed_Change);
     connect(mnupeta, &QAction::triggered, this, &OGLWin::mnupeta_Click);
+    connect(mnuoggi, &QAction::triggered, this, &OGLWin::mnuoggi_Click);
 }
