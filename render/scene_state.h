@@ -37,6 +37,8 @@ struct SceneState {
     std::array<double, 14> OrbitPeriod{};
     std::array<double, 14> SpinsPerOrbit{};
     std::array<float, 4> FlareColor = kHaloColors[0];
+
+    friend bool operator==(const SceneState&, const SceneState&) = default;
 };
 
 // Fills OrbitPeriod and SpinsPerOrbit for one Earth year of `secondsPerYear`

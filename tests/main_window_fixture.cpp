@@ -6,12 +6,15 @@
 
 #include <QtTest>
 
-MainWindowFixture::MainWindowFixture()
+MainWindowFixture::MainWindowFixture(const std::function<void(OGLWin&)>& beforeLoad)
 {
     XPModule::ResetViewSettings();
     previousHandler = SetMessageBoxHandler([this](const QString& text) { messages << text; });
     OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(counter));
     window = std::make_unique<OGLWin>();
+    if (beforeLoad) {
+        beforeLoad(*window);
+    }
     loaded = window->LoadForm() && QTest::qWaitForWindowExposed(window.get());
     if (loaded) {
         Pass();

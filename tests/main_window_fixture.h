@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // The real main window, loaded and shown, on a frame timer driven by a fake
@@ -17,7 +18,9 @@ class MainWindowFixture {
 public:
     static constexpr std::int64_t kTicksPerSecond = 1'000'000;
 
-    MainWindowFixture();
+    // `beforeLoad` runs on the new window before it is loaded, the place of
+    // start options.
+    explicit MainWindowFixture(const std::function<void(OGLWin&)>& beforeLoad = {});
     ~MainWindowFixture();
 
     OGLWin& Window() { return *window; }

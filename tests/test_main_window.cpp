@@ -76,9 +76,10 @@ private slots:
         }
         QVERIFY(!w.windowIcon().isNull());
         const QList<QAction*> menu = w.menuBar()->actions();
-        QCOMPARE(menu.size(), 1);
-        QCOMPARE(menu.front()->text(), QString("Il sistema solare"));
-        QVERIFY(menu.front()->menu() == nullptr);
+        QCOMPARE(menu.size(), 2);
+        QCOMPARE(menu[0]->text(), QString("Il sistema solare"));
+        QCOMPARE(menu[1]->text(), QString("Posizioni di oggi"));
+        QVERIFY(menu[0]->menu() == nullptr && menu[1]->menu() == nullptr);
     }
 
     void scrollBarsHaveTheirRanges()

@@ -4,8 +4,10 @@
 #include "scene_renderer.h"
 #include "scene_state.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class FrmPeta;
@@ -63,6 +65,7 @@ public:
     void HScroll_Scroll();
     void HSpeed_Change();
     void mnupeta_Click();
+    void mnuoggi_Click();
 
     GlView* glView1 = nullptr;
     QWidget* glView1Container = nullptr;
@@ -82,6 +85,10 @@ public:
     QCheckBox* ChkPath = nullptr;
     QCheckBox* ChkCam = nullptr;
     QAction* mnupeta = nullptr;
+    QAction* mnuoggi = nullptr;
+
+    // The clock that "Posizioni di oggi" reads (tests put a fixed moment here).
+    std::function<QDateTime()> SystemClock = &QDateTime::currentDateTimeUtc;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,9 @@
 
 #include "frame_timer.h"
 #include "frm_peta.h"
+#include "message_box.h"
+#include "planet_positions.h"
+#include "sky_moment.h"
 #include "xp_module.h"
 
 #include <QLabel>
@@ -99,4 +102,15 @@ void OGLWin::mnupeta_Click()
     }
     PictureWindow->Form_Load();
     PictureWindow->exec();
+}
+
+void OGLWin::mnuoggi_Click()
+{
+    const QDateTime now = SystemClock();
+    if (!SetOrbitAnglesAt(*this, now)) {
+        ShowCriticalMessage(QStringLiteral("L'orologio di sistema segna %1: le posizioni dei pianeti si calcolano "
+                                           "solo da %2 a %3.")
+                                .arg(now.toUTC().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
+                                     LatestSkyMoment().toString(Qt::ISODate)));
+    }
 }

@@ -118,6 +118,7 @@ void OGLWin::CreateControls()
     HSpeed->setAccessibleDescription(QStringLiteral("Velocità dell'animazione"));
 
     mnupeta = menuBar()->addAction(QStringLiteral("Il sistema solare"));
+    mnuoggi = menuBar()->addAction(QStringLiteral("Posizioni di oggi"));
 
     // Keyboard order: the view, the tilt buttons, the pan buttons, the two
     // scroll bars, the orbit box.
@@ -149,4 +150,5 @@ void OGLWin::ConnectControls()
     });
     connect(HSpeed, &QScrollBar::valueChanged, this, &OGLWin::HSpeed_Change);
     connect(mnupeta, &QAction::triggered, this, &OGLWin::mnupeta_Click);
+    connect(mnuoggi, &QAction::triggered, this, &OGLWin::mnuoggi_Click);
 }

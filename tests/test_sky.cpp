@@ -1,0 +1,225 @@
+#include "sky_expectations.h"
+#include "sky_moment.h"
+
+#include <QtTest>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+double Longitude(const QDateTime& moment, BodyId body)
+{
+    for (const PlanetLongitude& planet : HeliocentricLongitudes(moment)) {
+        if (planet.body == body) {
+            return planet.degrees;
+        }
+    }
+    return std::nan("");
+}
+
+// Angular distance in degrees, across 0/360.
+double Separation(double a, double b)
+{
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return std::min(d, 360.0 - d);
+}
+
+std::uint32_t Bits(float value)
+{
+    return std::bit_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+class SkyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void longitudesMatchPublishedValues_data()
+    {
+        QTest::addColumn<QDateTime>("moment");
+        QTest::addColumn<int>("body");
+        QTest::addColumn<double>("published");
+        // Heliocentric ecliptic longitudes, mean ecliptic and equinox J2000.0.
+        //
+        // Mercury to Neptune: the test values of the Bureau des Longitudes for
+        // VSOP87B (Bretagnon & Francou 1988, file vsop87.chk of VizieR
+        // catalogue VI/81), at JD 2451545.0 and 2415020.0 TDB, converted
+        // from radians. The moments below are those instants in UTC.
+        //
+        // Pluto: the test values of PLUTO95 (Chapront & Francou 1995, file
+        // pluto.txt of VizieR catalogue VI/88), heliocentric rectangular
+        // coordinates, equator J2000, at JD 2451548.25 and 2415023.0 TDB,
+        // turned to ecliptic longitudes with the J2000 obliquity 23.4392911°.
+        // The two Pluto moments lie three days after the other eight, on the
+        // instants PLUTO95 publishes.
+        const std::tuple<const char*, BodyId, double> rows[] = {
+            {"2000-01-01T11:58:56", Mercury, 253.7830},  {"2000-01-01T11:58:56", Venus, 182.6029},
+            {"2000-01-01T11:58:56", Earth, 100.3778},    {"2000-01-01T11:58:56", Mars, 359.4473},
+            {"2000-01-01T11:58:56", Jupiter, 36.2947},   {"2000-01-01T11:58:56", Saturn, 45.7223},
+            {"2000-01-01T11:58:56", Uranus, 316.4187},   {"2000-01-01T11:58:56", Neptune, 303.9291},
+            {"2000-01-04T17:58:56", Pluto, 250.5664},
+            {"1899-12-31T12:00:03", Mercury, 201.0798},  {"1899-12-31T12:00:03", Venus, 343.7375},
+            {"1899-12-31T12:00:03", Earth, 101.0410},    {"1899-12-31T12:00:03", Mars, 287.5434},
+            {"1899-12-31T12:00:03", Jupiter, 235.8942},  {"1899-12-31T12:00:03", Saturn, 267.8956},
+            {"1899-12-31T12:00:03", Uranus, 250.0475},   {"1899-12-31T12:00:03", Neptune, 87.0893},
+            {"1900-01-03T12:00:03", Pluto, 77.1584},
+        };
+        for (const auto& [iso, body, published] : rows) {
+            QTest::addRow("%s body %d", iso, int(body)) << Utc(iso) << int(body) << published;
+        }
+    }
+
+    void longitudesMatchPublishedValues()
+    {
+        QFETCH(QDateTime, moment);
+        QFETCH(int, body);
+        QFETCH(double, published);
+        const double computed = Longitude(moment, static_cast<BodyId>(body));
+        QVERIFY2(Separation(computed, published) <= 0.5,
+                 qPrintable(QStringLiteral("computed %1, published %2").arg(computed, 0, 'f', 4).arg(published)));
+    }
+
+    void longitudesComeInBodyOrder()
+    {
+        const auto longitudes = HeliocentricLongitudes(Utc("2026-12-08T21:30:00"));
+        const BodyId order[] = {Mercury, Venus, Earth, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto};
+        for (std::size_t i = 0; i < longitudes.size(); ++i) {
+            QCOMPARE(longitudes[i].body, order[i]);
+        }
+    }
+
+    void longitudeBecomesOrbitAngle_data()
+    {
+        QTest::addColumn<double>("longitude");
+        QTest::addColumn<float>("angle");
+        QTest::newRow("zero") << 0.0 << 0.0F;
+        QTest::newRow("single-float rounding") << 123.456789012345 << static_cast<float>(123.456789012345);
+        QTest::newRow("just below 360") << 359.4473 << static_cast<float>(359.4473);
+        QTest::newRow("360 wraps") << 360.0 << 0.0F;
+        QTest::newRow("rounds up to 360") << 359.99999999 << 0.0F;
+        QTest::newRow("over a turn") << 725.25 << 5.25F;
+        QTest::newRow("negative") << -90.0 << 270.0F;
+        QTest::newRow("tiny negative") << -1e-12 << 0.0F;
+        QTest::newRow("tiny positive") << 1e-9 << static_cast<float>(1e-9);
+    }
+
+    void longitudeBecomesOrbitAngle()
+    {
+        QFETCH(double, longitude);
+        QFETCH(float, angle);
+        const float stored = ToOrbitAngle(longitude);
+        QVERIFY2(Bits(stored) == Bits(angle), qPrintable(QStringLiteral("%1 became %2").arg(longitude).arg(stored)));
+        QVERIFY(stored >= 0.0F && stored < 360.0F);
+    }
+
+    void orbitAnglesTakeTheLongitudesAndNothingElse()
+    {
+        SceneState scene;
+        ComputeRates(scene, 220);
+        AdvanceAnimation(scene, 7.25); // every angle away from its start
+        scene.Selected = Mars;
+        const SceneState before = scene;
+        const QDateTime moment = Utc("2026-12-08T21:30:00");
+
+        QVERIFY(SetOrbitAnglesAt(scene, moment));
+
+        const SceneState expected = WithPlanetsAt(before, moment);
+        QVERIFY(scene == expected);
+        QCOMPARE(scene.OrbitAngle[Moon], before.OrbitAngle[Moon]);
+        QVERIFY(scene.OrbitAngle[Earth] != before.OrbitAngle[Earth]);
+    }
+
+    void momentsOutsideTheRangeChangeNothing_data()
+    {
+        QTest::addColumn<QDateTime>("moment");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("first moment") << Utc("1885-01-01T00:00:00") << true;
+        QTest::newRow("last moment") << Utc("2099-12-31T23:59:59") << true;
+        QTest::newRow("a second early") << Utc("1884-12-31T23:59:59") << false;
+        QTest::newRow("a second late") << Utc("2100-01-01T00:00:00") << false;
+        QTest::newRow("far future") << Utc("2150-06-01T00:00:00") << false;
+        QTest::newRow("invalid") << QDateTime() << false;
+    }
+
+    void momentsOutsideTheRangeChangeNothing()
+    {
+        QFETCH(QDateTime, moment);
+        QFETCH(bool, accepted);
+        SceneState scene;
+        scene.OrbitAngle.fill(12.5F);
+        const SceneState before = scene;
+        QCOMPARE(SetOrbitAnglesAt(scene, moment), accepted);
+        QCOMPARE(scene == before, !accepted);
+    }
+
+    void dateOptionReadsIsoMoments_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QDateTime>("moment");
+        QTest::newRow("date") << "2026-12-08" << Utc("2026-12-08T00:00:00");
+        QTest::newRow("date-time Z") << "2026-12-08T21:30:00Z" << Utc("2026-12-08T21:30:00");
+        QTest::newRow("no zone is UTC") << "2026-12-08T21:30:00" << Utc("2026-12-08T21:30:00");
+        QTest::newRow("no seconds") << "2026-12-08T21:30" << Utc("2026-12-08T21:30:00");
+        QTest::newRow("east offset") << "2026-12-08T22:30:00+01:00" << Utc("2026-12-08T21:30:00");
+        QTest::newRow("west offset") << "2026-12-08T18:00:00-03:30" << Utc("2026-12-08T21:30:00");
+        QTest::newRow("leap day") << "2024-02-29" << Utc("2024-02-29T00:00:00");
+        QTest::newRow("first moment") << "1885-01-01" << Utc("1885-01-01T00:00:00");
+        QTest::newRow("last moment") << "2099-12-31T23:59:59Z" << Utc("2099-12-31T23:59:59");
+        QTest::newRow("2100 local, 2099 UTC") << "2100-01-01T00:30:00+01:00" << Utc("2099-12-31T23:30:00");
+    }
+
+    void dateOptionReadsIsoMoments()
+    {
+        QFETCH(QString, value);
+        QFETCH(QDateTime, moment);
+        const auto parsed = ParseDateOption(value);
+        if (const QString* error = std::get_if<QString>(&parsed)) {
+            QFAIL(qPrintable(*error));
+        }
+        const QDateTime* read = std::get_if<QDateTime>(&parsed);
+        QVERIFY(read != nullptr);
+        QCOMPARE(*read, moment);
+        QCOMPARE(read->timeSpec(), Qt::UTC);
+    }
+
+    void dateOptionRefusesWithOneLine_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("empty") << "" << "--date needs a moment";
+        QTest::newRow("word") << "yesterday" << "--date 'yesterday' is not a date";
+        QTest::newRow("month 13, day 45") << "2026-13-45" << "--date '2026-13-45' is not a date";
+        QTest::newRow("no leap day") << "2023-02-29" << "is not a date";
+        QTest::newRow("hour 24") << "2026-12-08T24:00:00" << "is not a date";
+        QTest::newRow("second 60") << "2026-12-08T23:59:60Z" << "is not a date";
+        QTest::newRow("offset 25 h") << "2026-12-08T21:30:00+25:00" << "is not a date";
+        QTest::newRow("space for T") << "2026-12-08 21:30" << "is not a date";
+        QTest::newRow("two-digit year") << "26-12-08" << "is not a date";
+        QTest::newRow("fraction") << "2026-12-08T21:30:00.5Z" << "is not a date";
+        QTest::newRow("leading space") << " 2026-12-08" << "is not a date";
+        QTest::newRow("trailing junk") << "2026-12-08Zulu" << "is not a date";
+        QTest::newRow("year 1200") << "1200-01-01" << "--date '1200-01-01' is out of range";
+        QTest::newRow("a second early") << "1884-12-31T23:59:59Z" << "is out of range";
+        QTest::newRow("2100") << "2100-01-01" << "is out of range";
+        QTest::newRow("2099 local, 2100 UTC") << "2099-12-31T23:59:59-00:01" << "is out of range";
+    }
+
+    void dateOptionRefusesWithOneLine()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, says);
+        const auto parsed = ParseDateOption(value);
+        const QString* error = std::get_if<QString>(&parsed);
+        QVERIFY2(error != nullptr, qPrintable(value + QStringLiteral(" was accepted")));
+        QVERIFY2(error->contains(says), qPrintable(*error));
+        QVERIFY(!error->contains(QLatin1Char('\n')));
+        QVERIFY2(error->contains(QStringLiteral("YYYY-MM-DD or YYYY-MM-DDThh:mm[:ss]")), qPrintable(*error));
+        QVERIFY2(error->endsWith(QStringLiteral("from 1885-01-01T00:00:00Z to 2099-12-31T23:59:59Z")), qPrintable(*error));
+    }
+};
+
+QTEST_GUILESS_MAIN(SkyTest)
+#include "test_sky.moc"

@@ -1,0 +1,107 @@
+#include "main_window_fixture.h"
+#include "sky_expectations.h"
+
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+struct ViewSettings {
+    std::int16_t perspective = XPModule::PerspectiveAngle;
+    std::uint8_t secondsPerYear = XPModule::SecondsPerYear;
+    double tilt = XPModule::ViewTilt;
+    std::int16_t panX = XPModule::ViewPanX;
+    std::int16_t panY = XPModule::ViewPanY;
+    bool operator==(const ViewSettings&) const = default;
+};
+
+} // namespace
+
+class TodaysSkyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { fixture.reset(); }
+
+    void theMenuItemSetsOnlyTheNineOrbitAngles()
+    {
+        fixture = std::make_unique<MainWindowFixture>();
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        const QDateTime now = Utc("2026-12-08T21:30:00");
+        w.SystemClock = [now] { return now; };
+        // Move everything away from its start: angles, view, speed, selection.
+        fixture->Pass(3.5);
+        w.CmdLeft->click();
+        w.CmdRotasiUp->click();
+        w.HScroll->setValue(60);
+        w.HSpeed->setValue(40);
+        w.ChkPath->setChecked(true);
+        w.Selected = Saturn;
+        const SceneState before = w;
+        const ViewSettings view;
+
+        w.mnuoggi->trigger();
+
+        const SceneState expected = WithPlanetsAt(before, now);
+        QVERIFY(static_cast<const SceneState&>(w) == expected);
+        QVERIFY(expected.OrbitAngle != before.OrbitAngle);
+        QCOMPARE(w.OrbitAngle[Moon], before.OrbitAngle[Moon]);
+        QVERIFY(ViewSettings() == view);
+        QVERIFY(w.ChkPath->isChecked());
+        QVERIFY(!OGLModule::FrameTimer().Paused());
+        QVERIFY(fixture->messages.isEmpty());
+
+        // The animation goes on from there at its rates.
+        fixture->Pass(0.5);
+        SceneState next = expected;
+        AdvanceAnimation(next, 0.5);
+        QVERIFY(static_cast<const SceneState&>(w) == next);
+    }
+
+    void aClockOutsideTheRangeLeavesTheSceneAndSaysSo_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::newRow("after 2099") << Utc("2150-01-01T00:00:00");
+        QTest::newRow("before 1885") << Utc("1884-12-31T23:59:59");
+    }
+
+    void aClockOutsideTheRangeLeavesTheSceneAndSaysSo()
+    {
+        QFETCH(QDateTime, now);
+        fixture = std::make_unique<MainWindowFixture>();
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        w.SystemClock = [now] { return now; };
+        fixture->Pass(2.0);
+        const SceneState before = w;
+
+        w.mnuoggi->trigger();
+
+        QVERIFY(static_cast<const SceneState&>(w) == before);
+        QCOMPARE(fixture->messages.size(), 1);
+        const QString& message = fixture->messages.front();
+        QVERIFY2(message.contains(now.toUTC().toString(Qt::ISODate)), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("da 1885-01-01T00:00:00Z a 2099-12-31T23:59:59Z")), qPrintable(message));
+    }
+
+    // The start option sets the angles before the window loads; loading and
+    // the first frame must keep them.
+    void anglesSetBeforeLoadingAreTheFirstFramesAngles()
+    {
+        const QDateTime moment = Utc("2026-12-08T00:00:00");
+        fixture = std::make_unique<MainWindowFixture>([&moment](OGLWin& w) { SetOrbitAnglesAt(w, moment); });
+        QVERIFY(fixture->Loaded());
+        QVERIFY(static_cast<const SceneState&>(fixture->Window()) == WithPlanetsAt(fixture->Window(), moment));
+        QCOMPARE(fixture->Window().OrbitAngle[Moon], 0.0F);
+        QCOMPARE(fixture->Window().SunSpin, 0.0F);
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> fixture;
+};
+
+QTEST_MAIN(TodaysSkyTest)
+#include "test_todays_sky.moc"
