@@ -9,6 +9,7 @@
 
 class FrmPeta;
 class GlView;
+class InfoCard;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -79,6 +80,7 @@ public:
     QCheckBox* ChkPath = nullptr;
     QCheckBox* ChkCam = nullptr;
     QAction* mnupeta = nullptr;
+    InfoCard* BodyCard = nullptr; // names the body under the pointer
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

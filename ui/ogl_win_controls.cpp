@@ -2,6 +2,7 @@
 
 #include "frame_timer.h"
 #include "frm_peta.h"
+#include "info_card.h"
 #include "xp_module.h"
 
 #include <QLabel>
@@ -83,6 +84,7 @@ void OGLWin::HSpeed_Change()
 void OGLWin::mnupeta_Click()
 {
     OGLModule::FrameTimer().Paused(true);
+    BodyCard->hide();
     if (!PictureWindow) {
         PictureWindow = std::make_unique<FrmPeta>(this);
     }

@@ -1,4 +1,5 @@
 #include "gl_view.h"
+#include "info_card.h"
 #include "message_box.h"
 #include "ogl_win.h"
 
@@ -90,6 +91,7 @@ void OGLWin::CreateControls()
     glView1Container->setGeometry(0, 0, 785, 473);
     glView1Container->setFocusPolicy(Qt::StrongFocus);
     glView1Container->setAccessibleName(QStringLiteral("Vista del sistema solare"));
+    BodyCard = new InfoCard(*glView1, this);
 
     Label3 = MakeLabel(client, QStringLiteral("Prospettiva"), 551, 487);
     Label2 = MakeLabel(client, QStringLiteral("Quadro"), 377, 487);
