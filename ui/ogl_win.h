@@ -12,6 +12,7 @@
 
 class FrmPeta;
 class GlView;
+class InfoCard;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -89,6 +90,7 @@ public:
 
     // The clock that "Posizioni di oggi" reads (tests put a fixed moment here).
     std::function<QDateTime()> SystemClock = &QDateTime::currentDateTimeUtc;
+    InfoCard* BodyCard = nullptr; // names the body under the pointer
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

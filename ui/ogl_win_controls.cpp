@@ -2,6 +2,7 @@
 
 #include "frame_timer.h"
 #include "frm_peta.h"
+#include "info_card.h"
 #include "message_box.h"
 #include "planet_positions.h"
 #include "sky_moment.h"
@@ -97,6 +98,7 @@ void OGLWin::HSpeed_Change()
 void OGLWin::mnupeta_Click()
 {
     OGLModule::FrameTimer().Paused(true);
+    BodyCard->hide();
     if (!PictureWindow) {
         PictureWindow = std::make_unique<FrmPeta>(this);
     }

@@ -1,4 +1,5 @@
 #include "gl_view.h"
+#include "info_card.h"
 #include "message_box.h"
 #include "ogl_win.h"
 
@@ -102,6 +103,7 @@ void OGLWin::CreateControls()
     glView1Container->setAccessibleName(QStringLiteral("Vista del sistema solare"));
     glView1Container->setAccessibleDescription(
         QStringLiteral("Puntare un corpo lo seleziona; la rotella del mouse cambia lo zoom"));
+    BodyCard = new InfoCard(*glView1, this);
 
     Label3 = MakeLabel(client, QStringLiteral("Prospettiva"), 551, 487);
     Label2 = MakeLabel(client, QStringLiteral("Quadro"), 377, 487);

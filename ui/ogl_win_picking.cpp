@@ -1,5 +1,6 @@
 #include "gl_view.h"
 #include "hit_records.h"
+#include "info_card.h"
 #include "ogl_module.h"
 #include "ogl_win.h"
 #include "xp_module.h"
@@ -40,4 +41,5 @@ void OGLWin::glView1_MouseMove(float X, float Y)
     RenderMode = kRenderModeRender;
     const GLint hits = glRenderMode(GL_RENDER);
     Selected = NearestNamedHit(selection, hits);
+    BodyCard->Follow(Selected, glView1->mapToGlobal(QPointF(X, Y)).toPoint());
 }
