@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "ogl_win.h"
 #include "planet_catalogue.h"
 #include "xp_module.h"
@@ -68,11 +69,12 @@ namespace XPModule {
 // Gives the view settings their start values, fills the catalogue and shows
 // the main window, whose render loop runs until it is closed. Returns the
 // program's exit status.
-int Main()
+int Main(const CommandLineOptions& options)
 {
     ResetViewSettings();
     InitPlanetData();
     auto window = std::make_unique<OGLWin>();
+    window->Pacer.SetCeiling(options.maxFps);
     return window->Form_Load() ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
@@ -80,6 +82,14 @@ int Main()
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    const auto commandLine = ParseCommandLine(arguments);
+    if (const auto* exit = std::get_if<CommandLineExit>(&commandLine)) {
+        return ReportCommandLineExit(*exit);
+    }
     auto displayCheck = std::make_unique<DisplayCheck>();
     if (!displayCheck->Reachable()) {
         std::fputs("Il sistema solare: cannot open a display; set DISPLAY to a running X server.\n", stderr);
@@ -89,5 +99,5 @@ int main(int argc, char* argv[])
     displayCheck.reset();
     QApplication::setApplicationName(QStringLiteral("Il sistema solare"));
     UseWindowFont();
-    return XPModule::Main();
+    return XPModule::Main(std::get<CommandLineOptions>(commandLine));
 }
