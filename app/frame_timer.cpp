@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 
+#include <bitset>
 #include <utility>
 
 namespace OGLModule {
@@ -19,6 +20,12 @@ std::unique_ptr<VbTimer>& TimerInstance()
     return timer;
 }
 
+std::bitset<2>& HeldPauses()
+{
+    static std::bitset<2> held;
+    return held;
+}
+
 void ReportNoCounter()
 {
     ShowCriticalMessage(QStringLiteral("Your System doesn't support High Resolutiom Timer!"));
@@ -34,12 +41,17 @@ std::unique_ptr<VbTimer> CreateFrameTimer(PerformanceCounter& counter)
     return std::make_unique<VbTimer>(counter, ReportNoCounter);
 }
 
+PerformanceCounter& SystemCounter()
+{
+    static SteadyClockCounter counter;
+    return counter;
+}
+
 VbTimer& FrameTimer()
 {
     auto& timer = TimerInstance();
     if (!timer) {
-        static SteadyClockCounter systemCounter;
-        timer = CreateFrameTimer(systemCounter);
+        timer = CreateFrameTimer(SystemCounter());
     }
     return *timer;
 }
@@ -49,9 +61,24 @@ void SetTimerUnavailableHandler(std::function<void()> handler)
     TimerUnavailableHandler() = std::move(handler);
 }
 
+void HoldTimerPause(TimerPause reason)
+{
+    HeldPauses().set(static_cast<std::size_t>(reason));
+    FrameTimer().Paused(true);
+}
+
+void ReleaseTimerPause(TimerPause reason)
+{
+    HeldPauses().reset(static_cast<std::size_t>(reason));
+    if (HeldPauses().none()) {
+        FrameTimer().Paused(false);
+    }
+}
+
 void ReplaceFrameTimer(std::unique_ptr<VbTimer> timer)
 {
     TimerInstance() = std::move(timer);
+    HeldPauses().reset();
 }
 
 } // namespace OGLModule

@@ -26,7 +26,8 @@ inline QuadricPtr Quadric;                        // draws every sphere
 inline std::array<GLuint, kTextureSlotCount> TextureNames{};
 
 // The format the view's surface and the context ask for: RGB without alpha,
-// a 16-bit depth buffer, double buffering, the compatibility profile.
+// a 16-bit depth buffer, double buffering synchronised with the screen, the
+// compatibility profile.
 QSurfaceFormat ViewSurfaceFormat();
 
 // Creates the context on ViewDC, fixes the scene state that never changes,

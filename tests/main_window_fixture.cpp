@@ -13,6 +13,8 @@ MainWindowFixture::MainWindowFixture()
     previousHandler = SetMessageBoxHandler([this](const QString& text) { messages << text; });
     OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(counter));
     window = std::make_unique<OGLWin>();
+    // Each pass draws at once: the loop as the tests drive it, frame by frame.
+    window->Pacer.SetCeiling(0);
     loaded = window->LoadForm() && QTest::qWaitForWindowExposed(window.get());
     if (loaded) {
         Pass();

@@ -82,7 +82,7 @@ void OGLWin::HSpeed_Change()
 
 void OGLWin::mnupeta_Click()
 {
-    OGLModule::FrameTimer().Paused(true);
+    OGLModule::HoldTimerPause(OGLModule::TimerPause::PictureWindow);
     if (!PictureWindow) {
         PictureWindow = std::make_unique<FrmPeta>(this);
     }
