@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 
+#include <bitset>
 #include <utility>
 
 namespace OGLModule {
@@ -26,6 +27,12 @@ PerformanceCounter*& CounterOfNextTimer()
     return counter;
 }
 
+std::bitset<2>& HeldPauses()
+{
+    static std::bitset<2> held;
+    return held;
+}
+
 void ReportNoCounter()
 {
     ShowCriticalMessage(QStringLiteral("Your System doesn't support High Resolutiom Timer!"));
@@ -41,13 +48,18 @@ std::unique_ptr<VbTimer> CreateFrameTimer(PerformanceCounter& counter)
     return std::make_unique<VbTimer>(counter, ReportNoCounter);
 }
 
+PerformanceCounter& SystemCounter()
+{
+    static SteadyClockCounter counter;
+    return counter;
+}
+
 VbTimer& FrameTimer()
 {
     auto& timer = TimerInstance();
     if (!timer) {
-        static SteadyClockCounter systemCounter;
         PerformanceCounter* const counter = CounterOfNextTimer();
-        timer = CreateFrameTimer(counter != nullptr ? *counter : systemCounter);
+        timer = CreateFrameTimer(counter != nullptr ? *counter : SystemCounter());
     }
     return *timer;
 }
@@ -57,16 +69,32 @@ void SetTimerUnavailableHandler(std::function<void()> handler)
     TimerUnavailableHandler() = std::move(handler);
 }
 
+void HoldTimerPause(TimerPause reason)
+{
+    HeldPauses().set(static_cast<std::size_t>(reason));
+    FrameTimer().Paused(true);
+}
+
+void ReleaseTimerPause(TimerPause reason)
+{
+    HeldPauses().reset(static_cast<std::size_t>(reason));
+    if (HeldPauses().none()) {
+        FrameTimer().Paused(false);
+    }
+}
+
 void ReplaceFrameTimer(std::unique_ptr<VbTimer> timer)
 {
     TimerInstance() = std::move(timer);
     CounterOfNextTimer() = nullptr;
+    HeldPauses().reset();
 }
 
 void CreateFrameTimerOnFirstUse(PerformanceCounter& counter)
 {
     TimerInstance().reset();
     CounterOfNextTimer() = &counter;
+    HeldPauses().reset();
 }
 
 } // namespace OGLModule

@@ -10,6 +10,9 @@ namespace OGLModule {
 // The one frame timer, created on first use with the system's counter.
 VbTimer& FrameTimer();
 
+// The system's counter, which the frame timer reads unless a test replaces it.
+PerformanceCounter& SystemCounter();
+
 // A timer on `counter` that reports a missing counter the way the program
 // does: the message box, then the handler below.
 std::unique_ptr<VbTimer> CreateFrameTimer(PerformanceCounter& counter);
@@ -18,9 +21,18 @@ std::unique_ptr<VbTimer> CreateFrameTimer(PerformanceCounter& counter);
 // a handler that ends its render loop.
 void SetTimerUnavailableHandler(std::function<void()> handler);
 
+// Why the frame timer is paused. Each reason is held and released on its own;
+// the timer runs again only when none is held, so that the picture window and
+// the hidden view never end each other's pause.
+enum class TimerPause { PictureWindow, HiddenView };
+void HoldTimerPause(TimerPause reason);
+// Releasing the last held reason restarts the clock, as the picture window's
+// resume always did.
+void ReleaseTimerPause(TimerPause reason);
+
 // Puts a timer of the caller's in place of the current one (tests use a
 // timer on a fake counter). Passing nullptr makes the next access create a
-// fresh system timer.
+// fresh system timer. Either way no pause is held any more.
 void ReplaceFrameTimer(std::unique_ptr<VbTimer> timer);
 
 // Drops the current timer; the next access creates one on `counter`, as it

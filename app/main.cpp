@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "display_loss.h"
 #include "xp_main.h"
 
@@ -64,6 +65,14 @@ void UseWindowFont()
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    const auto commandLine = ParseCommandLine(arguments);
+    if (const auto* exit = std::get_if<CommandLineExit>(&commandLine)) {
+        return ReportCommandLineExit(*exit);
+    }
     auto displayCheck = std::make_unique<DisplayCheck>();
     if (!displayCheck->Reachable()) {
         std::fputs("Il sistema solare: cannot open a display; set DISPLAY to a running X server.\n", stderr);
@@ -74,5 +83,5 @@ int main(int argc, char* argv[])
     EndCleanlyOnDisplayLoss();
     QApplication::setApplicationName(QStringLiteral("Il sistema solare"));
     UseWindowFont();
-    return XPModule::Main();
+    return XPModule::Main(std::get<CommandLineOptions>(commandLine));
 }

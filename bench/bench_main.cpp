@@ -25,6 +25,7 @@ constexpr int kCountedCalls = 200;
 constexpr int kStartupLaunches = 15;
 constexpr int kMemoryLaunches = 3;
 constexpr int kMemoryFrames = 1000;
+constexpr double kPacingSeconds = 5;
 
 } // namespace
 
@@ -56,6 +57,8 @@ int main(int argc, char* argv[])
         results.times = bench.MeasureTimes(kTimedCalls);
         results.countedCalls = kCountedCalls;
         results.allocations = bench.CountAllocations(kCountedCalls);
+        results.pacingSeconds = kPacingSeconds;
+        results.pacing = bench.MeasurePacing(kPacingSeconds);
     } // the window closes before the probes compete for the processor
 
     results.startupLaunches = kStartupLaunches;

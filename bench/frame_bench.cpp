@@ -43,6 +43,7 @@ AllocationRate CountPerCall(int calls, Action&& action)
 
 WindowBench::WindowBench() : window(std::make_unique<OGLWin>())
 {
+    window->Pacer.SetCeiling(0);
     if (!window->LoadForm()) {
         return;
     }

@@ -34,7 +34,24 @@ struct FrameAllocations {
     AllocationRate pick;          // glView1_MouseMove
 };
 
+// What the render loop draws and costs per second of wall time.
+struct LoopCost {
+    double framesPerSecond = 0;
+    double cpuPerSecond = 0; // CPU seconds of the process (getrusage)
+};
+
+// The loop paced to the screen, without a ceiling (the old loop), and while
+// the window is hidden.
+struct LoopCosts {
+    double refreshRate = 0; // as the screen reports it
+    double pacedTo = 0;     // the rate the pacer used
+    LoopCost paced;
+    LoopCost unpaced;
+    LoopCost hidden;
+};
+
 // The real main window, loaded, shown and warmed up, with the orbit lines on.
+// Its loop runs without a ceiling, except where pacing is measured.
 class WindowBench {
 public:
     WindowBench();
@@ -47,10 +64,12 @@ public:
 
     FrameTimes MeasureTimes(int calls);
     FrameAllocations CountAllocations(int calls);
+    LoopCosts MeasurePacing(double seconds);
 
 private:
     void EmptyFrame();
     void PickSun();
+    LoopCost RunLoopFor(double seconds);
 
     std::unique_ptr<OGLWin> window;
     QPointF sunOnView; // logical pixels, as mouse events give them

@@ -1,5 +1,6 @@
 #include "report_table.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -7,8 +8,11 @@ namespace {
 // The targets, on software rendering at the designed window size.
 constexpr double kLoopOverBareFrame = 1.10; // the loop's own work adds at most 10%
 constexpr double kPickOverFrame = 1.0;      // a pick costs at most one frame
-constexpr double kStartupOverMinimal = 1.5;
-constexpr double kMemoryOverMinimal = 1.3;
+constexpr double kPacedRateShortfall = 0.05; // within 5% of the rate paced to
+constexpr double kPacedCpuPerSecond = 0.25;
+constexpr double kHiddenCpuPerSecond = 0.01;
+constexpr double kStartupOverMinimal = 1.15;
+constexpr double kMemoryOverMinimal = 1.15;
 
 constexpr char kRowFormat[] = "%-40s %10s  %-32s %6s  %-7s %s\n";
 
@@ -54,6 +58,30 @@ void PrintFrameRows(const FrameTimes& times)
                                     : QStringLiteral("pick: glView1_MouseMove (Sun NOT hit)"),
                   Milliseconds(times.pick), QStringLiteral("bare frame ") + Milliseconds(times.bareFrame),
                   times.pick / times.bareFrame, kPickOverFrame);
+}
+
+QString PerSecond(double value, const char* unit)
+{
+    return QStringLiteral("%1 %2").arg(value, 0, 'f', 3).arg(QLatin1String(unit));
+}
+
+void PrintPacingRows(const LoopCosts& costs)
+{
+    const double rateRatio = costs.paced.framesPerSecond / costs.pacedTo;
+    PrintRow(QStringLiteral("paced: frames per second"), PerSecond(costs.paced.framesPerSecond, "fps"),
+             QStringLiteral("refresh %1 Hz (screen reports %2)").arg(costs.pacedTo).arg(costs.refreshRate),
+             QString::number(rateRatio, 'f', 3), QStringLiteral("1 +- %1").arg(kPacedRateShortfall, 0, 'f', 2),
+             Verdict(std::abs(rateRatio - 1) <= kPacedRateShortfall));
+    PrintRow(QStringLiteral("paced: CPU s per wall s"), PerSecond(costs.paced.cpuPerSecond, "s/s"),
+             QStringLiteral("unpaced %1 s/s").arg(costs.unpaced.cpuPerSecond, 0, 'f', 3),
+             QString::number(costs.paced.cpuPerSecond / costs.unpaced.cpuPerSecond, 'f', 3),
+             QStringLiteral("<= %1 s/s").arg(kPacedCpuPerSecond), Verdict(costs.paced.cpuPerSecond <= kPacedCpuPerSecond));
+    PrintRow(QStringLiteral("unpaced (--max-fps 0): frames per second"), PerSecond(costs.unpaced.framesPerSecond, "fps"));
+    PrintRow(QStringLiteral("hidden: frames per second"), PerSecond(costs.hidden.framesPerSecond, "fps"), {}, {},
+             QStringLiteral("= 0"), Verdict(costs.hidden.framesPerSecond == 0));
+    PrintRow(QStringLiteral("hidden: CPU s per wall s"), PerSecond(costs.hidden.cpuPerSecond, "s/s"), {}, {},
+             QStringLiteral("< %1 s/s").arg(kHiddenCpuPerSecond),
+             Verdict(costs.hidden.cpuPerSecond < kHiddenCpuPerSecond));
 }
 
 void PrintProbeRows(const BenchResults& results)
@@ -110,6 +138,9 @@ void PrintReport(const BenchResults& results)
 {
     std::printf("Il sistema solare: benchmark on %s\n", qPrintable(results.setup));
     std::printf("times: medians of %d calls each\n", results.timedCalls);
+    std::printf("paced, unpaced, hidden: the loop run for %.0f s each, frames swapped and the process's CPU time "
+                "(getrusage) per second of wall time\n",
+                results.pacingSeconds);
     std::printf("start-up, memory: medians of %d and %d launches; their ratios are the medians of the ratios "
                 "within each pair of launches\n",
                 results.startupLaunches, results.memoryLaunches);
@@ -119,6 +150,7 @@ void PrintReport(const BenchResults& results)
     PrintRow(QStringLiteral("measure"), QStringLiteral("value"), QStringLiteral("against"), QStringLiteral("ratio"),
              QStringLiteral("target"), QStringLiteral("result"));
     PrintFrameRows(results.times);
+    PrintPacingRows(results.pacing);
     PrintProbeRows(results);
     PrintAllocationRows(results.allocations);
 }

@@ -14,6 +14,8 @@ struct BenchResults {
     FrameTimes times;
     int countedCalls = 0;
     FrameAllocations allocations;
+    double pacingSeconds = 0;
+    LoopCosts pacing;
     int startupLaunches = 0;
     std::optional<ProbeComparison> startup;
     int memoryLaunches = 0;

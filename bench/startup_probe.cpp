@@ -12,6 +12,7 @@ int RunStartupProbe(const ProbeArguments& arguments)
     XPModule::ResetViewSettings();
     XPModule::InitPlanetData();
     auto window = std::make_unique<OGLWin>();
+    window->Pacer.SetCeiling(0); // frames as fast as they come, as the minimal program draws them
     if (!window->LoadForm()) {
         return EXIT_FAILURE;
     }

@@ -73,6 +73,8 @@ QSurfaceFormat ViewSurfaceFormat()
     format.setDepthBufferSize(16);
     format.setStencilBufferSize(0);
     format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    // Where the driver honours it, the swap waits for the screen's refresh.
+    format.setSwapInterval(1);
     return format;
 }
 

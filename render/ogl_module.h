@@ -48,7 +48,8 @@ private:
 };
 
 // The format the view's surface and the context ask for: RGB without alpha,
-// a 16-bit depth buffer, double buffering, the compatibility profile.
+// a 16-bit depth buffer, double buffering synchronised with the screen, the
+// compatibility profile.
 QSurfaceFormat ViewSurfaceFormat();
 
 // Creates the context on ViewDC into `resources`, fixes the scene state that

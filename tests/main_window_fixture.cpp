@@ -12,6 +12,8 @@ MainWindowFixture::MainWindowFixture(const std::function<void(OGLWin&)>& beforeL
     previousHandler = SetMessageBoxHandler([this](const QString& text) { messages << text; });
     OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(counter));
     window = std::make_unique<OGLWin>();
+    // Each pass draws at once: the loop as the tests drive it, frame by frame.
+    window->Pacer.SetCeiling(0);
     if (beforeLoad) {
         beforeLoad(*window);
     }

@@ -5,10 +5,12 @@
 #include "ogl_module.h"
 #include "gl_view.h"
 #include "ogl_win.h"
+#include "planet_positions.h"
 #include "xp_main.h"
 #include "xp_module.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 #include <QLabel>
 #include <QtTest>
 
@@ -115,9 +117,40 @@ private slots:
         messages.clear();
         OGLModule::CreateFrameTimerOnFirstUse(noCounter);
         int status = EXIT_SUCCESS;
-        QVERIFY(RunWithDeadline([&] { status = XPModule::Main(); }));
+        QVERIFY(RunWithDeadline([&] { status = XPModule::Main(CommandLineOptions{}); }));
         QCOMPARE(status, EXIT_FAILURE);
         QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
+    }
+
+    // Started with --date, the program's first frame shows the planets at
+    // their longitudes of that moment; the Moon keeps its usual start. The
+    // counter stands still, so nothing moves before the window is read.
+    void startMomentPlacesThePlanetsOfTheFirstFrame()
+    {
+        CommandLineOptions options;
+        options.startMoment = QDateTime(QDate(2026, 12, 8), QTime(21, 30), QTimeZone::utc());
+        FakeCounter frozen(kTicksPerSecond);
+        OGLModule::CreateFrameTimerOnFirstUse(frozen);
+        std::array<float, 14> firstFrame{};
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
+                    firstFrame = window->OrbitAngle;
+                    seen = true;
+                    window->close();
+                }
+            }
+        });
+        int status = EXIT_FAILURE;
+        QVERIFY(RunWithDeadline([&] { status = XPModule::Main(options); }));
+        QVERIFY(seen);
+        QCOMPARE(status, EXIT_SUCCESS);
+        for (const PlanetLongitude& planet : HeliocentricLongitudes(*options.startMoment)) {
+            QCOMPARE(firstFrame[planet.body], ToOrbitAngle(planet.degrees));
+        }
+        QCOMPARE(firstFrame[Moon], 0.0F);
+        QCOMPARE(firstFrame[Sun], 0.0F);
     }
 
 private:

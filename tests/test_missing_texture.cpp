@@ -38,7 +38,7 @@ private slots:
 
         messages.clear();
         int status = EXIT_SUCCESS;
-        QVERIFY(RunWithDeadline([&] { status = XPModule::Main(); }));
+        QVERIFY(RunWithDeadline([&] { status = XPModule::Main(CommandLineOptions{}); }));
         QCOMPARE(status, EXIT_FAILURE);
         QCOMPARE(messages, expected);
         SetMessageBoxHandler(previous);

@@ -55,17 +55,17 @@ void FrmPeta::Form_Load()
 void FrmPeta::Command1_Click()
 {
     close();
-    OGLModule::FrameTimer().Paused(false);
+    OGLModule::ReleaseTimerPause(OGLModule::TimerPause::PictureWindow);
 }
 
 void FrmPeta::Form_Unload()
 {
-    OGLModule::FrameTimer().Paused(false);
+    OGLModule::ReleaseTimerPause(OGLModule::TimerPause::PictureWindow);
 }
 
 void FrmPeta::Form_Terminate()
 {
-    OGLModule::FrameTimer().Paused(false);
+    OGLModule::ReleaseTimerPause(OGLModule::TimerPause::PictureWindow);
 }
 
 void FrmPeta::closeEvent(QCloseEvent* event)

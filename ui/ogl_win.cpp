@@ -83,9 +83,11 @@ bool OGLWin::LoadForm()
 void OGLWin::RenderLoopPass()
 {
     QCoreApplication::processEvents();
+    WaitForFrame();
     if (Done) {
         return;
     }
+    Pacer.FrameStarted();
     FrameTimer().UpdateTimer(1);
     const double elapsed = FrameTimer().ElapsedSeconds().ToDouble();
     if (elapsed > 0) {
@@ -151,7 +153,9 @@ FrameInputs OGLWin::CurrentFrameInputs() const
 void OGLWin::ShowFrame()
 {
     if (RenderMode == kRenderModeRender) {
+        Pacer.SwapStarted();
         GLContext->swapBuffers(ViewDC);
+        Pacer.SwapEnded();
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "frame_pacer.h"
+#include "frame_timer.h"
+#include "loop_wait.h"
 #include "ogl_module.h"
 #include "scene_renderer.h"
 #include "scene_state.h"
@@ -92,6 +95,11 @@ public:
     std::function<QDateTime()> SystemClock = &QDateTime::currentDateTimeUtc;
     InfoCard* BodyCard = nullptr; // names the body under the pointer
 
+    // The loop's pacing: when the next frame is due, and how the loop waits
+    // for it.
+    FramePacer Pacer{OGLModule::SystemCounter()};
+    std::unique_ptr<LoopWait> Wait = std::make_unique<EventLoopWait>();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +110,9 @@ private:
     void ShowTilt();
     FrameInputs CurrentFrameInputs() const;
     void ShowFrame();
+    void WaitForFrame();
+    bool ViewShown() const;
+    bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;
     OGLModule::GLResources GLOwner;         // the context and quadric of the view
     std::unique_ptr<FrmPeta> PictureWindow; // created on first use, then reused

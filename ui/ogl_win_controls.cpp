@@ -97,7 +97,7 @@ void OGLWin::HSpeed_Change()
 
 void OGLWin::mnupeta_Click()
 {
-    OGLModule::FrameTimer().Paused(true);
+    OGLModule::HoldTimerPause(OGLModule::TimerPause::PictureWindow);
     BodyCard->hide();
     if (!PictureWindow) {
         PictureWindow = std::make_unique<FrmPeta>(this);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+// What the command line asks of the program's run.
+struct CommandLineOptions {
+    // At most this many frames per second, in place of the screen's refresh
+    // rate; 0 draws as fast as the machine allows. Empty: the screen's rate.
+    std::optional<int> maxFps;
+    // Start from the planets' positions at this moment (UTC) instead of all
+    // in a row. Empty: the usual start.
+    std::optional<QDateTime> startMoment;
+};
+
+// The command line asked for text instead of a run (--help, --version), or
+// was refused: what to print and the exit status. Status 0 prints on
+// standard output, any other on standard error.
+struct CommandLineExit {
+    int status = 0;
+    QString text;
+};
+
+inline constexpr int kCommandLineErrorStatus = 2;
+
+// Reads the program's arguments (its own name first). Needs no display and
+// no application object.
+std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QStringList& arguments);
+
+// Prints what a CommandLineExit carries and returns its status.
+int ReportCommandLineExit(const CommandLineExit& exit);

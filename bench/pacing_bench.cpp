@@ -1,0 +1,80 @@
+#include "frame_bench.h"
+
+#include "gl_view.h"
+#include "ogl_win.h"
+
+#include <QScreen>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <chrono>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// CPU seconds of the whole process (every thread, the driver's too).
+double ProcessCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// What the loop drew and cost from its construction to Take().
+class CostMeter {
+public:
+    explicit CostMeter(const FramePacer& pacer)
+        : Pacer(pacer), Swaps(pacer.Swaps()), Cpu(ProcessCpuSeconds()), Start(Clock::now())
+    {
+    }
+
+    LoopCost Take() const
+    {
+        const double wall = std::chrono::duration<double>(Clock::now() - Start).count();
+        return {static_cast<double>(Pacer.Swaps() - Swaps) / wall, (ProcessCpuSeconds() - Cpu) / wall};
+    }
+
+private:
+    const FramePacer& Pacer;
+    std::int64_t Swaps;
+    double Cpu;
+    Clock::time_point Start;
+};
+
+} // namespace
+
+LoopCost WindowBench::RunLoopFor(double seconds)
+{
+    const CostMeter meter(window->Pacer);
+    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+    while (Clock::now() < end) {
+        window->RenderLoopPass();
+    }
+    return meter.Take();
+}
+
+LoopCosts WindowBench::MeasurePacing(double seconds)
+{
+    LoopCosts costs;
+    costs.refreshRate = window->glView1->screen()->refreshRate();
+    window->Pacer.SetCeiling(std::nullopt);
+    costs.paced = RunLoopFor(seconds);
+    costs.pacedTo = window->Pacer.FramesPerSecond();
+    window->Pacer.SetCeiling(0);
+    costs.unpaced = RunLoopFor(seconds);
+
+    // Hidden: one pass of the loop sleeps until the window is shown again.
+    window->hide();
+    const CostMeter meter(window->Pacer);
+    QTimer::singleShot(std::chrono::duration<double, std::milli>(seconds).count(), window.get(), [&] {
+        costs.hidden = meter.Take();
+        window->show();
+    });
+    window->RenderLoopPass();
+    return costs;
+}

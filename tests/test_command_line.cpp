@@ -1,0 +1,134 @@
+#include "command_line.h"
+
+#include <QProcess>
+#include <QTimeZone>
+#include <QtTest>
+
+namespace {
+
+constexpr int kRunTimeoutMs = 10'000;
+
+QStringList Arguments(const QString& line)
+{
+    QStringList arguments{QStringLiteral("solar-system")};
+    if (!line.isEmpty()) {
+        arguments << line.split(QLatin1Char(' '));
+    }
+    return arguments;
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void goodLinesGiveTheirOptions_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("maxFps");         // -1: follow the screen
+        QTest::addColumn<QDateTime>("startMoment"); // invalid: the usual start
+        const QDateTime usual;
+        QTest::newRow("nothing") << "" << -1 << usual;
+        QTest::newRow("no ceiling") << "--max-fps 0" << 0 << usual;
+        QTest::newRow("thirty") << "--max-fps 30" << 30 << usual;
+        QTest::newRow("the highest") << "--max-fps=1000" << 1000 << usual;
+        QTest::newRow("a day") << "--date 2026-12-08" << -1
+                               << QDateTime(QDate(2026, 12, 8), QTime(0, 0), QTimeZone::utc());
+        QTest::newRow("both") << "--max-fps 30 --date=2026-12-08T21:30:00Z" << 30
+                              << QDateTime(QDate(2026, 12, 8), QTime(21, 30), QTimeZone::utc());
+    }
+
+    void goodLinesGiveTheirOptions()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, maxFps);
+        QFETCH(QDateTime, startMoment);
+        const auto parsed = ParseCommandLine(Arguments(line));
+        const auto* options = std::get_if<CommandLineOptions>(&parsed);
+        QVERIFY(options != nullptr);
+        QCOMPARE(options->maxFps.value_or(-1), maxFps);
+        QCOMPARE(options->startMoment.value_or(QDateTime()), startMoment);
+    }
+
+    void badLinesGetOneLineAndStatusTwo_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("message");
+        const QString badFps = "solar-system: --max-fps takes a whole number from 0 to 1000, not '%1'. "
+                               "Try 'solar-system --help'.\n";
+        QTest::newRow("negative") << "--max-fps -1" << badFps.arg("-1");
+        QTest::newRow("not a number") << "--max-fps abc" << badFps.arg("abc");
+        QTest::newRow("too many") << "--max-fps 100000" << badFps.arg("100000");
+        QTest::newRow("a fraction") << "--max-fps 29.97" << badFps.arg("29.97");
+        QTest::newRow("no value") << "--max-fps"
+                                  << "solar-system: Missing value after '--max-fps'. Try 'solar-system --help'.\n";
+        const QString badDate = "solar-system: --date '%1' is %2: give YYYY-MM-DD or YYYY-MM-DDThh:mm[:ss] "
+                                "(UTC unless it ends in Z or +hh:mm/-hh:mm), from 1885-01-01T00:00:00Z to "
+                                "2099-12-31T23:59:59Z. Try 'solar-system --help'.\n";
+        QTest::newRow("a word for a date") << "--date yesterday" << badDate.arg("yesterday", "not a date");
+        QTest::newRow("no such day") << "--date 2026-13-45" << badDate.arg("2026-13-45", "not a date");
+        QTest::newRow("before the range") << "--date 1200-01-01" << badDate.arg("1200-01-01", "out of range");
+        QTest::newRow("an empty date") << "--date="
+                                       << QString(badDate).replace("'%1' is %2", "needs a moment");
+        QTest::newRow("unknown option") << "--fullscreen"
+                                        << "solar-system: Unknown option 'fullscreen'. Try 'solar-system --help'.\n";
+        QTest::newRow("an argument") << "sun"
+                                     << "solar-system: unexpected argument 'sun'. Try 'solar-system --help'.\n";
+    }
+
+    void badLinesGetOneLineAndStatusTwo()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, message);
+        const auto parsed = ParseCommandLine(Arguments(line));
+        const auto* exit = std::get_if<CommandLineExit>(&parsed);
+        QVERIFY(exit != nullptr);
+        QCOMPARE(exit->status, 2);
+        QCOMPARE(exit->text, message);
+    }
+
+    // The program itself, with no display to open.
+    void theProgramAnswersWithoutADisplay_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << "--help" << 0 << "Usage: solar-system [options]" << "";
+        QTest::newRow("version") << "--version" << 0 << "solar-system " SOLAR_VERSION "\n" << "";
+        QTest::newRow("bad value") << "--max-fps abc" << 2 << ""
+                                   << "solar-system: --max-fps takes a whole number from 0 to 1000, not 'abc'";
+        QTest::newRow("unknown option") << "--frobnicate" << 2 << "" << "solar-system: Unknown option 'frobnicate'";
+        QTest::newRow("bad date") << "--date 2100-01-01" << 2 << "" << "solar-system: --date '2100-01-01' is out of range";
+    }
+
+    void theProgramAnswersWithoutADisplay()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationDirPath() + "/solar-system", Arguments(line).mid(1));
+        QVERIFY(program.waitForFinished(kRunTimeoutMs));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), status);
+        const QString standardOutput = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString standardError = QString::fromLocal8Bit(program.readAllStandardError());
+        // What is asked for on one stream, nothing on the other; a refusal
+        // is one line.
+        QCOMPARE(standardOutput.left(out.size()), out);
+        QCOMPARE(standardOutput.isEmpty(), out.isEmpty());
+        QCOMPARE(standardError.left(err.size()), err);
+        QCOMPARE(standardError.count(QLatin1Char('\n')), err.isEmpty() ? 0 : 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"

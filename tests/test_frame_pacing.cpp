@@ -1,0 +1,162 @@
+#include "fake_counter.h"
+#include "frame_pacer.h"
+#include "frame_timer.h"
+
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t kTicksPerSecond = 1'000'000'000; // the system counter's nanoseconds
+
+} // namespace
+
+Q_DECLARE_METATYPE(OGLModule::TimerPause)
+
+class FramePacingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void absurdRefreshRatesGetTheDefaultOrAClamp_data()
+    {
+        QTest::addColumn<double>("reported");
+        QTest::addColumn<double>("used");
+        QTest::newRow("nothing reported") << 0.0 << 60.0;
+        QTest::newRow("negative") << -60.0 << 60.0;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 60.0;
+        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 60.0;
+        QTest::newRow("1000 Hz") << 1000.0 << 500.0;
+        QTest::newRow("1 Hz") << 1.0 << 20.0;
+        QTest::newRow("59.94 Hz") << 59.94 << 59.94;
+        QTest::newRow("144 Hz") << 144.0 << 144.0;
+    }
+
+    void absurdRefreshRatesGetTheDefaultOrAClamp()
+    {
+        QFETCH(double, reported);
+        QFETCH(double, used);
+        FakeCounter counter(kTicksPerSecond);
+        FramePacer pacer(counter);
+        pacer.FollowScreen(reported);
+        QCOMPARE(pacer.FramesPerSecond(), used);
+        // Paced, never a busy loop or a division by zero: the second frame waits.
+        pacer.FrameStarted();
+        const std::int64_t wait = pacer.TicksUntilDue();
+        QCOMPARE(wait, std::llround(kTicksPerSecond / used));
+        QCOMPARE(pacer.Duration(wait).count(), wait);
+    }
+
+    void dueTimesDoNotDriftOver10000Frames()
+    {
+        FakeCounter counter(kTicksPerSecond);
+        FramePacer pacer(counter);
+        pacer.FollowScreen(59.94); // a period of no whole number of ticks
+        const std::int64_t start = counter.now;
+        constexpr int kFrames = 10'000;
+        for (int frame = 0; frame < kFrames; ++frame) {
+            counter.now += pacer.TicksUntilDue();
+            // Wake-ups come late by up to a third of a period.
+            counter.now += (frame * 7919) % 5'000'000;
+            pacer.FrameStarted();
+        }
+        counter.now += pacer.TicksUntilDue();
+        QCOMPARE(counter.now - start, std::llround(kFrames * (kTicksPerSecond / 59.94)));
+    }
+
+    void aFrameThatOverranIsFollowedAtOnceThenByOnePeriod()
+    {
+        FakeCounter counter(kTicksPerSecond);
+        FramePacer pacer(counter);
+        pacer.SetCeiling(100); // 10 ms
+        pacer.FrameStarted();
+        counter.now += 35'000'000; // the frame took three and a half periods
+        QCOMPARE(pacer.TicksUntilDue(), 0);
+        pacer.FrameStarted();
+        // No catch-up: a whole period to the next frame, and to the one after.
+        QCOMPARE(pacer.TicksUntilDue(), 10'000'000);
+        counter.now += 10'000'000;
+        pacer.FrameStarted();
+        QCOMPARE(pacer.TicksUntilDue(), 10'000'000);
+
+        // A frame a little late keeps the grid: the next one comes sooner.
+        counter.now += 14'000'000;
+        QCOMPARE(pacer.TicksUntilDue(), 0);
+        pacer.FrameStarted();
+        QCOMPARE(pacer.TicksUntilDue(), 6'000'000);
+    }
+
+    void noCeilingNeverWaits()
+    {
+        FakeCounter counter(kTicksPerSecond);
+        FramePacer pacer(counter);
+        pacer.SetCeiling(0);
+        QCOMPARE(pacer.FramesPerSecond(), 0.0);
+        for (int frame = 0; frame < 3; ++frame) {
+            pacer.FrameStarted();
+            QCOMPARE(pacer.TicksUntilDue(), 0);
+        }
+    }
+
+    void aSwapThatWaitsForTheScreenTakesOverThePacing()
+    {
+        FakeCounter counter(kTicksPerSecond);
+        FramePacer pacer(counter);
+        pacer.SetCeiling(50); // 20 ms
+        const auto frameWithSwapOf = [&](std::int64_t swapTicks) {
+            counter.now += pacer.TicksUntilDue();
+            pacer.FrameStarted();
+            pacer.SwapStarted();
+            counter.now += swapTicks;
+            pacer.SwapEnded();
+        };
+        // Three swaps that block for most of a period: the pacer stops waiting.
+        frameWithSwapOf(15'000'000);
+        frameWithSwapOf(15'000'000);
+        QVERIFY(pacer.TicksUntilDue() > 0);
+        frameWithSwapOf(15'000'000);
+        QVERIFY(pacer.SwapPaces());
+        QCOMPARE(pacer.TicksUntilDue(), 0);
+        // A swap that returns at once hands the pacing back.
+        frameWithSwapOf(1'000);
+        QVERIFY(!pacer.SwapPaces());
+        QVERIFY(pacer.TicksUntilDue() > 0);
+        QCOMPARE(pacer.Swaps(), 4);
+    }
+
+    void thePausesOfHiddenViewAndPictureWindowDoNotEndEachOther_data()
+    {
+        QTest::addColumn<OGLModule::TimerPause>("first");
+        QTest::addColumn<OGLModule::TimerPause>("second");
+        QTest::newRow("hidden while the picture window is open")
+            << OGLModule::TimerPause::PictureWindow << OGLModule::TimerPause::HiddenView;
+        QTest::newRow("picture window opened while hidden")
+            << OGLModule::TimerPause::HiddenView << OGLModule::TimerPause::PictureWindow;
+    }
+
+    void thePausesOfHiddenViewAndPictureWindowDoNotEndEachOther()
+    {
+        QFETCH(OGLModule::TimerPause, first);
+        QFETCH(OGLModule::TimerPause, second);
+        FakeCounter counter(1'000'000);
+        OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(counter));
+        VbTimer& timer = OGLModule::FrameTimer();
+        timer.Paused(false);
+
+        OGLModule::HoldTimerPause(first);
+        OGLModule::HoldTimerPause(second);
+        OGLModule::ReleaseTimerPause(first);
+        QVERIFY(timer.Paused());
+        counter.now += 100'000'000; // a long absence
+        QCOMPARE(timer.UpdateTimer(1), 0.0);
+        OGLModule::ReleaseTimerPause(second);
+        QVERIFY(!timer.Paused());
+        // The animation goes on from where it stood: no jump.
+        counter.now += 20'000;
+        QCOMPARE(timer.UpdateTimer(1), 0.02);
+        OGLModule::ReplaceFrameTimer(nullptr);
+    }
+};
+
+QTEST_GUILESS_MAIN(FramePacingTest)
+#include "test_frame_pacing.moc"

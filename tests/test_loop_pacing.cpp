@@ -1,0 +1,171 @@
+#include "gl_view.h"
+#include "main_window_fixture.h"
+
+#include <QMouseEvent>
+#include <QtTest>
+
+#include <chrono>
+#include <functional>
+#include <utility>
+
+namespace {
+
+constexpr std::int64_t kTicksPerSecond = MainWindowFixture::kTicksPerSecond;
+constexpr int kExposeTimeoutMs = 5000;
+// Wake-ups of a hidden loop before the test gives up on it.
+constexpr int kMostHiddenWakeUps = 1000;
+
+// Waits on the fixture's counter: a timed sleep lets its whole time pass at
+// once. Events that arrive during a sleep are handled as the real wait
+// handles them.
+class FakeWait final : public LoopWait {
+public:
+    FakeWait(FakeCounter& fakeCounter, OGLWin& owner) : counter(fakeCounter), window(owner) {}
+
+    void Sleep(std::optional<std::chrono::nanoseconds> atMost) override
+    {
+        if (atMost) {
+            ++timedSleeps;
+        } else if (++untimedSleeps > kMostHiddenWakeUps) {
+            window.Done = true; // a deadline, not a hang
+        }
+        if (auto happen = std::exchange(arrive, nullptr)) {
+            happen();
+        }
+        QCoreApplication::processEvents();
+        if (auto look = std::exchange(handled, nullptr)) {
+            look();
+        }
+        if (atMost) {
+            counter.now += atMost->count() * kTicksPerSecond / 1'000'000'000;
+        }
+    }
+
+    // Once, at the next sleep: what happens while the loop sleeps, and a look
+    // at the window once the events are handled.
+    std::function<void()> arrive;
+    std::function<void()> handled;
+    int timedSleeps = 0;
+    int untimedSleeps = 0;
+
+private:
+    FakeCounter& counter;
+    OGLWin& window;
+};
+
+} // namespace
+
+class LoopPacingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<MainWindowFixture>();
+        QVERIFY(fixture->Loaded());
+        OGLWin& window = fixture->Window();
+        window.Pacer = FramePacer(fixture->counter);
+        auto fake = std::make_unique<FakeWait>(fixture->counter, window);
+        wait = fake.get();
+        window.Wait = std::move(fake);
+    }
+
+    void cleanup()
+    {
+        wait = nullptr;
+        fixture.reset();
+    }
+
+    void aFakedSecondHoldsOneFramePerPeriod_data()
+    {
+        QTest::addColumn<int>("maxFps"); // -1: the screen's rate
+        QTest::newRow("--max-fps 30") << 30;
+        QTest::newRow("--max-fps 144") << 144;
+        QTest::newRow("the screen's rate") << -1;
+    }
+
+    void aFakedSecondHoldsOneFramePerPeriod()
+    {
+        QFETCH(int, maxFps);
+        OGLWin& window = fixture->Window();
+        window.Pacer.SetCeiling(maxFps < 0 ? std::nullopt : std::optional<int>(maxFps));
+        fixture->Pass(); // the first frame starts the grid
+        const int expected = static_cast<int>(std::lround(window.Pacer.FramesPerSecond()));
+        const std::int64_t start = fixture->counter.now;
+        const std::int64_t swaps = window.Pacer.Swaps();
+        for (int pass = 0; fixture->counter.now - start < kTicksPerSecond && pass <= expected; ++pass) {
+            fixture->Pass();
+        }
+        QCOMPARE(window.Pacer.Swaps() - swaps, expected);
+        QCOMPARE(wait->timedSleeps, expected);
+    }
+
+    void aPointerMoveDuringTheWaitIsPickedBeforeTheNextFrame()
+    {
+        OGLWin& window = fixture->Window();
+        window.Pacer.SetCeiling(30);
+        fixture->Pass();
+        const QPointF sun = fixture->ViewPointOf(0, 0, 0);
+        const std::int64_t due = fixture->counter.now + window.Pacer.TicksUntilDue();
+        const std::int64_t swaps = window.Pacer.Swaps();
+        QCOMPARE(window.Selected, NoBody);
+
+        wait->arrive = [&] {
+            QCoreApplication::postEvent(window.glView1, new QMouseEvent(QEvent::MouseMove, sun, sun,
+                                                                         Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+        };
+        std::int16_t pickedWhileWaiting = NoBody;
+        std::int64_t swapsWhileWaiting = -1;
+        std::int64_t pickedAt = 0;
+        wait->handled = [&] {
+            pickedWhileWaiting = window.Selected;
+            swapsWhileWaiting = window.Pacer.Swaps();
+            pickedAt = fixture->counter.now;
+        };
+        fixture->Pass();
+        QCOMPARE(pickedWhileWaiting, std::int16_t{Sun});
+        QCOMPARE(swapsWhileWaiting, swaps);
+        QVERIFY(pickedAt < due);
+        QCOMPARE(window.Pacer.Swaps(), swaps + 1);
+        QCOMPARE(fixture->counter.now, due);
+    }
+
+    void aHiddenViewDrawsNothingAndTheAnimationGoesOnWhereItStood()
+    {
+        OGLWin& window = fixture->Window();
+        fixture->Pass(1.0);
+        const float sunSpin = window.SunSpin;
+        const std::int64_t swaps = window.Pacer.Swaps();
+        window.hide();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.glView1->isExposed(), kExposeTimeoutMs);
+
+        std::int64_t swapsWhileHidden = -1;
+        bool pausedWhileHidden = false;
+        wait->arrive = [&] {
+            fixture->counter.now += 100 * kTicksPerSecond; // a long absence
+            swapsWhileHidden = window.Pacer.Swaps();
+            pausedWhileHidden = OGLModule::FrameTimer().Paused();
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(window.glView1, kExposeTimeoutMs));
+        };
+        fixture->Pass();
+        QVERIFY(!window.Done);
+        QCOMPARE(wait->timedSleeps, 0);
+        QVERIFY(wait->untimedSleeps >= 1);
+        QCOMPARE(swapsWhileHidden, swaps);
+        QVERIFY(pausedWhileHidden);
+        // Paints resume; the absence is no part of any frame time.
+        QVERIFY(window.Pacer.Swaps() > swaps);
+        QVERIFY(!OGLModule::FrameTimer().Paused());
+        QCOMPARE(window.SunSpin, sunSpin);
+        fixture->Pass(0.5);
+        QVERIFY(window.SunSpin > sunSpin);
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> fixture;
+    FakeWait* wait = nullptr;
+};
+
+QTEST_MAIN(LoopPacingTest)
+#include "test_loop_pacing.moc"

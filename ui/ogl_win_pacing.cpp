@@ -1,0 +1,45 @@
+// The rest of the render loop's yield: the wait for the next frame.
+
+#include "gl_view.h"
+#include "ogl_win.h"
+
+#include <QScreen>
+
+using namespace OGLModule;
+
+bool OGLWin::ViewShown() const
+{
+    // A minimised or unmapped window takes its view out of sight even where
+    // the view itself is not told.
+    const QWindow* top = windowHandle();
+    return glView1->isExposed() && top != nullptr && top->isExposed();
+}
+
+// Sleeps in the event loop until the view is in sight and the next frame is
+// due. While the view is hidden no timer runs, and the frame timer is paused,
+// so that the animation goes on from where it stood.
+void OGLWin::WaitForFrame()
+{
+    while (!Done) {
+        if (!ViewShown()) {
+            if (!ViewHidden) {
+                ViewHidden = true;
+                HoldTimerPause(TimerPause::HiddenView);
+            }
+            Wait->Sleep(std::nullopt);
+            continue;
+        }
+        if (ViewHidden) {
+            ViewHidden = false;
+            ReleaseTimerPause(TimerPause::HiddenView);
+            Pacer.Restart();
+        }
+        const QScreen* screen = glView1->screen();
+        Pacer.FollowScreen(screen != nullptr ? screen->refreshRate() : 0);
+        const std::int64_t ticks = Pacer.TicksUntilDue();
+        if (ticks <= 0) {
+            return;
+        }
+        Wait->Sleep(Pacer.Duration(ticks));
+    }
+}
