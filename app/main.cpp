@@ -1,11 +1,9 @@
 #include "command_line.h"
 #include "display_loss.h"
+#include "window_font.h"
 #include "xp_main.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QFont>
-#include <QFontDatabase>
 
 #include <xcb/xcb.h>
 
@@ -44,22 +42,6 @@ public:
 private:
     xcb_connection_t* connection = nullptr;
 };
-
-// The windows' fonts: Tahoma 8.25 pt, and MS Sans Serif for the picture
-// window's button, where the system has them (Debian's fonts-wine).
-void UseWindowFont()
-{
-    for (const char* file : {"tahoma.ttf", "ms_sans_serif.ttf"}) {
-        const QString path = QStringLiteral("/usr/share/wine/fonts/") + QLatin1String(file);
-        if (QFile::exists(path)) {
-            QFontDatabase::addApplicationFont(path);
-        }
-    }
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    font.setStyleHint(QFont::SansSerif);
-    QApplication::setFont(font);
-}
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "probe_runs.h"
 #include "report_table.h"
 #include "startup_probe.h"
+#include "window_font.h"
 #include "xp_module.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
+    UseWindowFont(); // the window as the program shows it, and its start-up as the program runs it
     if (probeArguments) {
         return RunStartupProbe(*probeArguments);
     }
