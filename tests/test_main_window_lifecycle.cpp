@@ -114,10 +114,25 @@ private slots:
             QVERIFY(window.isVisible());
             QCOMPARE(window.SunSpin, 0.0F);
         }
+        // The program keeps the still window until the user closes it, then
+        // fails.
         messages.clear();
         OGLModule::CreateFrameTimerOnFirstUse(noCounter);
         int status = EXIT_SUCCESS;
+        bool shownAfterTheLoop = false;
+        QObject scope; // cancels the timers when the test ends
+        QTimer::singleShot(0, &scope, [&] { // inside the loop's only pass
+            QTimer::singleShot(10, &scope, [&] { // once the loop has ended
+                for (QWidget* widget : QApplication::topLevelWidgets()) {
+                    if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
+                        shownAfterTheLoop = window->Done;
+                        window->close();
+                    }
+                }
+            });
+        });
         QVERIFY(RunWithDeadline([&] { status = XPModule::Main(CommandLineOptions{}); }));
+        QVERIFY(shownAfterTheLoop);
         QCOMPARE(status, EXIT_FAILURE);
         QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
     }

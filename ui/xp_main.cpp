@@ -5,6 +5,8 @@
 #include "planet_positions.h"
 #include "xp_module.h"
 
+#include <QCoreApplication>
+
 #include <cstdlib>
 #include <memory>
 
@@ -19,7 +21,13 @@ int Main(const CommandLineOptions& options)
     if (options.startMoment) {
         SetOrbitAnglesAt(*window, *options.startMoment);
     }
-    return window->Form_Load() ? EXIT_SUCCESS : EXIT_FAILURE;
+    const bool ran = window->Form_Load();
+    // Without a counter the loop ends at once, but the window stays on the
+    // screen with its still scene, repainted when asked, until it is closed.
+    while (window->isVisible()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return ran ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
 } // namespace XPModule
