@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot: starts the program on a virtual X server,
-# shows the orbits, widens the view so that the outer planets are in it, lets
-# the scene move for a while and saves the main window.
+# Takes the README's screenshot: starts the program on a virtual X server with
+# the planets where they stood on 2026-12-08, shows the orbits, widens the view
+# so that the outer planets are in it, lets the scene move for a while, points
+# at the Sun and saves the main window with the card beside the pointer.
 # Usage: scripts/screenshot.sh [output, default docs/screenshot.png]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -16,7 +17,7 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
 server=$!
 trap 'kill "$server" 2>/dev/null' EXIT
 sleep 1
-DISPLAY="$display" build/release/bin/solar-system &
+DISPLAY="$display" build/release/bin/solar-system --date 2026-12-08 &
 program=$!
 sleep 20
 # The top-level window carries the program's class; its inner view does too,
@@ -30,6 +31,11 @@ for _ in $(seq 12); do
 done
 DISPLAY="$display" xdotool mousemove --window "$window" 700 $((menu_height + 300))
 sleep 10
-DISPLAY="$display" import -window "$window" "$out"
+# The card is a window of its own: the picture is cut from the whole screen.
+DISPLAY="$display" xdotool mousemove --window "$window" 392 $((menu_height + 232))
+DISPLAY="$display" xdotool mousemove --window "$window" 396 $((menu_height + 236))
+sleep 1
+eval "$(DISPLAY="$display" xdotool getwindowgeometry --shell "$window")"
+DISPLAY="$display" import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
 kill "$program"
 echo "saved $out"
