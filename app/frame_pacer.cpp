@@ -5,7 +5,8 @@
 
 namespace {
 
-// A swap that takes at least this share of a period waits for the screen.
+// A swap that takes at least this share of the screen's refresh period waits
+// for the screen.
 constexpr double kBlockingShare = 0.5;
 // Blocking swaps in a row before the pacer leaves the pacing to them.
 constexpr int kBlockingSwapsInARow = 3;
@@ -61,7 +62,10 @@ std::int64_t FramePacer::DueTime(std::int64_t frame) const
 
 std::int64_t FramePacer::TicksUntilDue()
 {
-    if (!Scheduled || PeriodTicks() <= 0 || SwapPaces()) {
+    // A swap that waits for the screen paces at the screen's rate, so it may
+    // take over only where the pacer asks for no fewer frames than that.
+    const bool swapTakesOver = SwapPaces() && FramesPerSecond() >= ScreenRate;
+    if (!Scheduled || PeriodTicks() <= 0 || swapTakesOver) {
         return 0;
     }
     return std::max<std::int64_t>(DueTime(NextFrame) - Counter->Count(), 0);
@@ -105,9 +109,9 @@ void FramePacer::SwapStarted()
 void FramePacer::SwapEnded()
 {
     ++SwapCount;
-    const double period = PeriodTicks();
+    const double screenPeriod = static_cast<double>(Counter->Frequency()) / ScreenRate;
     const auto blocked = static_cast<double>(Counter->Count() - SwapStart);
-    if (period > 0 && blocked >= kBlockingShare * period) {
+    if (blocked >= kBlockingShare * screenPeriod) {
         BlockingSwaps = std::min(BlockingSwaps + 1, kBlockingSwapsInARow);
     } else {
         BlockingSwaps = 0;

@@ -10,8 +10,9 @@
 // period of the screen, or per period of a ceiling the user chose. Frames are
 // due on a fixed grid of counter readings, so waits do not drift; a frame that
 // starts a whole period late starts a new grid, so there is never a burst of
-// catch-up frames. Where the buffer swap itself waits for the screen, the
-// pacer does not wait on top of it.
+// catch-up frames. Where the buffer swap itself waits for the screen and the
+// pacer would pace no slower than the screen, the pacer does not wait on top
+// of it; a ceiling below the screen's rate is kept by the pacer.
 class FramePacer {
 public:
     static constexpr double kDefaultRefreshRate = 60;
@@ -44,7 +45,8 @@ public:
     // Around each buffer swap: measures whether the swap blocks.
     void SwapStarted();
     void SwapEnded();
-    // The swap has blocked for most of a period several times in a row.
+    // The swap has blocked for most of a refresh period of the screen several
+    // times in a row: it waits for the screen.
     bool SwapPaces() const;
     std::int64_t Swaps() const { return SwapCount; }
 

@@ -4,15 +4,19 @@
 
 #include <QtTest>
 
+#include <cmath>
 #include <limits>
 
 namespace {
 
 constexpr std::int64_t kTicksPerSecond = 1'000'000'000; // the system counter's nanoseconds
 
+enum class SwapWait { None, NextRefresh, WholeRefresh };
+
 } // namespace
 
 Q_DECLARE_METATYPE(OGLModule::TimerPause)
+Q_DECLARE_METATYPE(SwapWait)
 
 class FramePacingTest : public QObject {
     Q_OBJECT
@@ -98,30 +102,61 @@ private slots:
         }
     }
 
-    void aSwapThatWaitsForTheScreenTakesOverThePacing()
+    // A 60 Hz screen. A swap returns at once (no vsync), at the screen's next
+    // refresh, or after a whole refresh (a queue of presented frames that is
+    // full). Drawing takes 2 ms.
+    void theRateOnAScreenWithAndWithoutVsync_data()
     {
+        QTest::addColumn<SwapWait>("swapWait");
+        QTest::addColumn<int>("ceiling"); // -1: none, follow the screen
+        QTest::addColumn<double>("framesPerSecond");
+        QTest::newRow("next refresh, the screen's rate") << SwapWait::NextRefresh << -1 << 60.0;
+        QTest::newRow("next refresh, no pacing") << SwapWait::NextRefresh << 0 << 60.0;
+        QTest::newRow("next refresh, 30 below the refresh") << SwapWait::NextRefresh << 30 << 30.0;
+        QTest::newRow("next refresh, 60 at the refresh") << SwapWait::NextRefresh << 60 << 60.0;
+        QTest::newRow("next refresh, 120 above the refresh") << SwapWait::NextRefresh << 120 << 60.0;
+        QTest::newRow("whole refresh, 30 below the refresh") << SwapWait::WholeRefresh << 30 << 30.0;
+        QTest::newRow("whole refresh, 50 below the refresh") << SwapWait::WholeRefresh << 50 << 50.0;
+        QTest::newRow("whole refresh, no pacing") << SwapWait::WholeRefresh << 0 << 1000 / (2 + 1000 / 60.0);
+        QTest::newRow("no vsync, the screen's rate") << SwapWait::None << -1 << 60.0;
+        QTest::newRow("no vsync, 50") << SwapWait::None << 50 << 50.0;
+    }
+
+    void theRateOnAScreenWithAndWithoutVsync()
+    {
+        QFETCH(SwapWait, swapWait);
+        QFETCH(int, ceiling);
+        QFETCH(double, framesPerSecond);
         FakeCounter counter(kTicksPerSecond);
         FramePacer pacer(counter);
-        pacer.SetCeiling(50); // 20 ms
-        const auto frameWithSwapOf = [&](std::int64_t swapTicks) {
+        pacer.FollowScreen(60);
+        if (ceiling >= 0) {
+            pacer.SetCeiling(ceiling);
+        }
+        const double refresh = kTicksPerSecond / 60.0;
+        const auto frame = [&] {
             counter.now += pacer.TicksUntilDue();
             pacer.FrameStarted();
+            counter.now += 2'000'000;
             pacer.SwapStarted();
-            counter.now += swapTicks;
+            if (swapWait == SwapWait::NextRefresh) {
+                counter.now = std::llround(std::ceil(static_cast<double>(counter.now) / refresh) * refresh);
+            } else if (swapWait == SwapWait::WholeRefresh) {
+                counter.now += std::llround(refresh);
+            }
             pacer.SwapEnded();
         };
-        // Three swaps that block for most of a period: the pacer stops waiting.
-        frameWithSwapOf(15'000'000);
-        frameWithSwapOf(15'000'000);
-        QVERIFY(pacer.TicksUntilDue() > 0);
-        frameWithSwapOf(15'000'000);
-        QVERIFY(pacer.SwapPaces());
-        QCOMPARE(pacer.TicksUntilDue(), 0);
-        // A swap that returns at once hands the pacing back.
-        frameWithSwapOf(1'000);
-        QVERIFY(!pacer.SwapPaces());
-        QVERIFY(pacer.TicksUntilDue() > 0);
-        QCOMPARE(pacer.Swaps(), 4);
+        for (int settle = 0; settle < 10; ++settle) {
+            frame();
+        }
+        const std::int64_t start = counter.now;
+        const std::int64_t swaps = pacer.Swaps();
+        while (counter.now - start < 10 * kTicksPerSecond) {
+            frame();
+        }
+        const double seconds = static_cast<double>(counter.now - start) / kTicksPerSecond;
+        const double measured = static_cast<double>(pacer.Swaps() - swaps) / seconds;
+        QVERIFY2(std::abs(measured - framesPerSecond) < 0.5, qPrintable(QString::number(measured)));
     }
 
     void thePausesOfHiddenViewAndPictureWindowDoNotEndEachOther_data()
