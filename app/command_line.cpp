@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -60,6 +61,70 @@ const std::vector<ValueOption>& ValueOptions()
     return options;
 }
 
+// Qt's standard options, as QGuiApplication, QApplication and Qt's X11
+// platform take them. They are accepted here only so that they are not
+// refused: QApplication reads them itself from the untouched arguments.
+enum class QtValue {
+    None,
+    Apart,         // "-platform xcb"; Qt passes over "-platform=xcb"
+    ApartOrJoined, // "-style Fusion" or "-style=Fusion"
+};
+
+struct QtOption {
+    const char* name;
+    QtValue value;
+};
+
+using enum QtValue;
+constexpr QtOption kQtOptions[] = {
+    // QGuiApplication's.
+    {"platform", Apart}, {"platformpluginpath", Apart}, {"platformtheme", Apart}, {"plugin", Apart},
+    {"qmljsdebugger", ApartOrJoined}, {"qwindowgeometry", Apart}, {"qwindowicon", Apart},
+    {"qwindowtitle", Apart}, {"reverse", None}, {"session", Apart},
+    // QApplication's.
+    {"style", ApartOrJoined}, {"stylesheet", ApartOrJoined}, {"widgetcount", None},
+    // Qt's X11 platform's.
+    {"display", Apart}, {"geometry", Apart}, {"name", Apart}, {"title", Apart}, {"visual", Apart},
+    {"nograb", None}, {"dograb", None},
+    // X11 options of earlier Qt, which Qt 6 passes over: taken so that such
+    // command lines still start.
+    {"ncols", ApartOrJoined}, {"cmap", None}, {"sync", None},
+};
+
+// One option as typed on the command line.
+struct TypedOption {
+    QString typed; // with its dashes, without "=value"
+    QString name;  // without either
+    std::optional<QString> joinedValue;
+};
+
+// The options as typed, up to "--". The parser names options without their
+// dashes or value, and refusals quote them as typed. Values given apart are
+// stepped over, so that in "--date -x" the "-x" is no option.
+std::vector<TypedOption> TypedOptions(const QStringList& arguments, const QStringList& valueNames)
+{
+    std::vector<TypedOption> options;
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        const QString& argument = arguments[index];
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        TypedOption option{argument.left(equals), {}, {}};
+        option.name = option.typed.mid(option.typed.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (equals >= 0) {
+            option.joinedValue = argument.mid(equals + 1);
+        } else if (valueNames.contains(option.name)) {
+            ++index;
+        }
+        options.push_back(option);
+    }
+    return options;
+}
+
 CommandLineExit Refusal(const QString& reason)
 {
     QString sentence = reason;
@@ -74,7 +139,11 @@ CommandLineExit Refusal(const QString& reason)
 std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Il sistema solare: the Sun, the planets and the Moon in motion."));
+    parser.setApplicationDescription(QStringLiteral("Il sistema solare: the Sun, the planets and the Moon in motion.\n"
+                                                    "Qt's standard options (-platform, -display, -style...) are "
+                                                    "taken too."));
+    // "-platform" is one option, as Qt reads it, not the letters p, l, a...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not the parser's own help option, which would offer Qt's options too.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
@@ -87,8 +156,34 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
                                   QString::fromLatin1(option.valueName));
         parser.addOption(valueOptions.back());
     }
+    QStringList valueNames;
+    for (const ValueOption& option : ValueOptions()) {
+        valueNames << QString::fromLatin1(option.name);
+    }
+    QStringList apartOnlyNames;
+    for (const QtOption& option : kQtOptions) {
+        QCommandLineOption qtOption(QString::fromLatin1(option.name));
+        if (option.value != None) {
+            qtOption.setValueName(QStringLiteral("value"));
+            valueNames << qtOption.names().first();
+        }
+        if (option.value == Apart) {
+            apartOnlyNames << qtOption.names().first();
+        }
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
 
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    const std::vector<TypedOption> typedOptions = TypedOptions(arguments, valueNames);
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString unknown = parser.unknownOptionNames().first();
+        const auto typed = std::find_if(typedOptions.begin(), typedOptions.end(),
+                                        [&](const TypedOption& option) { return option.name == unknown; });
+        return Refusal(QStringLiteral("Unknown option '%1'")
+                           .arg(typed != typedOptions.end() ? typed->typed : QStringLiteral("--") + unknown));
+    }
+    if (!parsed) {
         return Refusal(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -102,6 +197,15 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
         return CommandLineExit{0, QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(SOLAR_VERSION))};
     }
 
+    // Qt would leave "-platform=xcb" aside as no option of its own, and the
+    // program would start elsewhere than asked.
+    for (const TypedOption& option : typedOptions) {
+        if (option.joinedValue && apartOnlyNames.contains(option.name)) {
+            return Refusal(QStringLiteral("%1 takes its value after a space, as in '%1 %2'")
+                               .arg(option.typed, *option.joinedValue));
+        }
+    }
+
     CommandLineOptions options;
     for (std::size_t index = 0; index < valueOptions.size(); ++index) {
         const QCommandLineOption& option = valueOptions[index];
@@ -112,6 +216,13 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
         if (!refusal.isEmpty()) {
             return Refusal(refusal);
         }
+    }
+    // The last one given counts, as for Qt.
+    if (parser.isSet(QStringLiteral("platform"))) {
+        options.platform = parser.value(QStringLiteral("platform"));
+    }
+    if (parser.isSet(QStringLiteral("display"))) {
+        options.display = parser.value(QStringLiteral("display"));
     }
     return options;
 }

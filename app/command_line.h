@@ -15,6 +15,11 @@ struct CommandLineOptions {
     // Start from the planets' positions at this moment (UTC) instead of all
     // in a row. Empty: the usual start.
     std::optional<QDateTime> startMoment;
+    // Qt's -platform and -display as given on the command line: the check
+    // of the display before Qt starts must look where Qt will. Empty: not
+    // given.
+    std::optional<QString> platform;
+    std::optional<QString> display;
 };
 
 // The command line asked for text instead of a run (--help, --version), or
@@ -27,8 +32,10 @@ struct CommandLineExit {
 
 inline constexpr int kCommandLineErrorStatus = 2;
 
-// Reads the program's arguments (its own name first). Needs no display and
-// no application object.
+// Reads the program's arguments (its own name first). Qt's standard options
+// (-platform, -display, -style...) are taken and left to QApplication, which
+// reads them from the same arguments. Needs no display and no application
+// object.
 std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QStringList& arguments);
 
 // Prints what a CommandLineExit carries and returns its status.

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimeZone>
 #include <QtTest>
 
@@ -28,15 +29,26 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("maxFps");         // -1: follow the screen
         QTest::addColumn<QDateTime>("startMoment"); // invalid: the usual start
+        QTest::addColumn<QString>("platform");      // null: not given
+        QTest::addColumn<QString>("display");       // null: not given
         const QDateTime usual;
-        QTest::newRow("nothing") << "" << -1 << usual;
-        QTest::newRow("no ceiling") << "--max-fps 0" << 0 << usual;
-        QTest::newRow("thirty") << "--max-fps 30" << 30 << usual;
-        QTest::newRow("the highest") << "--max-fps=1000" << 1000 << usual;
+        const QString none;
+        QTest::newRow("nothing") << "" << -1 << usual << none << none;
+        QTest::newRow("no ceiling") << "--max-fps 0" << 0 << usual << none << none;
+        QTest::newRow("thirty") << "--max-fps 30" << 30 << usual << none << none;
+        QTest::newRow("the highest") << "--max-fps=1000" << 1000 << usual << none << none;
         QTest::newRow("a day") << "--date 2026-12-08" << -1
-                               << QDateTime(QDate(2026, 12, 8), QTime(0, 0), QTimeZone::utc());
+                               << QDateTime(QDate(2026, 12, 8), QTime(0, 0), QTimeZone::utc()) << none << none;
         QTest::newRow("both") << "--max-fps 30 --date=2026-12-08T21:30:00Z" << 30
-                              << QDateTime(QDate(2026, 12, 8), QTime(21, 30), QTimeZone::utc());
+                              << QDateTime(QDate(2026, 12, 8), QTime(21, 30), QTimeZone::utc()) << none << none;
+        // Qt's own options, left to Qt.
+        QTest::newRow("Qt's platform") << "-platform xcb" << -1 << usual << "xcb" << none;
+        QTest::newRow("--platform") << "--platform wayland:opt --max-fps 30" << 30 << usual << "wayland:opt" << none;
+        QTest::newRow("X display") << "-display :0" << -1 << usual << none << ":0";
+        QTest::newRow("X geometry") << "-geometry 800x600+0+0 -name sun -title Sole" << -1 << usual << none << none;
+        QTest::newRow("style") << "-style Fusion --stylesheet=a.qss" << -1 << usual << none << none;
+        QTest::newRow("session") << "-session abc_1" << -1 << usual << none << none;
+        QTest::newRow("flags") << "-reverse -widgetcount -nograb -sync --max-fps 30" << 30 << usual << none << none;
     }
 
     void goodLinesGiveTheirOptions()
@@ -44,11 +56,17 @@ private slots:
         QFETCH(QString, line);
         QFETCH(int, maxFps);
         QFETCH(QDateTime, startMoment);
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
         const auto parsed = ParseCommandLine(Arguments(line));
         const auto* options = std::get_if<CommandLineOptions>(&parsed);
         QVERIFY(options != nullptr);
         QCOMPARE(options->maxFps.value_or(-1), maxFps);
         QCOMPARE(options->startMoment.value_or(QDateTime()), startMoment);
+        QCOMPARE(options->platform.value_or(QString()), platform);
+        QCOMPARE(options->platform.has_value(), !platform.isNull());
+        QCOMPARE(options->display.value_or(QString()), display);
+        QCOMPARE(options->display.has_value(), !display.isNull());
     }
 
     void badLinesGetOneLineAndStatusTwo_data()
@@ -71,8 +89,16 @@ private slots:
         QTest::newRow("before the range") << "--date 1200-01-01" << badDate.arg("1200-01-01", "out of range");
         QTest::newRow("an empty date") << "--date="
                                        << QString(badDate).replace("'%1' is %2", "needs a moment");
-        QTest::newRow("unknown option") << "--fullscreen"
-                                        << "solar-system: Unknown option 'fullscreen'. Try 'solar-system --help'.\n";
+        const QString unknown = "solar-system: Unknown option '%1'. Try 'solar-system --help'.\n";
+        QTest::newRow("unknown option") << "--fullscreen" << unknown.arg("--fullscreen");
+        QTest::newRow("a misspelt Qt option") << "-platfrom xcb" << unknown.arg("-platfrom");
+        QTest::newRow("an unknown option's value") << "--date=2026-12-08 -x=1" << unknown.arg("-x");
+        QTest::newRow("after a value like it") << "--date -x -x" << unknown.arg("-x");
+        QTest::newRow("a value Qt would not see") << "-platform=offscreen"
+                                                  << "solar-system: -platform takes its value after a space, as in "
+                                                     "'-platform offscreen'. Try 'solar-system --help'.\n";
+        QTest::newRow("no platform") << "-platform"
+                                     << "solar-system: Missing value after '-platform'. Try 'solar-system --help'.\n";
         QTest::newRow("an argument") << "sun"
                                      << "solar-system: unexpected argument 'sun'. Try 'solar-system --help'.\n";
     }
@@ -99,8 +125,11 @@ private slots:
         QTest::newRow("version") << "--version" << 0 << "solar-system " SOLAR_VERSION "\n" << "";
         QTest::newRow("bad value") << "--max-fps abc" << 2 << ""
                                    << "solar-system: --max-fps takes a whole number from 0 to 1000, not 'abc'";
-        QTest::newRow("unknown option") << "--frobnicate" << 2 << "" << "solar-system: Unknown option 'frobnicate'";
+        QTest::newRow("unknown option") << "--frobnicate" << 2 << "" << "solar-system: Unknown option '--frobnicate'";
         QTest::newRow("bad date") << "--date 2100-01-01" << 2 << "" << "solar-system: --date '2100-01-01' is out of range";
+        QTest::newRow("no compositor") << "-platform wayland" << 1 << ""
+                                       << "Il sistema solare: cannot open a display; set WAYLAND_DISPLAY to a running "
+                                          "Wayland compositor.\n";
     }
 
     void theProgramAnswersWithoutADisplay()
@@ -111,9 +140,13 @@ private slots:
         QFETCH(QString, err);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"}) {
             environment.remove(QString::fromLatin1(name));
         }
+        // No Wayland compositor's socket in here.
+        const QTemporaryDir runtimeDirectory;
+        QVERIFY(runtimeDirectory.isValid());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory.path());
         program.setProcessEnvironment(environment);
         program.start(QCoreApplication::applicationDirPath() + "/solar-system", Arguments(line).mid(1));
         QVERIFY(program.waitForFinished(kRunTimeoutMs));
