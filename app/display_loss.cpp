@@ -19,7 +19,7 @@ std::array<char, 256> LostDisplayLine{};
 std::size_t LostDisplayLineLength = 0;
 
 QtMessageHandler PreviousMessageHandler = nullptr;
-xcb_connection_t* QtConnection = nullptr;
+xcb_connection_t* QtConnection = nullptr; // X11 only
 
 [[noreturn]] void EndForLostDisplay()
 {
@@ -35,9 +35,22 @@ int OnXlibIOError(Display* /*display*/)
 // Once the connection has broken, Qt's xcb platform warns about it (and about
 // whatever failed on the way, such as shared-memory images) and then calls
 // exit(); the program's own line takes the place of all of that.
-void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void OnQtMessageOnX11(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (xcb_connection_has_error(QtConnection) != 0) {
+        EndForLostDisplay();
+    }
+    PreviousMessageHandler(type, context, message);
+}
+
+// Qt's Wayland platform gives no access to its connection, but when the
+// connection fails it says so in one of two warnings that start alike
+// ("... broke. Did the Wayland compositor die?", "... experienced a fatal
+// error: ...") and then ends the process; the program's own line takes
+// their place.
+void OnQtMessageOnWayland(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("The Wayland connection "))) {
         EndForLostDisplay();
     }
     PreviousMessageHandler(type, context, message);
@@ -60,6 +73,12 @@ void ComposeLine(std::string_view displayName)
 
 void EndCleanlyOnDisplayLoss()
 {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        const QByteArray name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")).toLocal8Bit();
+        ComposeLine(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+        PreviousMessageHandler = qInstallMessageHandler(OnQtMessageOnWayland);
+        return;
+    }
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 != nullptr ? x11->display() : nullptr;
     if (display == nullptr || x11->connection() == nullptr) {
@@ -69,5 +88,5 @@ void EndCleanlyOnDisplayLoss()
     const char* name = DisplayString(display);
     ComposeLine(name != nullptr ? std::string_view(name) : std::string_view());
     XSetIOErrorHandler(OnXlibIOError);
-    PreviousMessageHandler = qInstallMessageHandler(OnQtMessage);
+    PreviousMessageHandler = qInstallMessageHandler(OnQtMessageOnX11);
 }

@@ -24,7 +24,11 @@ bool CanDrawScene(const QOpenGLContext& context)
 
 void SetFixedState()
 {
-    glClearColor(0, 0, 0, 0);
+    // An opaque sky: where the surface keeps alpha (Wayland), a compositor
+    // would show what lies behind the window through a sky of alpha 0, and
+    // the blending that reads the destination's alpha would differ from a
+    // surface without it.
+    glClearColor(0, 0, 0, 1);
     glShadeModel(GL_SMOOTH);
     glEnable(GL_CULL_FACE);
     glFrontFace(GL_CCW);
