@@ -109,6 +109,7 @@ void OGLWin::Form_Resize()
     }
     // The viewport is in device pixels; the view's size is in logical ones.
     const double ratio = glView1->devicePixelRatio();
+    ViewportScale = ratio;
     const int width = static_cast<int>(std::lround(glView1Container->width() * ratio));
     const int height = static_cast<int>(std::lround(glView1Container->height() * ratio));
     glViewport(0, 0, width, height);
@@ -132,7 +133,18 @@ void OGLWin::glView1_Paint()
     if (!Loaded || !MakeViewCurrent()) {
         return;
     }
+    FollowViewScale();
     Render_glView1();
+}
+
+// The view's scale changes without a resize when the window moves to a
+// screen of another scale factor, or the desktop's scale changes: the next
+// frame or pick finds out and rebuilds viewport and projection first.
+void OGLWin::FollowViewScale()
+{
+    if (glView1->devicePixelRatio() != ViewportScale) {
+        Form_Resize();
+    }
 }
 
 FrameInputs OGLWin::CurrentFrameInputs() const

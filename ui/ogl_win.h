@@ -112,6 +112,8 @@ private:
     void ShowFrame();
     void WaitForFrame();
     bool ViewShown() const;
+    void FollowViewScale();
+    double ViewportScale = 0; // the view's device pixel ratio when the viewport was set
     bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;
     OGLModule::GLResources GLOwner;         // the context and quadric of the view

@@ -15,6 +15,7 @@ void OGLWin::glView1_MouseMove(float X, float Y)
     if (!Loaded || !OGLModule::MakeViewCurrent()) {
         return;
     }
+    FollowViewScale();
     RenderMode = kRenderModeSelect;
     std::array<GLuint, 512> selection{};
     std::array<GLint, 4> viewport{};
