@@ -27,9 +27,9 @@ PerformanceCounter*& CounterOfNextTimer()
     return counter;
 }
 
-std::bitset<2>& HeldPauses()
+std::bitset<3>& HeldPauses()
 {
-    static std::bitset<2> held;
+    static std::bitset<3> held;
     return held;
 }
 
@@ -80,6 +80,20 @@ void ReleaseTimerPause(TimerPause reason)
     HeldPauses().reset(static_cast<std::size_t>(reason));
     if (HeldPauses().none()) {
         FrameTimer().Paused(false);
+    }
+}
+
+ScopedTimerPause::ScopedTimerPause(TimerPause reason) : Reason(reason), Held(TimerInstance() != nullptr)
+{
+    if (Held) {
+        HoldTimerPause(Reason);
+    }
+}
+
+ScopedTimerPause::~ScopedTimerPause()
+{
+    if (Held && TimerInstance() != nullptr) {
+        ReleaseTimerPause(Reason);
     }
 }
 

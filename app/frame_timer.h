@@ -24,11 +24,25 @@ void SetTimerUnavailableHandler(std::function<void()> handler);
 // Why the frame timer is paused. Each reason is held and released on its own;
 // the timer runs again only when none is held, so that the picture window and
 // the hidden view never end each other's pause.
-enum class TimerPause { PictureWindow, HiddenView };
+enum class TimerPause { PictureWindow, HiddenView, MessageBox };
 void HoldTimerPause(TimerPause reason);
 // Releasing the last held reason restarts the clock, as the picture window's
 // resume always did.
 void ReleaseTimerPause(TimerPause reason);
+
+// Holds `reason` for as long as it lives, where a frame timer exists: the
+// message that the timer cannot be made must not make one.
+class ScopedTimerPause {
+public:
+    explicit ScopedTimerPause(TimerPause reason);
+    ~ScopedTimerPause();
+    ScopedTimerPause(const ScopedTimerPause&) = delete;
+    ScopedTimerPause& operator=(const ScopedTimerPause&) = delete;
+
+private:
+    TimerPause Reason;
+    bool Held = false;
+};
 
 // Puts a timer of the caller's in place of the current one (tests use a
 // timer on a fake counter). Passing nullptr makes the next access create a

@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include "frame_timer.h"
+
 #include <QMessageBox>
 
 #include <utility>
@@ -21,6 +23,9 @@ MessageBoxHandler& CurrentHandler()
 
 void ShowCriticalMessage(const QString& text)
 {
+    // The animation waits while the box is open, and goes on from where it
+    // stood when it closes.
+    const OGLModule::ScopedTimerPause pause(OGLModule::TimerPause::MessageBox);
     CurrentHandler()(text);
 }
 

@@ -77,6 +77,13 @@ private slots:
         w.SystemClock = [now] { return now; };
         fixture->Pass(2.0);
         const SceneState before = w;
+        // The box stays open a minute, with the frame timer paused.
+        bool pausedUnderTheBox = false;
+        SetMessageBoxHandler([&](const QString& text) {
+            fixture->messages << text;
+            pausedUnderTheBox = OGLModule::FrameTimer().Paused();
+            fixture->counter.now += 60 * MainWindowFixture::kTicksPerSecond;
+        });
 
         w.mnuoggi->trigger();
 
@@ -85,6 +92,11 @@ private slots:
         const QString& message = fixture->messages.front();
         QVERIFY2(message.contains(now.toUTC().toString(Qt::ISODate)), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("da 1885-01-01T00:00:00Z a 2099-12-31T23:59:59Z")), qPrintable(message));
+        QVERIFY(pausedUnderTheBox);
+        fixture->Pass(0.5);
+        SceneState next = before;
+        AdvanceAnimation(next, 0.5); // half a second on, not a minute
+        QVERIFY(static_cast<const SceneState&>(w) == next);
     }
 
     // The start option sets the angles before the window loads; loading and
