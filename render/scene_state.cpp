@@ -1,5 +1,8 @@
 #include "scene_state.h"
 
+#include "planet_positions.h"
+#include "sky_moment.h"
+
 namespace {
 
 constexpr double kDaysPerYear = 365;
@@ -65,4 +68,15 @@ void AdvanceAnimation(SceneState& scene, double elapsed)
     }
     AdvanceAngle(scene.SunSpin, kSunSpinSeconds, elapsed);
     AdvanceAngle(scene.MoonSpin, kMoonSpinSeconds, elapsed);
+}
+
+bool SetOrbitAnglesAt(SceneState& scene, const QDateTime& moment)
+{
+    if (!IsInSkyRange(moment)) {
+        return false;
+    }
+    for (const PlanetLongitude& planet : HeliocentricLongitudes(moment)) {
+        scene.OrbitAngle[planet.body] = ToOrbitAngle(planet.degrees);
+    }
+    return true;
 }

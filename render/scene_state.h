@@ -2,6 +2,8 @@
 
 #include "body_ids.h"
 
+#include <QDateTime>
+
 #include <array>
 #include <cstdint>
 
@@ -52,3 +54,8 @@ void AdvanceAngle(float& angle, double period, double elapsed);
 // One animation step over `elapsed` seconds (> 0). The selected body stays on
 // its orbit but keeps turning; selecting the Moon also holds the Earth.
 void AdvanceAnimation(SceneState& scene, double elapsed);
+
+// Sets the orbit angles of the nine planets to their longitudes at `moment`
+// and touches nothing else (spins, the Sun, the Moon's angle, the rates).
+// Outside IsInSkyRange it changes nothing and returns false.
+bool SetOrbitAnglesAt(SceneState& scene, const QDateTime& moment);

@@ -2,6 +2,7 @@
 
 #include "body_ids.h"
 #include "planet_catalogue.h"
+#include "sky_bodies.h"
 #include "sun_moon_figures.h"
 
 #include <QLocale>
@@ -11,27 +12,6 @@
 #include <cmath>
 
 namespace {
-
-struct CardBody {
-    const char* name;
-    int catalogueIndex; // 0: not in the catalogue
-};
-
-// Indexed by body id.
-constexpr std::array<CardBody, 12> kBodies{{
-    {"", 0},
-    {"Sole", 0},
-    {"Mercurio", 1},
-    {"Venere", 2},
-    {"Terra", 3},
-    {"Luna", 0},
-    {"Marte", 4},
-    {"Giove", 5},
-    {"Saturno", 6},
-    {"Urano", 7},
-    {"Nettuno", 8},
-    {"Plutone", 9},
-}};
 
 const QLocale& Italian()
 {
@@ -111,11 +91,11 @@ QStringList MoonLines(const MoonInfo& moon)
 
 QString BodyCardText(std::uint8_t body)
 {
-    if (body == NoBody || body >= kBodies.size()) {
+    if (body == NoBody || body >= SkyBodies().size()) {
         return {};
     }
-    const CardBody& entry = kBodies[body];
-    QStringList lines{QLatin1String(entry.name)};
+    const SkyBody& entry = SkyBodies()[body];
+    QStringList lines{QString::fromUtf8(entry.italianName)};
     if (body == Sun) {
         lines += SunLines(XPModule::SunFigures);
     } else if (body == Moon) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "body_ids.h"
-#include "scene_state.h"
 
 #include <QDateTime>
 
@@ -29,8 +28,3 @@ std::array<PlanetLongitude, 9> HeliocentricLongitudes(const QDateTime& moment);
 // A longitude stored the way the animation stores an angle: a single float
 // from 0 to below 360 (a value that rounds up to 360 becomes 0).
 float ToOrbitAngle(double longitude);
-
-// Sets the orbit angles of the nine planets to their longitudes at `moment`
-// and touches nothing else (spins, the Sun, the Moon's angle, the rates).
-// Outside IsInSkyRange it changes nothing and returns false.
-bool SetOrbitAnglesAt(SceneState& scene, const QDateTime& moment);
