@@ -27,9 +27,9 @@ PerformanceCounter*& CounterOfNextTimer()
     return counter;
 }
 
-std::bitset<3>& HeldPauses()
+std::bitset<5>& HeldPauses()
 {
-    static std::bitset<3> held;
+    static std::bitset<5> held;
     return held;
 }
 

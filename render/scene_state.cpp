@@ -1,6 +1,5 @@
 #include "scene_state.h"
 
-#include "planet_positions.h"
 #include "sky_moment.h"
 
 namespace {
@@ -40,6 +39,9 @@ void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear)
 void AdvanceAngle(float& angle, double period, double elapsed)
 {
     angle = static_cast<float>(angle + 360 / (period / elapsed));
+    if (angle < 0) { // running backwards
+        angle = static_cast<float>(angle + 360);
+    }
     if (angle >= 360) {
         angle = 0;
     }
@@ -75,8 +77,13 @@ bool SetOrbitAnglesAt(SceneState& scene, const QDateTime& moment)
     if (!IsInSkyRange(moment)) {
         return false;
     }
-    for (const PlanetLongitude& planet : HeliocentricLongitudes(moment)) {
+    SetOrbitAngles(scene, HeliocentricLongitudes(moment));
+    return true;
+}
+
+void SetOrbitAngles(SceneState& scene, const std::array<PlanetLongitude, 9>& longitudes)
+{
+    for (const PlanetLongitude& planet : longitudes) {
         scene.OrbitAngle[planet.body] = ToOrbitAngle(planet.degrees);
     }
-    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "body_ids.h"
+#include "planet_positions.h"
 
 #include <QDateTime>
 
@@ -48,14 +49,19 @@ struct SceneState {
 void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear);
 
 // Moves `angle` on by 360 degrees times `elapsed / period`; an angle that
-// reaches 360 becomes 0 (the overshoot is dropped).
+// reaches 360 becomes 0 (the overshoot is dropped). A negative `elapsed`
+// runs it backwards, and an angle below 0 comes round from 360.
 void AdvanceAngle(float& angle, double period, double elapsed);
 
-// One animation step over `elapsed` seconds (> 0). The selected body stays on
-// its orbit but keeps turning; selecting the Moon also holds the Earth.
+// One animation step over `elapsed` seconds (negative: backwards). The
+// selected body stays on its orbit but keeps turning; selecting the Moon also
+// holds the Earth.
 void AdvanceAnimation(SceneState& scene, double elapsed);
 
 // Sets the orbit angles of the nine planets to their longitudes at `moment`
 // and touches nothing else (spins, the Sun, the Moon's angle, the rates).
 // Outside IsInSkyRange it changes nothing and returns false.
 bool SetOrbitAnglesAt(SceneState& scene, const QDateTime& moment);
+
+// Sets the nine planets' orbit angles to `longitudes`, nothing else.
+void SetOrbitAngles(SceneState& scene, const std::array<PlanetLongitude, 9>& longitudes);

@@ -1,40 +1,34 @@
 #include "planet_positions.h"
 
 #include "sky_bodies.h"
+#include "sky_clock.h"
 
 #include <libnova/dynamical_time.h>
-#include <libnova/julian_day.h>
 #include <libnova/ln_types.h>
 
 #include <cmath>
 
-namespace {
 
-// The theories run on dynamical time: the Julian day of the UTC moment,
-// moved on by libnova's table of the difference.
-double JulianEphemerisDay(const QDateTime& moment)
+double LongitudeOf(BodyId planet, double julianEphemerisDay)
 {
-    const QDateTime utc = moment.toUTC();
-    ln_date date{};
-    date.years = utc.date().year();
-    date.months = utc.date().month();
-    date.days = utc.date().day();
-    date.hours = utc.time().hour();
-    date.minutes = utc.time().minute();
-    date.seconds = utc.time().second() + utc.time().msec() / 1000.0;
-    return ln_get_jde(ln_get_julian_day(&date));
+    ln_helio_posn position{};
+    SkyBodies()[planet].helioCoordinates(julianEphemerisDay, &position);
+    return position.L;
 }
 
-} // namespace
+// The theories run on dynamical time: the Julian day of universal time,
+// moved on by libnova's table of the difference.
+double JulianEphemerisDay(double julianDay)
+{
+    return ln_get_jde(julianDay);
+}
 
 std::array<PlanetLongitude, 9> HeliocentricLongitudes(const QDateTime& moment)
 {
-    const double jde = JulianEphemerisDay(moment);
+    const double jde = JulianEphemerisDay(JulianDayOf(moment));
     std::array<PlanetLongitude, 9> longitudes{};
     for (std::size_t i = 0; i < kPlanetIds.size(); ++i) {
-        ln_helio_posn position{};
-        SkyBodies()[kPlanetIds[i]].helioCoordinates(jde, &position);
-        longitudes[i] = {kPlanetIds[i], position.L};
+        longitudes[i] = {kPlanetIds[i], LongitudeOf(kPlanetIds[i], jde)};
     }
     return longitudes;
 }

@@ -25,6 +25,11 @@ struct PlanetLongitude {
 // in body-id order. Only meaningful inside IsInSkyRange (sky_moment.h).
 std::array<PlanetLongitude, 9> HeliocentricLongitudes(const QDateTime& moment);
 
+// One planet's longitude at a Julian ephemeris day (dynamical time), and the
+// Julian ephemeris day of a Julian day of universal time.
+double LongitudeOf(BodyId planet, double julianEphemerisDay);
+double JulianEphemerisDay(double julianDay);
+
 // A longitude stored the way the animation stores an angle: a single float
 // from 0 to below 360 (a value that rounds up to 360 becomes 0).
 float ToOrbitAngle(double longitude);

@@ -3,9 +3,11 @@
 #include "body_ids.h"
 
 #include <QDateTime>
+#include <QString>
 #include <QTimeZone>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 // A moment written as ISO 8601 without a zone, read as UTC.
@@ -64,4 +66,22 @@ inline constexpr PublishedLongitude kPublishedLongitudes[] = {
 inline double PublishedTolerance(BodyId body)
 {
     return body == Pluto ? 0.0015 : 0.0002;
+}
+
+// How far the planets may stand from the theory while they follow the sky's
+// clock: its interpolation between samples.
+inline constexpr double kTrackTolerance = 0.005;
+
+// The J2000 rows' planets whose orbit angle lies further from the published
+// longitude than its tolerance plus `extra`, with both values; empty when
+// every one stands where it should.
+inline QString PlanetsOffJ2000(const std::array<float, 14>& orbitAngle, double extra)
+{
+    QString off;
+    for (const auto& [utc, body, published] : kPublishedLongitudes) {
+        if (utc == kJ2000Utc && Separation(orbitAngle[body], published) > PublishedTolerance(body) + extra) {
+            off += QStringLiteral("body %1 at %2, published %3; ").arg(body).arg(orbitAngle[body], 0, 'f', 5).arg(published);
+        }
+    }
+    return off;
 }

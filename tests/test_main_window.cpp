@@ -76,10 +76,17 @@ private slots:
         }
         QVERIFY(!w.windowIcon().isNull());
         const QList<QAction*> menu = w.menuBar()->actions();
-        QCOMPARE(menu.size(), 2);
+        QCOMPARE(menu.size(), 3);
         QCOMPARE(menu[0]->text(), QString("Il sistema solare"));
         QCOMPARE(menu[1]->text(), QString("Posizioni di oggi"));
         QVERIFY(menu[0]->menu() == nullptr && menu[1]->menu() == nullptr);
+        QCOMPARE(menu[2]->text(), QString("Tempo"));
+        QStringList timeItems;
+        for (const QAction* item : menu[2]->menu()->actions()) {
+            timeItems << item->text() + " " + item->shortcut().toString();
+        }
+        QCOMPARE(timeItems, QStringList({"Pausa Space", "Indietro nel tempo J", "Vai alla data… Ctrl+G"}));
+        QVERIFY(w.lblData->text().isEmpty()); // no date before the sky is real
     }
 
     void scrollBarsHaveTheirRanges()

@@ -1,5 +1,7 @@
 #include "planet_positions.h"
 #include "scene_state.h"
+#include "sky_clock.h"
+#include "sky_date_text.h"
 #include "sky_expectations.h"
 #include "sky_moment.h"
 
@@ -192,6 +194,68 @@ private slots:
         QVERIFY(!error->contains(QLatin1Char('\n')));
         QVERIFY2(error->contains(QStringLiteral("YYYY-MM-DD or YYYY-MM-DDThh:mm[:ss]")), qPrintable(*error));
         QVERIFY2(error->endsWith(QStringLiteral("from 1885-01-01T00:00:00Z to 2099-12-31T23:59:59Z")), qPrintable(*error));
+    }
+
+    // One year of 365.25 days per `secondsPerYear` seconds, either way; the
+    // edges of the span hold the moment and say so.
+    void theClockRunsWithTheSpeedBar_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("secondsPerYear");
+        QTest::addColumn<QDateTime>("end");
+        QTest::addColumn<bool>("reachedEdge");
+        QTest::newRow("a year at the start speed") << Utc("2026-01-01T00:00:00") << 220.0 << 220
+                                                   << Utc("2027-01-01T06:00:00") << false;
+        QTest::newRow("backwards") << Utc("2026-01-01T00:00:00") << -22.0 << 220 << Utc("2025-11-25T11:24:00") << false;
+        QTest::newRow("the fastest speed") << Utc("2026-01-01T00:00:00") << 1.0 << 10 << Utc("2026-02-06T12:36:00")
+                                           << false;
+        QTest::newRow("past the end") << Utc("2099-12-31T00:00:00") << 10.0 << 220 << Utc("2099-12-31T23:59:59")
+                                      << true;
+        QTest::newRow("before the start") << Utc("1885-01-01T12:00:00") << -1.0 << 220
+                                          << Utc("1885-01-01T00:00:00") << true;
+        QTest::newRow("no speed") << Utc("2026-01-01T00:00:00") << 1.0 << 0 << Utc("2026-01-01T00:00:00") << false;
+        QTest::newRow("not set") << QDateTime() << 1.0 << 220 << QDateTime() << false;
+    }
+
+    void theClockRunsWithTheSpeedBar()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(double, seconds);
+        QFETCH(int, secondsPerYear);
+        QFETCH(QDateTime, end);
+        QFETCH(bool, reachedEdge);
+        SkyClock clock;
+        QCOMPARE(clock.SetMoment(start), start.isValid());
+        QCOMPARE(clock.Advance(seconds, static_cast<std::uint8_t>(secondsPerYear)), reachedEdge);
+        QCOMPARE(clock.IsSet(), end.isValid());
+        if (clock.IsSet()) {
+            QCOMPARE(clock.Moment(), end);
+        }
+    }
+
+    // The day is the UTC day, whatever the machine's time zone (the test
+    // runs again in Tokyo).
+    void theDateSaysDayPauseAndDirection_data()
+    {
+        QTest::addColumn<QDateTime>("moment");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("running") << Utc("2026-12-08T21:30:00") << false << false << "8 dicembre 2026";
+        QTest::newRow("the day's last second") << Utc("2026-12-08T23:59:59") << false << false << "8 dicembre 2026";
+        QTest::newRow("paused") << Utc("1885-01-01T00:00:00") << true << false << "1 gennaio 1885 (in pausa)";
+        QTest::newRow("backwards") << Utc("2000-03-01T00:00:00") << false << true << "1 marzo 2000 \u25C0";
+        QTest::newRow("both") << Utc("2099-12-31T23:59:59") << true << true << "31 dicembre 2099 (in pausa) \u25C0";
+    }
+
+    void theDateSaysDayPauseAndDirection()
+    {
+        QFETCH(QDateTime, moment);
+        QFETCH(bool, paused);
+        QFETCH(bool, backwards);
+        QFETCH(QString, text);
+        QCOMPARE(SkyDateText(moment, paused, backwards), text);
     }
 };
 

@@ -1,8 +1,16 @@
+#include "deadlines.h"
+#include "frm_data.h"
 #include "main_window_fixture.h"
 #include "sky_bodies.h"
 #include "sky_expectations.h"
+#include "sky_moment.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -17,18 +25,6 @@ struct ViewSettings {
     std::int16_t panY = XPModule::ViewPanY;
     bool operator==(const ViewSettings&) const = default;
 };
-
-// Where the eight planets of the J2000 rows stand against the published
-// longitudes; Pluto's row is of another moment.
-void VerifyPlanetsAtJ2000(const SceneState& scene)
-{
-    for (const auto& [utc, body, published] : kPublishedLongitudes) {
-        if (utc == kJ2000Utc) {
-            QVERIFY2(Separation(scene.OrbitAngle[body], published) <= PublishedTolerance(body),
-                     qPrintable(QString("body %1 at %2, published %3").arg(body).arg(scene.OrbitAngle[body]).arg(published)));
-        }
-    }
-}
 
 } // namespace
 
@@ -58,7 +54,7 @@ private slots:
 
         w.mnuoggi->trigger();
 
-        VerifyPlanetsAtJ2000(w);
+        QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
         SceneState expected = before;
         for (BodyId planet : kPlanetIds) {
             expected.OrbitAngle[planet] = w.OrbitAngle[planet];
@@ -70,11 +66,65 @@ private slots:
         QVERIFY(!OGLModule::FrameTimer().Paused());
         QVERIFY(fixture->messages.isEmpty());
 
-        // The animation goes on from there at its rates.
+        QCOMPARE(w.lblData->text(), QString("1 gennaio 2000"));
+
+        // Saturn is pointed at: the sky's moment stands, and with it every
+        // planet; the Moon and the spins go on.
         fixture->Pass(0.5);
         SceneState next = expected;
         AdvanceAnimation(next, 0.5);
+        for (BodyId planet : kPlanetIds) {
+            next.OrbitAngle[planet] = expected.OrbitAngle[planet];
+        }
         QVERIFY(static_cast<const SceneState&>(w) == next);
+    }
+
+    // 73.05 days are 44 s at the start speed of 220 s a year: 44 frames of a
+    // second, either way, land on J2000.0, where the planets stand at their
+    // published longitudes (a mean motion would put Mercury degrees away).
+    void theSkyFollowsItsMomentFrameByFrame_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<float>("sunSpin"); // 18 degrees a second, from 0
+        QTest::newRow("forwards") << Utc("1999-10-20T10:46:56") << false << "1 gennaio 2000" << 72.0F;
+        QTest::newRow("backwards") << Utc("2000-03-14T13:10:56") << true << "1 gennaio 2000 \u25C0" << 288.0F;
+    }
+
+    void theSkyFollowsItsMomentFrameByFrame()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(bool, backwards);
+        QFETCH(QString, date);
+        QFETCH(float, sunSpin);
+        fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.SetSkyMoment(start); });
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        w.mnuindietro->setChecked(backwards);
+        for (int frame = 0; frame < 44; ++frame) {
+            fixture->Pass(1.0);
+        }
+        QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
+        QCOMPARE(w.lblData->text(), date);
+        QCOMPARE(w.SunSpin, sunSpin); // the spins turn back too
+    }
+
+    // Past 2099 the clock stops at the edge, pauses and says why, once.
+    void theEndOfTheSpanStopsTime()
+    {
+        fixture = std::make_unique<MainWindowFixture>([](OGLWin& w) { w.SetSkyMoment(Utc("2099-12-31T12:00:00")); });
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        fixture->Pass(1.0);
+        fixture->Pass(1.0);
+        QCOMPARE(fixture->messages.size(), 1);
+        QVERIFY2(fixture->messages.front().startsWith("Il tempo si è fermato al 2099-12-31T23:59:59Z"),
+                 qPrintable(fixture->messages.front()));
+        QCOMPARE(w.Sky.Moment(), Utc("2099-12-31T23:59:59"));
+        QCOMPARE(w.lblData->text(), QString("31 dicembre 2099 (in pausa)"));
+        QCOMPARE(w.mnupausa->text(), QString("Riprendi"));
+        QVERIFY(OGLModule::FrameTimer().Paused());
     }
 
     void aClockOutsideTheRangeLeavesTheSceneAndSaysSo_data()
@@ -121,9 +171,70 @@ private slots:
     {
         fixture = std::make_unique<MainWindowFixture>([](OGLWin& w) { SetOrbitAnglesAt(w, Utc(kJ2000Utc)); });
         QVERIFY(fixture->Loaded());
-        VerifyPlanetsAtJ2000(fixture->Window());
+        QCOMPARE(PlanetsOffJ2000(fixture->Window().OrbitAngle, 0), QString());
         QCOMPARE(fixture->Window().OrbitAngle[Moon], 0.0F);
         QCOMPARE(fixture->Window().SunSpin, 0.0F);
+    }
+
+    // Space pauses and resumes, unless a button has the focus and takes it;
+    // J turns time round. The date says both.
+    void spaceAndJStopAndTurnTime()
+    {
+        fixture = std::make_unique<MainWindowFixture>([](OGLWin& w) { w.SetSkyMoment(Utc(kJ2000Utc)); });
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const std::tuple<QWidget*, Qt::Key, QString, bool> steps[] = {
+            {w.glView1Container, Qt::Key_Space, "1 gennaio 2000 (in pausa)", true},
+            {w.glView1Container, Qt::Key_J, "1 gennaio 2000 (in pausa) \u25C0", true},
+            {w.HScroll, Qt::Key_Space, "1 gennaio 2000 \u25C0", false},
+            {w.CmdUP, Qt::Key_Space, "1 gennaio 2000 \u25C0", false}, // pans instead
+        };
+        for (const auto& [focus, key, date, paused] : steps) {
+            focus->setFocus();
+            QTest::keyClick(focus, key);
+            QCOMPARE(w.lblData->text(), date);
+            QCOMPARE(OGLModule::FrameTimer().Paused(), paused);
+            QCOMPARE(w.mnupausa->text(), QString(paused ? "Riprendi" : "Pausa"));
+        }
+        QCOMPARE(XPModule::ViewPanY, std::int16_t{4});
+    }
+
+    // "Vai alla data…": OK puts the planets at the moment chosen within the
+    // span, Cancel changes nothing; the animation waits meanwhile.
+    void theDateDialogSetsTheSkyOrNothing_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Annulla") << false;
+    }
+
+    void theDateDialogSetsTheSkyOrNothing()
+    {
+        QFETCH(bool, accept);
+        fixture = std::make_unique<MainWindowFixture>();
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        const SceneState before = w;
+        QVERIFY(WithModalDialog<FrmData>([&] { w.mnudata->trigger(); }, [&](FrmData& dialog) {
+            QVERIFY(OGLModule::FrameTimer().Paused());
+            dialog.txtData->setDateTime(Utc("1850-06-01T00:00:00"));
+            QCOMPARE(dialog.Moment(), EarliestSkyMoment());
+            dialog.txtData->setDateTime(Utc("2150-06-01T00:00:00"));
+            QCOMPARE(dialog.Moment(), LatestSkyMoment());
+            dialog.txtData->setDateTime(Utc(kJ2000Utc));
+            dialog.Buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        }));
+        QVERIFY(!OGLModule::FrameTimer().Paused());
+        QCOMPARE(w.Sky.IsSet(), accept);
+        if (accept) {
+            QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
+            QCOMPARE(w.lblData->text(), QString("1 gennaio 2000"));
+        } else {
+            QVERIFY(static_cast<const SceneState&>(w) == before);
+            QVERIFY(w.lblData->text().isEmpty());
+        }
     }
 
 private:

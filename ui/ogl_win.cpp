@@ -91,7 +91,9 @@ void OGLWin::RenderLoopPass()
     FrameTimer().UpdateTimer(1);
     const double elapsed = FrameTimer().ElapsedSeconds().ToDouble();
     if (elapsed > 0) {
-        AdvanceAnimation(*this, elapsed);
+        AdvanceAnimation(*this, mnuindietro->isChecked() ? -elapsed : elapsed);
+        AdvanceSky(elapsed);
+        ShowSkyDate();
     }
     glView1_Paint();
 }

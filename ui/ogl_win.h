@@ -4,8 +4,10 @@
 #include "frame_timer.h"
 #include "loop_wait.h"
 #include "ogl_module.h"
+#include "planet_track.h"
 #include "scene_renderer.h"
 #include "scene_state.h"
+#include "sky_clock.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -19,6 +21,7 @@ class InfoCard;
 class QAction;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class QToolButton;
 
@@ -70,6 +73,14 @@ public:
     void HSpeed_Change();
     void mnupeta_Click();
     void mnuoggi_Click();
+    void mnupausa_Click();
+    void mnuindietro_Click();
+    void mnudata_Click();
+
+    // Makes the sky real at `moment`: the planets stand where they stood
+    // then, and from there they follow the sky's clock. Outside the span of
+    // computable moments nothing changes and the answer is false.
+    bool SetSkyMoment(const QDateTime& moment);
 
     GlView* glView1 = nullptr;
     QWidget* glView1Container = nullptr;
@@ -90,6 +101,14 @@ public:
     QCheckBox* ChkCam = nullptr;
     QAction* mnupeta = nullptr;
     QAction* mnuoggi = nullptr;
+    QMenu* mnuTempo = nullptr;
+    QAction* mnupausa = nullptr;    // "Pausa" / "Riprendi", Space
+    QAction* mnuindietro = nullptr; // "Indietro nel tempo", J, a toggle
+    QAction* mnudata = nullptr;     // "Vai alla data…", Ctrl+G
+    QLabel* lblData = nullptr;      // the sky's date, at the right of the menu bar
+
+    // The moment the planets show once the sky is real.
+    SkyClock Sky;
 
     // The clock that "Posizioni di oggi" reads (tests put a fixed moment here).
     std::function<QDateTime()> SystemClock = &QDateTime::currentDateTimeUtc;
@@ -103,6 +122,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -111,11 +131,25 @@ private:
     FrameInputs CurrentFrameInputs() const;
     void ShowFrame();
     void WaitForFrame();
+    void AdvanceSky(double elapsed);
+    void ShowSkyDate();
+    void SetTimePaused(bool paused);
     bool ViewShown() const;
     void FollowViewScale();
     double ViewportScale = 0; // the view's device pixel ratio when the viewport was set
     bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;
+    bool TimePaused = false;  // "Pausa" holds the frame timer's pause
+    PlanetTrack Track;        // the planets' places along the sky's clock
+    // What lblData says: the day (a Julian day number), and whether time is
+    // paused and runs backwards. It is written only when one of them changes.
+    struct DateShown {
+        std::int64_t day = -1;
+        bool paused = false;
+        bool backwards = false;
+        bool operator==(const DateShown&) const = default;
+    };
+    DateShown ShownDate;
     OGLModule::GLResources GLOwner;         // the context and quadric of the view
     std::unique_ptr<FrmPeta> PictureWindow; // created on first use, then reused
 };

@@ -4,7 +4,6 @@
 #include "frm_peta.h"
 #include "info_card.h"
 #include "message_box.h"
-#include "planet_positions.h"
 #include "sky_moment.h"
 #include "xp_module.h"
 
@@ -109,7 +108,7 @@ void OGLWin::mnupeta_Click()
 void OGLWin::mnuoggi_Click()
 {
     const QDateTime now = SystemClock();
-    if (!SetOrbitAnglesAt(*this, now)) {
+    if (!SetSkyMoment(now)) {
         ShowCriticalMessage(QStringLiteral("L'orologio di sistema segna %1: le posizioni dei pianeti si calcolano "
                                            "solo da %2 a %3.")
                                 .arg(now.toUTC().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),

@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QAbstractButton>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QToolButton>
@@ -121,6 +123,19 @@ void OGLWin::CreateControls()
 
     mnupeta = menuBar()->addAction(QStringLiteral("Il sistema solare"));
     mnuoggi = menuBar()->addAction(QStringLiteral("Posizioni di oggi"));
+    mnuTempo = menuBar()->addMenu(QStringLiteral("Tempo"));
+    mnupausa = mnuTempo->addAction(QStringLiteral("Pausa"));
+    mnupausa->setShortcut(Qt::Key_Space);
+    mnuindietro = mnuTempo->addAction(QStringLiteral("Indietro nel tempo"));
+    mnuindietro->setShortcut(Qt::Key_J);
+    mnuindietro->setCheckable(true);
+    mnudata = mnuTempo->addAction(QStringLiteral("Vai alla data…"));
+    mnudata->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    // Empty until the sky is real.
+    lblData = new QLabel(menuBar());
+    lblData->setContentsMargins(0, 0, 8, 0);
+    lblData->setAccessibleName(QStringLiteral("Data del cielo"));
+    menuBar()->setCornerWidget(lblData, Qt::TopRightCorner);
 
     // Keyboard order: the view, the tilt buttons, the pan buttons, the two
     // scroll bars, the orbit box.
@@ -153,4 +168,10 @@ void OGLWin::ConnectControls()
     connect(HSpeed, &QScrollBar::valueChanged, this, &OGLWin::HSpeed_Change);
     connect(mnupeta, &QAction::triggered, this, &OGLWin::mnupeta_Click);
     connect(mnuoggi, &QAction::triggered, this, &OGLWin::mnuoggi_Click);
+    connect(mnupausa, &QAction::triggered, this, &OGLWin::mnupausa_Click);
+    connect(mnuindietro, &QAction::triggered, this, &OGLWin::mnuindietro_Click);
+    connect(mnudata, &QAction::triggered, this, &OGLWin::mnudata_Click);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        button->installEventFilter(this);
+    }
 }

@@ -2,7 +2,6 @@
 
 #include "ogl_win.h"
 #include "planet_catalogue.h"
-#include "planet_positions.h"
 #include "xp_module.h"
 
 #include <QCoreApplication>
@@ -19,7 +18,7 @@ int Main(const CommandLineOptions& options)
     auto window = std::make_unique<OGLWin>();
     window->Pacer.SetCeiling(options.maxFps);
     if (options.startMoment) {
-        SetOrbitAnglesAt(*window, *options.startMoment);
+        window->SetSkyMoment(*options.startMoment);
     }
     const bool ran = window->Form_Load();
     // Without a counter the loop ends at once, but the window stays on the

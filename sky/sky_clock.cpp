@@ -1,0 +1,52 @@
+#include "sky_clock.h"
+
+#include "sky_moment.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kJulianDayOfUnixEpoch = 2440587.5;
+constexpr double kMillisecondsPerDay = 86'400'000;
+constexpr double kDaysPerYear = 365.25;
+
+} // namespace
+
+double JulianDayOf(const QDateTime& moment)
+{
+    return static_cast<double>(moment.toMSecsSinceEpoch()) / kMillisecondsPerDay + kJulianDayOfUnixEpoch;
+}
+
+QDateTime MomentOfJulianDay(double julianDay)
+{
+    const auto milliseconds = std::llround((julianDay - kJulianDayOfUnixEpoch) * kMillisecondsPerDay);
+    return QDateTime::fromMSecsSinceEpoch(milliseconds, Qt::UTC);
+}
+
+bool SkyClock::SetMoment(const QDateTime& moment)
+{
+    if (!IsInSkyRange(moment)) {
+        return false;
+    }
+    Set = true;
+    Day = JulianDayOf(moment);
+    return true;
+}
+
+QDateTime SkyClock::Moment() const
+{
+    return MomentOfJulianDay(Day);
+}
+
+bool SkyClock::Advance(double seconds, std::uint8_t secondsPerYear)
+{
+    if (!Set || secondsPerYear == 0) {
+        return false;
+    }
+    static const double earliest = JulianDayOf(EarliestSkyMoment());
+    static const double latest = JulianDayOf(LatestSkyMoment());
+    const double wanted = Day + seconds / secondsPerYear * kDaysPerYear;
+    Day = std::clamp(wanted, earliest, latest);
+    return (seconds > 0 && wanted >= latest) || (seconds < 0 && wanted <= earliest);
+}

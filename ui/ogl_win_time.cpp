@@ -1,0 +1,115 @@
+// The sky's clock and the time controls: the menu "Tempo", the date at the
+// right of the menu bar, the dialog of "Vai alla data…".
+
+#include "frm_data.h"
+#include "info_card.h"
+#include "message_box.h"
+#include "ogl_win.h"
+#include "sky_date_text.h"
+#include "sky_moment.h"
+#include "xp_module.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <cmath>
+
+using namespace OGLModule;
+
+bool OGLWin::SetSkyMoment(const QDateTime& moment)
+{
+    if (!Sky.SetMoment(moment)) {
+        return false;
+    }
+    SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
+    ShowSkyDate();
+    return true;
+}
+
+// Once the sky is real the nine planets stand where the sky's moment has
+// them. The moment stands still while a body is pointed at, so that the date
+// stays true; at an edge of the span it stops, and says so once.
+void OGLWin::AdvanceSky(double elapsed)
+{
+    if (!Sky.IsSet()) {
+        return;
+    }
+    if (Selected == NoBody) {
+        const bool backwards = mnuindietro->isChecked();
+        if (Sky.Advance(backwards ? -elapsed : elapsed, XPModule::SecondsPerYear)) {
+            SetTimePaused(true);
+            ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
+                                               "solo da %2 a %3.")
+                                    .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
+                                         LatestSkyMoment().toString(Qt::ISODate)));
+        }
+    }
+    SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
+}
+
+void OGLWin::ShowSkyDate()
+{
+    if (!Sky.IsSet()) {
+        return;
+    }
+    // The civil day of the moment, in UTC: Julian days begin at noon.
+    const DateShown now{static_cast<std::int64_t>(std::floor(Sky.JulianDay() + 0.5)), TimePaused,
+                        mnuindietro->isChecked()};
+    if (now == ShownDate) {
+        return;
+    }
+    ShownDate = now;
+    lblData->setText(SkyDateText(Sky.Moment(), now.paused, now.backwards));
+}
+
+void OGLWin::SetTimePaused(bool paused)
+{
+    if (paused == TimePaused) {
+        return;
+    }
+    TimePaused = paused;
+    if (paused) {
+        HoldTimerPause(TimerPause::UserPause);
+    } else {
+        ReleaseTimerPause(TimerPause::UserPause);
+    }
+    mnupausa->setText(paused ? QStringLiteral("Riprendi") : QStringLiteral("Pausa"));
+    ShowSkyDate();
+}
+
+void OGLWin::mnupausa_Click()
+{
+    SetTimePaused(!TimePaused);
+}
+
+void OGLWin::mnuindietro_Click()
+{
+    ShowSkyDate();
+}
+
+void OGLWin::mnudata_Click()
+{
+    const ScopedTimerPause pause(TimerPause::DateDialog);
+    BodyCard->hide();
+    const QDateTime now = SystemClock();
+    const QDateTime start = Sky.IsSet() ? Sky.Moment()
+                                        : std::clamp(now.toUTC(), EarliestSkyMoment(), LatestSkyMoment());
+    FrmData dialog(start, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        SetSkyMoment(dialog.Moment());
+    }
+}
+
+// A focused button or check box takes Space, as it always has; elsewhere
+// Space is the shortcut of "Pausa".
+bool OGLWin::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QAbstractButton*>(watched) != nullptr &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        event->accept();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
