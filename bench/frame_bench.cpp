@@ -125,6 +125,25 @@ FrameTimes WindowBench::MeasureTimes(int calls)
     return times;
 }
 
+void WindowBench::MeasureSkyTimes(int calls, FrameTimes& times)
+{
+    window->SetSkyMoment(QDateTime(QDate(2026, 12, 8), QTime(21, 30), Qt::UTC));
+    std::vector<double> loopPass;
+    std::vector<double> bareFrame;
+    std::vector<double> skyStep;
+    std::vector<double> defaultStep;
+    for (int call = 0; call < calls; ++call) {
+        loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
+        bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
+        skyStep.push_back(SecondsFor([this] { window->AnimationStep(kAnimationStepSeconds); }));
+        defaultStep.push_back(SecondsFor([this] { AdvanceAnimation(*window, kAnimationStepSeconds); }));
+    }
+    times.skyLoopPass = Median(loopPass);
+    times.skyBareFrame = Median(bareFrame);
+    times.skyStep = Median(skyStep);
+    times.defaultStep = Median(defaultStep);
+}
+
 FrameAllocations WindowBench::CountAllocations(int calls)
 {
     FrameAllocations allocations;

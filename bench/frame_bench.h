@@ -15,6 +15,12 @@ struct FrameTimes {
     double emptyFrame = 0; // glClear and swapBuffers on the view's surface
     double pick = 0;       // glView1_MouseMove with the pointer resting on the Sun
     bool pickHitsSun = false;
+    // Once the sky is real: the loop's pass and the bare frame again, and
+    // the animation step with the sky's clock against the default step.
+    double skyLoopPass = 0;
+    double skyBareFrame = 0;
+    double skyStep = 0;
+    double defaultStep = 0;
 };
 
 // Heap allocations of the main thread per call, in the steady state, by the
@@ -63,6 +69,8 @@ public:
     QString Description() const;
 
     FrameTimes MeasureTimes(int calls);
+    // Makes the sky real, then measures the sky's figures of `times`.
+    void MeasureSkyTimes(int calls, FrameTimes& times);
     FrameAllocations CountAllocations(int calls);
     LoopCosts MeasurePacing(double seconds);
 

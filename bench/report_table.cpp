@@ -54,6 +54,12 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("frame: bare Render_glView1"), Milliseconds(times.bareFrame),
                   QStringLiteral("empty frame ") + Milliseconds(times.emptyFrame),
                   times.bareFrame / times.emptyFrame, std::nullopt);
+    PrintRatioRow(QStringLiteral("sky: RenderLoopPass, real sky"), Milliseconds(times.skyLoopPass),
+                  QStringLiteral("bare frame ") + Milliseconds(times.skyBareFrame),
+                  times.skyLoopPass / times.skyBareFrame, kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("sky: animation step, real sky"), Milliseconds(times.skyStep),
+                  QStringLiteral("default step ") + Milliseconds(times.defaultStep), times.skyStep / times.defaultStep,
+                  std::nullopt);
     PrintRatioRow(times.pickHitsSun ? QStringLiteral("pick: glView1_MouseMove over the Sun")
                                     : QStringLiteral("pick: glView1_MouseMove (Sun NOT hit)"),
                   Milliseconds(times.pick), QStringLiteral("bare frame ") + Milliseconds(times.bareFrame),

@@ -91,11 +91,16 @@ void OGLWin::RenderLoopPass()
     FrameTimer().UpdateTimer(1);
     const double elapsed = FrameTimer().ElapsedSeconds().ToDouble();
     if (elapsed > 0) {
-        AdvanceAnimation(*this, mnuindietro->isChecked() ? -elapsed : elapsed);
-        AdvanceSky(elapsed);
-        ShowSkyDate();
+        AnimationStep(elapsed);
     }
     glView1_Paint();
+}
+
+void OGLWin::AnimationStep(double elapsed)
+{
+    AdvanceAnimation(*this, mnuindietro->isChecked() ? -elapsed : elapsed);
+    AdvanceSky(elapsed);
+    ShowSkyDate();
 }
 
 void OGLWin::ComputeRates()

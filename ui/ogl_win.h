@@ -60,6 +60,9 @@ public:
 
     // Animation rates from the current seconds per year.
     void ComputeRates();
+    // One animation step over the frame time `elapsed` (> 0): the angles,
+    // and the sky's moment once the sky is real.
+    void AnimationStep(double elapsed);
 
     // Controls.
     void CmdUP_Click();
