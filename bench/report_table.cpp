@@ -21,6 +21,11 @@ QString Milliseconds(double seconds)
     return QStringLiteral("%1 ms").arg(seconds * 1e3, 0, 'f', 3);
 }
 
+QString Microseconds(double seconds)
+{
+    return QStringLiteral("%1 us").arg(seconds * 1e6, 0, 'f', 2);
+}
+
 QString Verdict(bool met)
 {
     return met ? QStringLiteral("PASS") : QStringLiteral("MISS");
@@ -57,9 +62,9 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("sky: RenderLoopPass, real sky"), Milliseconds(times.skyLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.skyBareFrame),
                   times.skyLoopPass / times.skyBareFrame, kLoopOverBareFrame);
-    PrintRatioRow(QStringLiteral("sky: animation step, real sky"), Milliseconds(times.skyStep),
-                  QStringLiteral("default step ") + Milliseconds(times.defaultStep), times.skyStep / times.defaultStep,
-                  std::nullopt);
+    PrintRatioRow(QStringLiteral("sky: animation step, real sky"), Microseconds(times.skyStep),
+                  QStringLiteral("default step ") + Microseconds(times.defaultStep),
+                  times.skyStep / times.defaultStep, std::nullopt);
     PrintRatioRow(times.pickHitsSun ? QStringLiteral("pick: glView1_MouseMove over the Sun")
                                     : QStringLiteral("pick: glView1_MouseMove (Sun NOT hit)"),
                   Milliseconds(times.pick), QStringLiteral("bare frame ") + Milliseconds(times.bareFrame),
