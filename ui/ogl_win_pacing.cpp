@@ -9,12 +9,12 @@ using namespace OGLModule;
 
 bool OGLWin::ViewShown() const
 {
-    // The main window's exposure decides: a minimised or unmapped window takes
-    // its view out of sight even where the view itself is not told, and on
-    // Wayland the view is a subsurface that Qt reports exposed only once it
-    // has shown a frame, so waiting for its own exposure would never draw.
+    // The main window decides: hidden, minimised or unmapped, it takes its
+    // view out of sight even where the view itself is not told. On Wayland
+    // the view is a subsurface that Qt reports exposed only once it has shown
+    // a frame, so waiting for its own exposure would never draw.
     const QWindow* top = windowHandle();
-    return glView1->isVisible() && top != nullptr && top->isExposed();
+    return isVisible() && glView1->isVisible() && top != nullptr && top->isExposed();
 }
 
 // Sleeps in the event loop until the view is in sight and the next frame is
