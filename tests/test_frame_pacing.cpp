@@ -167,6 +167,10 @@ private slots:
             << OGLModule::TimerPause::PictureWindow << OGLModule::TimerPause::HiddenView;
         QTest::newRow("picture window opened while hidden")
             << OGLModule::TimerPause::HiddenView << OGLModule::TimerPause::PictureWindow;
+        QTest::newRow("paused by the user under the date dialog")
+            << OGLModule::TimerPause::DateDialog << OGLModule::TimerPause::UserPause;
+        QTest::newRow("a message box while paused by the user")
+            << OGLModule::TimerPause::UserPause << OGLModule::TimerPause::MessageBox;
     }
 
     void thePausesOfHiddenViewAndPictureWindowDoNotEndEachOther()
