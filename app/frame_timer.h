@@ -24,7 +24,7 @@ void SetTimerUnavailableHandler(std::function<void()> handler);
 // Why the frame timer is paused. Each reason is held and released on its own;
 // the timer runs again only when none is held, so that the picture window and
 // the hidden view never end each other's pause.
-enum class TimerPause { PictureWindow, HiddenView, MessageBox, UserPause, DateDialog };
+enum class TimerPause { PictureWindow, HiddenView, MessageBox, UserPause, ModalDialog };
 void HoldTimerPause(TimerPause reason);
 // Releasing the last held reason restarts the clock, as the picture window's
 // resume always did.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -54,6 +55,8 @@ struct LoopCosts {
     LoopCost paced;
     LoopCost unpaced;
     LoopCost hidden;
+    LoopCost fullScreen; // paced, the view filling the screen
+    QSize fullScreenView; // device pixels
 };
 
 // The real main window, loaded, shown and warmed up, with the orbit lines on.

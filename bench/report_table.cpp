@@ -88,6 +88,16 @@ void PrintPacingRows(const LoopCosts& costs)
              QString::number(costs.paced.cpuPerSecond / costs.unpaced.cpuPerSecond, 'f', 3),
              QStringLiteral("<= %1 s/s").arg(kPacedCpuPerSecond), Verdict(costs.paced.cpuPerSecond <= kPacedCpuPerSecond));
     PrintRow(QStringLiteral("unpaced (--max-fps 0): frames per second"), PerSecond(costs.unpaced.framesPerSecond, "fps"));
+    const double fullRatio = costs.fullScreen.framesPerSecond / costs.pacedTo;
+    PrintRow(QStringLiteral("full screen %1x%2: frames per second")
+                 .arg(costs.fullScreenView.width())
+                 .arg(costs.fullScreenView.height()),
+             PerSecond(costs.fullScreen.framesPerSecond, "fps"), QStringLiteral("refresh %1 Hz").arg(costs.pacedTo),
+             QString::number(fullRatio, 'f', 3), QStringLiteral("1 +- %1").arg(kPacedRateShortfall, 0, 'f', 2),
+             Verdict(std::abs(fullRatio - 1) <= kPacedRateShortfall));
+    PrintRow(QStringLiteral("full screen: CPU s per wall s"), PerSecond(costs.fullScreen.cpuPerSecond, "s/s"),
+             QStringLiteral("window %1 s/s").arg(costs.paced.cpuPerSecond, 0, 'f', 3),
+             QString::number(costs.fullScreen.cpuPerSecond / costs.paced.cpuPerSecond, 'f', 3));
     PrintRow(QStringLiteral("hidden: frames per second"), PerSecond(costs.hidden.framesPerSecond, "fps"), {}, {},
              QStringLiteral("= 0"), Verdict(costs.hidden.framesPerSecond == 0));
     PrintRow(QStringLiteral("hidden: CPU s per wall s"), PerSecond(costs.hidden.cpuPerSecond, "s/s"), {}, {},

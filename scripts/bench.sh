@@ -10,6 +10,6 @@ cmake --preset release >/dev/null
 cmake --build --preset release >&2
 run=(build/release/bin/solar-bench)
 if [ -z "${DISPLAY:-}" ]; then
-  run=(xvfb-run -a -s "-screen 0 1920x1200x24" "${run[@]}")
+  run=(xvfb-run -a -s "-screen 0 1920x1080x24" "${run[@]}")
 fi
 "${run[@]}"

@@ -168,7 +168,7 @@ private slots:
         QTest::newRow("picture window opened while hidden")
             << OGLModule::TimerPause::HiddenView << OGLModule::TimerPause::PictureWindow;
         QTest::newRow("paused by the user under the date dialog")
-            << OGLModule::TimerPause::DateDialog << OGLModule::TimerPause::UserPause;
+            << OGLModule::TimerPause::ModalDialog << OGLModule::TimerPause::UserPause;
         QTest::newRow("a message box while paused by the user")
             << OGLModule::TimerPause::UserPause << OGLModule::TimerPause::MessageBox;
     }

@@ -76,16 +76,19 @@ private slots:
         }
         QVERIFY(!w.windowIcon().isNull());
         const QList<QAction*> menu = w.menuBar()->actions();
-        QCOMPARE(menu.size(), 3);
+        QCOMPARE(menu.size(), 4);
         QCOMPARE(menu[0]->text(), QString("Il sistema solare"));
         QCOMPARE(menu[1]->text(), QString("Posizioni di oggi"));
         QVERIFY(menu[0]->menu() == nullptr && menu[1]->menu() == nullptr);
-        QCOMPARE(menu[2]->text(), QString("Tempo"));
-        QStringList timeItems;
-        for (const QAction* item : menu[2]->menu()->actions()) {
-            timeItems << item->text() + " " + item->shortcut().toString();
+        QStringList items;
+        for (const QAction* submenu : {menu[2], menu[3]}) {
+            for (const QAction* item : submenu->menu()->actions()) {
+                items << submenu->text() + ": " + item->text() + " " + item->shortcut().toString();
+            }
         }
-        QCOMPARE(timeItems, QStringList({"Pausa Space", "Indietro nel tempo J", "Vai alla data… Ctrl+G"}));
+        QCOMPARE(items, QStringList({"Tempo: Pausa Space", "Tempo: Indietro nel tempo J",
+                                     "Tempo: Vai alla data… Ctrl+G", "Vista: Schermo intero F11",
+                                     "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C"}));
         QVERIFY(w.lblData->text().isEmpty()); // no date before the sky is real
     }
 

@@ -3,6 +3,7 @@
 #include "ogl_module.h"
 #include "ogl_win.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -23,6 +24,19 @@ void GlView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF position = event->position();
     Owner.glView1_MouseMove(static_cast<float>(position.x()), static_cast<float>(position.y()));
+}
+
+void GlView::mousePressEvent(QMouseEvent* event)
+{
+    Owner.glView1Container->setFocus(Qt::MouseFocusReason);
+    QWindow::mousePressEvent(event);
+}
+
+void GlView::keyPressEvent(QKeyEvent* event)
+{
+    if (!Owner.glView1_KeyDown(event->key())) {
+        QWindow::keyPressEvent(event);
+    }
 }
 
 void GlView::wheelEvent(QWheelEvent* event)

@@ -7,8 +7,8 @@
 class OGLWin;
 
 // The native drawing surface of the 3-D view. It passes its repaints, the
-// pointer's moves and the wheel's whole notches on to the main window's event
-// procedures.
+// pointer's moves, the wheel's whole notches and its keys on to the main
+// window's event procedures; a click gives the view the keyboard focus.
 class GlView final : public QWindow {
 public:
     explicit GlView(OGLWin& owner);
@@ -16,6 +16,8 @@ public:
 protected:
     void exposeEvent(QExposeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:

@@ -110,7 +110,12 @@ void OGLWin::ComputeRates()
 
 void OGLWin::Form_Resize()
 {
-    glView1Container->setGeometry(0, 0, frameGeometry().width(), kViewHeight);
+    if (FullScreen) {
+        // The window's own size: its layout may not have passed it on yet.
+        glView1Container->setGeometry(QRect(QPoint(0, 0), size()));
+    } else {
+        glView1Container->setGeometry(0, 0, frameGeometry().width(), kViewHeight);
+    }
     if (!MakeViewCurrent()) {
         return;
     }
@@ -171,7 +176,7 @@ FrameInputs OGLWin::CurrentFrameInputs() const
 
 void OGLWin::ShowFrame()
 {
-    if (RenderMode == kRenderModeRender) {
+    if (RenderMode == kRenderModeRender && !CapturingFrame) {
         Pacer.SwapStarted();
         GLContext->swapBuffers(ViewDC);
         Pacer.SwapEnded();

@@ -10,6 +10,7 @@
 #include "sky_clock.h"
 
 #include <QDateTime>
+#include <QImage>
 #include <QMainWindow>
 
 #include <functional>
@@ -79,6 +80,16 @@ public:
     void mnupausa_Click();
     void mnuindietro_Click();
     void mnudata_Click();
+    void mnuschermo_Click();
+    void mnusalva_Click();
+    void mnucopia_Click();
+    // A key pressed while the view has the focus; false when it is none of
+    // the view's keys.
+    bool glView1_KeyDown(int Key);
+
+    // The frame as drawn now, at device pixels, without the card; a null
+    // image when the view cannot be read back.
+    QImage FrameImage();
 
     // Makes the sky real at `moment`: the planets stand where they stood
     // then, and from there they follow the sky's clock. Outside the span of
@@ -109,12 +120,20 @@ public:
     QAction* mnuindietro = nullptr; // "Indietro nel tempo", J, a toggle
     QAction* mnudata = nullptr;     // "Vai alla data…", Ctrl+G
     QLabel* lblData = nullptr;      // the sky's date, at the right of the menu bar
+    QMenu* mnuVista = nullptr;
+    QAction* mnuschermo = nullptr; // "Schermo intero", F11
+    QAction* mnusalva = nullptr;   // "Salva immagine…", Ctrl+S
+    QAction* mnucopia = nullptr;   // "Copia immagine", Ctrl+Shift+C
+    QAction* mnuesci = nullptr;    // Escape, while full screen
 
     // The moment the planets show once the sky is real.
     SkyClock Sky;
 
     // The clock that "Posizioni di oggi" reads (tests put a fixed moment here).
     std::function<QDateTime()> SystemClock = &QDateTime::currentDateTimeUtc;
+    // Asks where to save a picture, proposing a path; empty when cancelled
+    // (tests answer in place of the file dialog).
+    std::function<QString(const QString& proposed)> ChooseSaveFile;
     InfoCard* BodyCard = nullptr; // names the body under the pointer
 
     // The loop's pacing: when the next frame is due, and how the loop waits
@@ -137,12 +156,16 @@ private:
     void AdvanceSky(double elapsed);
     void ShowSkyDate();
     void SetTimePaused(bool paused);
+    QList<QWidget*> ControlStrip() const;
     bool ViewShown() const;
     void FollowViewScale();
     double ViewportScale = 0; // the view's device pixel ratio when the viewport was set
     bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;
     bool TimePaused = false;  // "Pausa" holds the frame timer's pause
+    bool FullScreen = false;
+    QByteArray NormalGeometry;   // the window's place and size before full screen
+    bool CapturingFrame = false; // the frame is drawn to be read back, not shown
     PlanetTrack Track;        // the planets' places along the sky's clock
     // What lblData says: the day (a Julian day number), and whether time is
     // paused and runs backwards. It is written only when one of them changes.

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdint>
@@ -113,5 +114,48 @@ void OGLWin::mnuoggi_Click()
                                            "solo da %2 a %3.")
                                 .arg(now.toUTC().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
                                      LatestSkyMoment().toString(Qt::ISODate)));
+    }
+}
+
+// The view's keys work the controls themselves, so that labels and bars
+// stay in step: the arrows pan the way the "Quadro" pictures point, Page Up
+// and Page Down tilt as the "Prospettiva" buttons do, + and - zoom and < and
+// > change the speed by the bars' small steps.
+bool OGLWin::glView1_KeyDown(int Key)
+{
+    const auto step = [](QScrollBar* bar, QAbstractSlider::SliderAction action) { bar->triggerAction(action); };
+    switch (Key) {
+    case Qt::Key_Down:
+        CmdUP->click(); // its picture points down
+        return true;
+    case Qt::Key_Up:
+        CmdDown->click();
+        return true;
+    case Qt::Key_Left:
+        CmdLeft->click();
+        return true;
+    case Qt::Key_Right:
+        CmdRight->click();
+        return true;
+    case Qt::Key_PageUp:
+        CmdRotasiUp->click();
+        return true;
+    case Qt::Key_PageDown:
+        CmdRotasiDown->click();
+        return true;
+    case Qt::Key_Plus:
+        step(HScroll, QAbstractSlider::SliderSingleStepSub); // a narrower angle magnifies
+        return true;
+    case Qt::Key_Minus:
+        step(HScroll, QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Greater:
+        step(HSpeed, QAbstractSlider::SliderSingleStepAdd); // to the right, a shorter year
+        return true;
+    case Qt::Key_Less:
+        step(HSpeed, QAbstractSlider::SliderSingleStepSub);
+        return true;
+    default:
+        return false;
     }
 }

@@ -131,9 +131,26 @@ void OGLWin::CreateControls()
     mnuindietro->setCheckable(true);
     mnudata = mnuTempo->addAction(QStringLiteral("Vai alla data…"));
     mnudata->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuVista = menuBar()->addMenu(QStringLiteral("Vista"));
+    mnuschermo = mnuVista->addAction(QStringLiteral("Schermo intero"));
+    mnuschermo->setShortcut(Qt::Key_F11);
+    mnuschermo->setCheckable(true);
+    mnusalva = mnuVista->addAction(QStringLiteral("Salva immagine…"));
+    mnusalva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnucopia = mnuVista->addAction(QStringLiteral("Copia immagine"));
+    mnucopia->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnuesci = new QAction(this);
+    mnuesci->setShortcut(Qt::Key_Escape);
+    mnuesci->setEnabled(false);
+    // The shortcuts belong to the window too, so that they work while the
+    // menu bar is hidden in full screen.
+    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnuesci});
     // Empty until the sky is real.
     lblData = new QLabel(menuBar());
     lblData->setContentsMargins(0, 0, 8, 0);
+    lblData->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // As wide as its longest text, so that the menu bar never cuts it.
+    lblData->setMinimumWidth(lblData->fontMetrics().horizontalAdvance(QStringLiteral("31 dicembre 2099 (in pausa) \u25C0")) + 8);
     lblData->setAccessibleName(QStringLiteral("Data del cielo"));
     menuBar()->setCornerWidget(lblData, Qt::TopRightCorner);
 
@@ -171,6 +188,10 @@ void OGLWin::ConnectControls()
     connect(mnupausa, &QAction::triggered, this, &OGLWin::mnupausa_Click);
     connect(mnuindietro, &QAction::triggered, this, &OGLWin::mnuindietro_Click);
     connect(mnudata, &QAction::triggered, this, &OGLWin::mnudata_Click);
+    connect(mnuschermo, &QAction::triggered, this, &OGLWin::mnuschermo_Click);
+    connect(mnuesci, &QAction::triggered, this, &OGLWin::mnuschermo_Click);
+    connect(mnusalva, &QAction::triggered, this, &OGLWin::mnusalva_Click);
+    connect(mnucopia, &QAction::triggered, this, &OGLWin::mnucopia_Click);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
         button->installEventFilter(this);
     }

@@ -91,7 +91,7 @@ void OGLWin::mnuindietro_Click()
 
 void OGLWin::mnudata_Click()
 {
-    const ScopedTimerPause pause(TimerPause::DateDialog);
+    const ScopedTimerPause pause(TimerPause::ModalDialog);
     BodyCard->hide();
     const QDateTime now = SystemClock();
     const QDateTime start = Sky.IsSet() ? Sky.Moment()

@@ -1,0 +1,162 @@
+// Full screen, the picture saved or copied, and the view's keys.
+#include "gl_view.h"
+#include "main_window_fixture.h"
+#include "ogl_module.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <array>
+
+namespace {
+
+constexpr int kShowTimeoutMs = 5000;
+
+bool IsSunOrange(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qGreen(pixel) > 60 && qBlue(pixel) < 90;
+}
+
+} // namespace
+
+class ShowAndShareTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<MainWindowFixture>();
+        QVERIFY(fixture->Loaded());
+    }
+
+    void cleanup() { fixture.reset(); }
+
+    // Each key works its control, so settings, bars and labels agree.
+    void theViewsKeysWorkTheControls_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("after"); // panX panY tilt zoom speedBar secondsPerYear
+        QTest::newRow("down: the scene down") << int(Qt::Key_Down) << "0 4 25 35 10 220";
+        QTest::newRow("up") << int(Qt::Key_Up) << "0 6 25 35 10 220";
+        QTest::newRow("left") << int(Qt::Key_Left) << "-1 5 25 35 10 220";
+        QTest::newRow("right") << int(Qt::Key_Right) << "1 5 25 35 10 220";
+        QTest::newRow("page up: tilt up") << int(Qt::Key_PageUp) << "0 5 24 35 10 220";
+        QTest::newRow("page down") << int(Qt::Key_PageDown) << "0 5 26 35 10 220";
+        QTest::newRow("+ magnifies") << int(Qt::Key_Plus) << "0 5 25 30 10 220";
+        QTest::newRow("-") << int(Qt::Key_Minus) << "0 5 25 40 10 220";
+        QTest::newRow("> faster") << int(Qt::Key_Greater) << "0 5 25 35 20 190";
+        QTest::newRow("< slower") << int(Qt::Key_Less) << "0 5 25 35 5 205";
+    }
+
+    void theViewsKeysWorkTheControls()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, after);
+        OGLWin& w = fixture->Window();
+        QTest::keyClick(w.glView1, static_cast<Qt::Key>(key));
+        const QString state = QStringLiteral("%1 %2 %3 %4 %5 %6")
+                                  .arg(XPModule::ViewPanX)
+                                  .arg(XPModule::ViewPanY)
+                                  .arg(w.lblRotaSi->text())
+                                  .arg(XPModule::PerspectiveAngle)
+                                  .arg(w.HSpeed->value())
+                                  .arg(XPModule::SecondsPerYear);
+        QCOMPARE(state, after);
+        QCOMPARE(w.HScroll->value(), int(XPModule::PerspectiveAngle));
+    }
+
+    // The saved file is the frame as drawn, the right way up; the proposed
+    // name lies in the Pictures folder and tells the moment.
+    void savesAndCopiesTheFrame()
+    {
+        OGLWin& w = fixture->Window();
+        w.SystemClock = [] { return QDateTime(QDate(2026, 12, 8), QTime(21, 30, 5), Qt::LocalTime); };
+        QTemporaryDir folder;
+        const QString path = folder.filePath("vista.png");
+        QString proposed;
+        bool pausedInDialog = false;
+        w.ChooseSaveFile = [&](const QString& name) {
+            proposed = name;
+            pausedInDialog = OGLModule::FrameTimer().Paused();
+            return path;
+        };
+        w.mnusalva->trigger();
+        QVERIFY(fixture->messages.isEmpty());
+        QCOMPARE(proposed, QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+                               .filePath("Il sistema solare 2026-12-08 21.30.05.png"));
+        QVERIFY(pausedInDialog);
+        const QImage saved = QImage(path).convertToFormat(QImage::Format_RGBX8888);
+        const QImage frame = w.FrameImage();
+        QVERIFY(!frame.isNull());
+        QCOMPARE(saved, frame);
+        const double ratio = w.glView1->devicePixelRatio();
+        QCOMPARE(saved.size(), (QSizeF(w.glView1->size()) * ratio).toSize());
+        const QPointF sun = fixture->ViewPointOf(0, 0, 0) * ratio;
+        QVERIFY(IsSunOrange(saved.pixel(sun.toPoint())));
+        QCOMPARE(saved.pixel(2, 2) & 0xFFFFFF, 0u);
+
+        w.mnucopia->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGBX8888), frame);
+    }
+
+    void aFileThatCannotBeWrittenIsNamedAndLeavesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a folder that cannot be written") << "/proc/vista.png";
+        QTest::newRow("no extension") << "%1/vista";
+    }
+
+    void aFileThatCannotBeWrittenIsNamedAndLeavesNothing()
+    {
+        QFETCH(QString, name);
+        OGLWin& w = fixture->Window();
+        QTemporaryDir folder;
+        const QString path = name.contains("%1") ? name.arg(folder.path()) : name;
+        w.ChooseSaveFile = [&](const QString&) { return path; };
+        w.mnusalva->trigger();
+        QCOMPARE(fixture->messages.size(), 1);
+        QVERIFY2(fixture->messages.front().startsWith("Non è stato possibile salvare l'immagine \"" + path + "\": "),
+                 qPrintable(fixture->messages.front()));
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    // Full screen shows the view alone, picks in it, and gives back the
+    // window as it was.
+    void fullScreenAndBack()
+    {
+        OGLWin& w = fixture->Window();
+        const QRect before = w.geometry();
+        w.mnuschermo->trigger();
+        QTRY_VERIFY2_WITH_TIMEOUT(w.isFullScreen() && w.size() == w.screen()->size(), qPrintable(QString("%1 %2x%3 %4x%5").arg(w.isFullScreen()).arg(w.width()).arg(w.height()).arg(w.screen()->size().width()).arg(w.screen()->size().height())), kShowTimeoutMs);
+        QCOMPARE(w.glView1Container->size(), w.size());
+        QVERIFY(!w.menuBar()->isVisible() && !w.HScroll->isVisible() && !w.ChkPath->isVisible());
+        fixture->Pass();
+        std::array<GLint, 4> viewport{};
+        glGetIntegerv(GL_VIEWPORT, viewport.data());
+        QCOMPARE(QSize(viewport[2], viewport[3]), (QSizeF(w.size()) * w.glView1->devicePixelRatio()).toSize());
+        fixture->PointAt(fixture->ViewPointOf(0, 0, 0));
+        QCOMPARE(w.Selected, std::uint8_t{Sun});
+
+        w.mnuesci->trigger(); // Escape
+        QTRY_VERIFY_WITH_TIMEOUT(!w.isFullScreen() && w.geometry() == before, kShowTimeoutMs);
+        QVERIFY(w.menuBar()->isVisible() && w.HScroll->isVisible() && w.ChkPath->isVisible());
+        QVERIFY(!w.ChkCam->isVisible() && !w.lblRotaSi->isVisible());
+        QCOMPARE(w.glView1Container->height(), 473);
+        QVERIFY(!w.mnuesci->isEnabled());
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> fixture;
+};
+
+QTEST_MAIN(ShowAndShareTest)
+#include "test_show_and_share.moc"

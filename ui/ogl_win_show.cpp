@@ -1,0 +1,127 @@
+// Showing and sharing the view: full screen, and the picture saved to a file
+// or copied to the clipboard.
+
+#include "frame_timer.h"
+#include "info_card.h"
+#include "message_box.h"
+#include "ogl_module.h"
+#include "ogl_win.h"
+#include "picture_file.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include <cmath>
+
+using namespace OGLModule;
+
+// The row of controls under the view, as shown in the window.
+QList<QWidget*> OGLWin::ControlStrip() const
+{
+    return {Label1, HScroll, Label4, HSpeed, Label2, CmdUP, CmdLeft, CmdRight, CmdDown,
+            Label3, CmdRotasiUp, CmdRotasiDown, ChkPath};
+}
+
+// Full screen shows the view alone; back, the window is as it was.
+void OGLWin::mnuschermo_Click()
+{
+    FullScreen = !FullScreen;
+    if (FullScreen) {
+        NormalGeometry = saveGeometry();
+    }
+    menuBar()->setVisible(!FullScreen);
+    for (QWidget* control : ControlStrip()) {
+        control->setVisible(!FullScreen);
+    }
+    mnuschermo->setChecked(FullScreen);
+    mnuesci->setEnabled(FullScreen);
+    if (FullScreen) {
+        showFullScreen();
+    } else {
+        showNormal();
+        restoreGeometry(NormalGeometry);
+    }
+    Form_Resize();
+    glView1Container->setFocus();
+}
+
+QImage OGLWin::FrameImage()
+{
+    if (!Loaded || !MakeViewCurrent()) {
+        return {};
+    }
+    FollowViewScale();
+    CapturingFrame = true;
+    Render_glView1();
+    CapturingFrame = false;
+    std::array<GLint, 4> viewport{};
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    if (viewport[2] <= 0 || viewport[3] <= 0 || glGetError() != GL_NO_ERROR) {
+        return {};
+    }
+    QImage frame(viewport[2], viewport[3], QImage::Format_RGBX8888);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
+    if (glGetError() != GL_NO_ERROR) {
+        return {};
+    }
+    // OpenGL's rows run from the bottom up.
+    return frame.mirrored();
+}
+
+namespace {
+
+QString ChooseSaveFileWithDialog(QWidget* owner, const QString& proposed)
+{
+    QFileDialog dialog(owner, QStringLiteral("Salva immagine"), proposed, QStringLiteral("Immagini PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+} // namespace
+
+void OGLWin::mnusalva_Click()
+{
+    const QImage frame = FrameImage();
+    if (frame.isNull()) {
+        ShowCriticalMessage(QStringLiteral("Non è stato possibile leggere l'immagine della vista."));
+        return;
+    }
+    QString path;
+    {
+        const ScopedTimerPause pause(TimerPause::ModalDialog);
+        BodyCard->hide();
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const QString proposed = QDir(folder).filePath(ProposedPictureName(SystemClock()));
+        path = ChooseSaveFile ? ChooseSaveFile(proposed) : ChooseSaveFileWithDialog(this, proposed);
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString failure = SavePicture(frame, path);
+    if (!failure.isEmpty()) {
+        ShowCriticalMessage(QStringLiteral("Non è stato possibile salvare l'immagine \"%1\": %2.")
+                                .arg(QDir::toNativeSeparators(path), failure));
+    }
+}
+
+void OGLWin::mnucopia_Click()
+{
+    const QImage frame = FrameImage();
+    if (frame.isNull()) {
+        ShowCriticalMessage(QStringLiteral("Non è stato possibile leggere l'immagine della vista."));
+        return;
+    }
+    QGuiApplication::clipboard()->setImage(frame);
+}
