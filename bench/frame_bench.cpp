@@ -8,6 +8,7 @@
 #include "ogl_win.h"
 #include "timing.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -142,6 +143,20 @@ void WindowBench::MeasureSkyTimes(int calls, FrameTimes& times)
     times.skyBareFrame = Median(bareFrame);
     times.skyStep = Median(skyStep);
     times.defaultStep = Median(defaultStep);
+}
+
+void WindowBench::MeasureNameTimes(int calls, FrameTimes& times)
+{
+    std::vector<double> loopPass;
+    std::vector<double> bareFrame;
+    for (int call = 0; call < calls; ++call) {
+        window->mnunomi->setChecked(true);
+        loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
+        window->mnunomi->setChecked(false);
+        bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
+    }
+    times.namesLoopPass = Median(loopPass);
+    times.namesBareFrame = Median(bareFrame);
 }
 
 FrameAllocations WindowBench::CountAllocations(int calls)

@@ -22,6 +22,10 @@ struct FrameTimes {
     double skyBareFrame = 0;
     double skyStep = 0;
     double defaultStep = 0;
+    // With "Nomi dei corpi" on: the loop's pass, against the bare frame
+    // without the names.
+    double namesLoopPass = 0;
+    double namesBareFrame = 0;
 };
 
 // Heap allocations of the main thread per call, in the steady state, by the
@@ -74,6 +78,9 @@ public:
     FrameTimes MeasureTimes(int calls);
     // Makes the sky real, then measures the sky's figures of `times`.
     void MeasureSkyTimes(int calls, FrameTimes& times);
+    // Measures the names' figures of `times`, the names switched on for the
+    // loop's passes only.
+    void MeasureNameTimes(int calls, FrameTimes& times);
     FrameAllocations CountAllocations(int calls);
     LoopCosts MeasurePacing(double seconds);
 

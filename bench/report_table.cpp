@@ -62,6 +62,9 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("sky: RenderLoopPass, real sky"), Milliseconds(times.skyLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.skyBareFrame),
                   times.skyLoopPass / times.skyBareFrame, kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("names: RenderLoopPass, names on"), Milliseconds(times.namesLoopPass),
+                  QStringLiteral("bare frame ") + Milliseconds(times.namesBareFrame),
+                  times.namesLoopPass / times.namesBareFrame, kLoopOverBareFrame);
     PrintRatioRow(QStringLiteral("sky: animation step, real sky"), Microseconds(times.skyStep),
                   QStringLiteral("default step ") + Microseconds(times.defaultStep),
                   times.skyStep / times.defaultStep, std::nullopt);

@@ -94,6 +94,19 @@ void Compile(GeometryList list, auto&& draw)
 
 } // namespace
 
+double BodyExtent(BodyId id)
+{
+    if (id == Saturn) {
+        return kRingRadii.back();
+    }
+    for (const SphereShape& sphere : kSpheres) {
+        if (sphere.list == SphereOf(id)) {
+            return sphere.radius;
+        }
+    }
+    return 0;
+}
+
 bool BuildSceneGeometry()
 {
     ListBase = glGenLists(kGeometryListCount);

@@ -35,6 +35,10 @@ constexpr GeometryList SphereOf(BodyId id)
     return static_cast<GeometryList>(SunSphere + (id - Sun));
 }
 
+// How far a body reaches from its centre in the scene frame: its sphere's
+// radius, Saturn's with its ring.
+double BodyExtent(BodyId id);
+
 // Compiles all lists into the current context (they live as long as it does).
 // Needs the shared quadric. Returns false if the driver has no lists to give.
 bool BuildSceneGeometry();

@@ -41,6 +41,36 @@ struct SceneStyle {
     bool saturnRing;
 };
 
+// Notes where the origin of the current model-view frame, a body's centre,
+// lands in the window, and how far the body reaches on the screen: a point
+// its extent to the right of the centre in eye space, projected alike.
+void RecordPlace(const FrameInputs& inputs, BodyId id)
+{
+    if (inputs.places == nullptr) {
+        return;
+    }
+    std::array<GLdouble, 16> modelView{};
+    std::array<GLdouble, 16> projection{};
+    std::array<GLint, 4> viewport{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
+    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    static constexpr std::array<GLdouble, 16> kIdentity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const GLdouble eyeX = modelView[12];
+    const GLdouble eyeY = modelView[13];
+    const GLdouble eyeZ = modelView[14];
+    BodyPlace& place = (*inputs.places)[id];
+    GLdouble z = 0;
+    GLdouble edgeX = 0;
+    GLdouble edgeY = 0;
+    place.inFront = eyeZ < 0 &&
+                    gluProject(eyeX, eyeY, eyeZ, kIdentity.data(), projection.data(), viewport.data(), &place.x,
+                               &place.y, &z) == GL_TRUE &&
+                    gluProject(eyeX + BodyExtent(id), eyeY, eyeZ, kIdentity.data(), projection.data(),
+                               viewport.data(), &edgeX, &edgeY, &z) == GL_TRUE;
+    place.extent = edgeX - place.x;
+}
+
 void BindSlot(int slot)
 {
     glBindTexture(GL_TEXTURE_2D, OGLModule::TextureNames[slot]);
@@ -105,9 +135,10 @@ void DrawFlareQuads(const SceneState& scene, GeometryList quad)
 
 // The Sun is lit by light 1 alone. Its name stays on the stack for the next
 // bodies to replace.
-void DrawSun(const SceneState& scene, const SceneStyle& style)
+void DrawSun(const SceneState& scene, const FrameInputs& inputs, const SceneStyle& style)
 {
     glPushMatrix();
+    RecordPlace(inputs, Sun);
     if (scene.Selected == Sun) {
         DrawFlareQuads(scene, HaloQuad);
     }
@@ -123,12 +154,14 @@ void DrawSun(const SceneState& scene, const SceneStyle& style)
     glPopMatrix();
 }
 
-void DrawPlanet(const SceneState& scene, const PlanetStyle& planet, const SceneStyle& style)
+void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, const PlanetStyle& planet,
+                const SceneStyle& style)
 {
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
     glRotatef(scene.OrbitAngle[planet.id], 0, 1, 0);
     glTranslatef(planet.distance, 0, 0);
+    RecordPlace(inputs, planet.id);
     if (planet.id != Saturn) {
         glRotatef(scene.SpinAngle[planet.id], 0, 1, 0);
     }
@@ -158,12 +191,13 @@ void DrawEarthHighlight(const SceneState& scene)
 
 // The Moon circles the Earth at distance 3 in the Earth's frame turned 45
 // degrees about X. Its name stays on the stack for Mars to replace.
-void DrawMoon(const SceneState& scene)
+void DrawMoon(const SceneState& scene, const FrameInputs& inputs)
 {
     glPushMatrix();
     glRotatef(45, 1, 0, 0);
     const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
     glTranslatef(3 * std::sin(phi), 3 * std::cos(phi), 0);
+    RecordPlace(inputs, Moon);
     glColor3f(0.5F, 0.5F, 0.5F);
     glRotatef(scene.MoonSpin, 0, 1, 0);
     glRotatef(-90, 1, 0, 0);
@@ -173,12 +207,13 @@ void DrawMoon(const SceneState& scene)
     glPopMatrix();
 }
 
-void DrawEarthGroup(const SceneState& scene)
+void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs)
 {
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
     glRotatef(scene.OrbitAngle[Earth], 0, 1, 0);
     glTranslatef(25, 0, 0);
+    RecordPlace(inputs, Earth);
 
     glPushMatrix();
     glRotatef(scene.SpinAngle[Earth], 0, 1, 0);
@@ -192,7 +227,7 @@ void DrawEarthGroup(const SceneState& scene)
     if (scene.Selected == Earth) {
         DrawEarthHighlight(scene);
     }
-    DrawMoon(scene);
+    DrawMoon(scene, inputs);
     glPopMatrix();
 }
 
@@ -206,17 +241,17 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
     if (inputs.showOrbits) {
         DrawOrbitLines();
     }
-    DrawSun(scene, style);
+    DrawSun(scene, inputs, style);
     if (style.flaredSun) {
         // Everything after the flare is drawn in the frame it leaves behind.
         DrawFlareSun(scene);
     }
     for (const PlanetStyle& planet : kInnerPlanets) {
-        DrawPlanet(scene, planet, style);
+        DrawPlanet(scene, inputs, planet, style);
     }
-    DrawEarthGroup(scene);
+    DrawEarthGroup(scene, inputs);
     for (const PlanetStyle& planet : kOuterPlanets) {
-        DrawPlanet(scene, planet, style);
+        DrawPlanet(scene, inputs, planet, style);
     }
     glPopName();
 }

@@ -2,6 +2,20 @@
 
 #include "scene_state.h"
 
+#include <array>
+
+// Where a body stood in a frame drawn with FrameInputs::places set: its
+// centre in window coordinates (device pixels, y up) and how far it reaches
+// from there to the right on the screen. Bodies behind the eye are not in
+// front.
+struct BodyPlace {
+    bool inFront = false;
+    double x = 0;
+    double y = 0;
+    double extent = 0;
+};
+using BodyPlaces = std::array<BodyPlace, Pluto + 1>;
+
 // What a frame reads besides the scene state.
 struct FrameInputs {
     bool spinCamera = false;   // the "Spinning" box is ticked
@@ -10,6 +24,7 @@ struct FrameInputs {
     double panX = 0;           // scene translation
     double panY = 0;
     double tilt = 0;           // scene turn about X, degrees
+    BodyPlaces* places = nullptr; // filled with where each body is drawn, when set
 };
 
 // Draws one frame of the scene into the current context: the camera, the

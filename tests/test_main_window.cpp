@@ -88,7 +88,7 @@ private slots:
         }
         QCOMPARE(items, QStringList({"Tempo: Pausa Space", "Tempo: Indietro nel tempo J",
                                      "Tempo: Vai alla data… Ctrl+G", "Vista: Schermo intero F11",
-                                     "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C"}));
+                                     "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C", "Vista: Nomi dei corpi N"}));
         QVERIFY(w.lblData->text().isEmpty()); // no date before the sky is real
     }
 

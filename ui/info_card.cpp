@@ -2,6 +2,7 @@
 
 #include "body_card_text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -66,6 +67,26 @@ void InfoCard::Follow(std::uint8_t body, QPoint pointer)
     ShowText(body);
     PlaceBeside(pointer);
     show();
+    if (body != Announced) {
+        Announce(body);
+    }
+}
+
+// The card's text becomes its accessible name (setAccessibleName sends the
+// NameChanged event itself), and an alert asks screen readers to read it out:
+// Qt has no announcement event of its own.
+void InfoCard::Announce(std::uint8_t body)
+{
+    Announced = body;
+    setAccessibleName(Texts[body]);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void InfoCard::hideEvent(QHideEvent* event)
+{
+    Announced = NoBody;
+    QFrame::hideEvent(event);
 }
 
 void InfoCard::ShowText(std::uint8_t body)

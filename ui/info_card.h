@@ -14,7 +14,8 @@ class QWindow;
 // its figures. A tooltip-style top-level window, so that it stands above the
 // native GL surface; it never takes the focus and lets every mouse event
 // through to the view underneath. It hides when the pointer leaves the view
-// or the view is hidden.
+// or the view is hidden. Each time it shows another body, it tells screen
+// readers its text.
 class InfoCard final : public QFrame {
     Q_OBJECT
 
@@ -30,12 +31,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void ShowText(std::uint8_t body);
     void PlaceBeside(QPoint pointer);
+    void Announce(std::uint8_t body);
 
     QWindow& View;
     std::array<QString, Pluto + 1> Texts; // each prepared when first shown
     std::uint8_t Shown = NoBody;          // whose text the labels hold
+    std::uint8_t Announced = NoBody;      // whose card screen readers were told of since it showed
 };

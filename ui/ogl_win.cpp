@@ -3,6 +3,7 @@
 #include "frame_timer.h"
 #include "frm_peta.h"
 #include "gl_view.h"
+#include "info_card.h"
 #include "ogl_module.h"
 #include "scene_renderer.h"
 #include "xp_module.h"
@@ -137,6 +138,11 @@ void OGLWin::Form_Unload()
 {
     Done = true;
     Loaded = false;
+    // The names' textures go with the context, deleted while it is current.
+    if (MakeViewCurrent()) {
+        Names.Release();
+    }
+    Names.Forget();
     GLOwner.ReleaseContext();
 }
 
@@ -147,6 +153,9 @@ void OGLWin::glView1_Paint()
     }
     FollowViewScale();
     Render_glView1();
+    if (ChosenByKey) {
+        FollowChosenBody();
+    }
 }
 
 // The view's scale changes without a resize when the window moves to a
@@ -183,9 +192,21 @@ void OGLWin::ShowFrame()
     }
 }
 
+// Where the bodies land is noted only when the names or a body chosen from
+// the keyboard need it, and the names are drawn only in frames to be seen:
+// never in a selection pass, so they are never picked.
 void OGLWin::Render_glView1()
 {
-    RenderScene(*this, CurrentFrameInputs());
+    FrameInputs inputs = CurrentFrameInputs();
+    const bool drawing = RenderMode == kRenderModeRender;
+    const bool names = drawing && mnunomi->isChecked();
+    if (names || (drawing && ChosenByKey)) {
+        inputs.places = &Places;
+    }
+    RenderScene(*this, inputs);
+    if (names) {
+        Names.Draw(Places, glView1->devicePixelRatio());
+    }
     ShowFrame();
 }
 

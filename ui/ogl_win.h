@@ -2,6 +2,7 @@
 
 #include "frame_pacer.h"
 #include "frame_timer.h"
+#include "body_names.h"
 #include "loop_wait.h"
 #include "ogl_module.h"
 #include "planet_track.h"
@@ -83,8 +84,9 @@ public:
     void mnuschermo_Click();
     void mnusalva_Click();
     void mnucopia_Click();
+    void mnuesci_Click();
     // A key pressed while the view has the focus; false when it is none of
-    // the view's keys.
+    // the view's keys. 0 to 9 and L choose a body as the pointer would.
     bool glView1_KeyDown(int Key);
 
     // The frame as drawn now, at device pixels, without the card; a null
@@ -124,6 +126,7 @@ public:
     QAction* mnuschermo = nullptr; // "Schermo intero", F11
     QAction* mnusalva = nullptr;   // "Salva immagine…", Ctrl+S
     QAction* mnucopia = nullptr;   // "Copia immagine", Ctrl+Shift+C
+    QAction* mnunomi = nullptr;    // "Nomi dei corpi", N, a toggle
     QAction* mnuesci = nullptr;    // Escape, while full screen
 
     // The moment the planets show once the sky is real.
@@ -159,6 +162,9 @@ private:
     QList<QWidget*> ControlStrip() const;
     bool ViewShown() const;
     void FollowViewScale();
+    void ChooseBody(std::uint8_t body);
+    void ClearChosenBody();
+    void FollowChosenBody();
     double ViewportScale = 0; // the view's device pixel ratio when the viewport was set
     bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;
@@ -166,6 +172,9 @@ private:
     bool FullScreen = false;
     QByteArray NormalGeometry;   // the window's place and size before full screen
     bool CapturingFrame = false; // the frame is drawn to be read back, not shown
+    bool ChosenByKey = false;    // Selected comes from the keyboard, not the pointer
+    BodyPlaces Places;           // where the last frame drew each body
+    BodyNameLabels Names;        // the names' textures, in the view's context
     PlanetTrack Track;        // the planets' places along the sky's clock
     // What lblData says: the day (a Julian day number), and whether time is
     // paused and runs backwards. It is written only when one of them changes.

@@ -4,6 +4,7 @@
 #include "frm_peta.h"
 #include "info_card.h"
 #include "message_box.h"
+#include "sky_bodies.h"
 #include "sky_moment.h"
 #include "xp_module.h"
 
@@ -120,9 +121,14 @@ void OGLWin::mnuoggi_Click()
 // The view's keys work the controls themselves, so that labels and bars
 // stay in step: the arrows pan the way the "Quadro" pictures point, Page Up
 // and Page Down tilt as the "Prospettiva" buttons do, + and - zoom and < and
-// > change the speed by the bars' small steps.
+// > change the speed by the bars' small steps. 0 chooses the Sun, 1 to 9 the
+// planets outwards from it, L the Moon; Escape lets a chosen body go.
 bool OGLWin::glView1_KeyDown(int Key)
 {
+    if (Key >= Qt::Key_1 && Key <= Qt::Key_9) {
+        ChooseBody(kPlanetIds[static_cast<std::size_t>(Key - Qt::Key_1)]);
+        return true;
+    }
     const auto step = [](QScrollBar* bar, QAbstractSlider::SliderAction action) { bar->triggerAction(action); };
     switch (Key) {
     case Qt::Key_Down:
@@ -154,6 +160,18 @@ bool OGLWin::glView1_KeyDown(int Key)
         return true;
     case Qt::Key_Less:
         step(HSpeed, QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_0:
+        ChooseBody(Sun);
+        return true;
+    case Qt::Key_L:
+        ChooseBody(Moon);
+        return true;
+    case Qt::Key_Escape:
+        if (!ChosenByKey) {
+            return false;
+        }
+        ClearChosenBody();
         return true;
     default:
         return false;

@@ -139,12 +139,15 @@ void OGLWin::CreateControls()
     mnusalva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnucopia = mnuVista->addAction(QStringLiteral("Copia immagine"));
     mnucopia->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    mnunomi = mnuVista->addAction(QStringLiteral("Nomi dei corpi"));
+    mnunomi->setShortcut(Qt::Key_N);
+    mnunomi->setCheckable(true);
     mnuesci = new QAction(this);
     mnuesci->setShortcut(Qt::Key_Escape);
     mnuesci->setEnabled(false);
     // The shortcuts belong to the window too, so that they work while the
     // menu bar is hidden in full screen.
-    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnuesci});
+    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnunomi, mnuesci});
     // Empty until the sky is real.
     lblData = new QLabel(menuBar());
     lblData->setContentsMargins(0, 0, 8, 0);
@@ -189,7 +192,7 @@ void OGLWin::ConnectControls()
     connect(mnuindietro, &QAction::triggered, this, &OGLWin::mnuindietro_Click);
     connect(mnudata, &QAction::triggered, this, &OGLWin::mnudata_Click);
     connect(mnuschermo, &QAction::triggered, this, &OGLWin::mnuschermo_Click);
-    connect(mnuesci, &QAction::triggered, this, &OGLWin::mnuschermo_Click);
+    connect(mnuesci, &QAction::triggered, this, &OGLWin::mnuesci_Click);
     connect(mnusalva, &QAction::triggered, this, &OGLWin::mnusalva_Click);
     connect(mnucopia, &QAction::triggered, this, &OGLWin::mnucopia_Click);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {

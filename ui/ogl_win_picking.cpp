@@ -16,6 +16,7 @@ void OGLWin::glView1_MouseMove(float X, float Y)
         return;
     }
     FollowViewScale();
+    ChosenByKey = false; // the pointer takes the selection back
     RenderMode = kRenderModeSelect;
     std::array<GLuint, 512> selection{};
     std::array<GLint, 4> viewport{};
@@ -43,4 +44,30 @@ void OGLWin::glView1_MouseMove(float X, float Y)
     const GLint hits = glRenderMode(GL_RENDER);
     Selected = NearestNamedHit(selection, hits);
     BodyCard->Follow(Selected, glView1->mapToGlobal(QPointF(X, Y)).toPoint());
+}
+
+// A body chosen from the keyboard is selected as if the pointer rested on it;
+// a frame is drawn at once so that the card finds it.
+void OGLWin::ChooseBody(std::uint8_t body)
+{
+    Selected = body;
+    ChosenByKey = true;
+    glView1_Paint();
+}
+
+void OGLWin::ClearChosenBody()
+{
+    ChosenByKey = false;
+    Selected = NoBody;
+    BodyCard->Follow(NoBody, {});
+}
+
+// The card stands beside the chosen body's right edge, where the last frame
+// drew it, as it would beside the pointer.
+void OGLWin::FollowChosenBody()
+{
+    const BodyPlace& place = Places[Selected];
+    const double ratio = glView1->devicePixelRatio();
+    const QPointF edge((place.x + place.extent) / ratio, glView1->height() - place.y / ratio);
+    BodyCard->Follow(place.inFront ? Selected : std::uint8_t{NoBody}, glView1->mapToGlobal(edge).toPoint());
 }

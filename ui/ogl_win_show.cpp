@@ -54,6 +54,17 @@ void OGLWin::mnuschermo_Click()
     glView1Container->setFocus();
 }
 
+// Escape in full screen lets a body chosen from the keyboard go first; with
+// none, it leaves full screen.
+void OGLWin::mnuesci_Click()
+{
+    if (ChosenByKey) {
+        ClearChosenBody();
+    } else {
+        mnuschermo_Click();
+    }
+}
+
 QImage OGLWin::FrameImage()
 {
     if (!Loaded || !MakeViewCurrent()) {
