@@ -62,6 +62,8 @@ private slots:
     {
         OGLWin window;
         QVERIFY(window.LoadForm());
+        // The loop stands still until the window is on screen.
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         counter.now += kTicksPerSecond / 2;
         window.RenderLoopPass();
         QCOMPARE(window.SunSpin, 9.0F);
