@@ -9,39 +9,48 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
-// The window system Qt will open, as far as the check below cares.
-enum class WindowSystem { Unchecked, X11, Wayland };
+using WindowSystem = DisplayCheck::WindowSystem;
 
-// -platform on the command line wins over QT_QPA_PLATFORM, as it does for Qt.
-WindowSystem WindowSystemOf(const CommandLineOptions& options)
+WindowSystem WindowSystemOf(const QByteArray& platform)
 {
-    std::optional<QByteArray> platform;
-    if (options.platform) {
-        platform = options.platform->toLocal8Bit();
-    } else if (const char* environment = std::getenv("QT_QPA_PLATFORM"); environment != nullptr) {
-        platform = QByteArray(environment);
-    }
-    if (!platform) {
-        // Nothing named: where a Wayland session is announced, Qt may well
-        // choose it, so X is not insisted on.
-        const char* wayland = std::getenv("WAYLAND_DISPLAY");
-        return wayland != nullptr && *wayland != '\0' ? WindowSystem::Unchecked : WindowSystem::X11;
-    }
-    if (platform->isEmpty() || platform->startsWith("xcb")) {
+    if (platform.isEmpty() || platform.startsWith("xcb")) {
         return WindowSystem::X11;
     }
-    return platform->startsWith("wayland") ? WindowSystem::Wayland : WindowSystem::Unchecked;
+    return platform.startsWith("wayland") ? WindowSystem::Wayland : WindowSystem::Unchecked;
+}
+
+// The window systems Qt will try, in order: -platform on the command line
+// wins over QT_QPA_PLATFORM, as it does for Qt, and either may name several
+// platforms separated by ';'.
+std::vector<WindowSystem> WindowSystemsOf(const CommandLineOptions& options)
+{
+    std::optional<QByteArray> platforms;
+    if (options.platform) {
+        platforms = options.platform->toLocal8Bit();
+    } else if (const char* environment = std::getenv("QT_QPA_PLATFORM"); environment != nullptr) {
+        platforms = QByteArray(environment);
+    }
+    if (!platforms) {
+        // Nothing named: where a Wayland session is announced, Qt may well
+        // choose it, so X is not insisted on.
+        return {WaylandDisplayAnnounced() ? WindowSystem::Unchecked : WindowSystem::X11};
+    }
+    std::vector<WindowSystem> systems;
+    for (const QByteArray& platform : platforms->split(';')) {
+        systems.push_back(WindowSystemOf(platform));
+    }
+    return systems;
 }
 
 // A stream connection to the Wayland compositor's socket, found as Wayland
 // clients find it; -1 when it cannot be reached.
 int ConnectToWayland()
 {
-    const char* name = std::getenv("WAYLAND_DISPLAY");
-    QByteArray path = name != nullptr && *name != '\0' ? QByteArray(name) : QByteArray("wayland-0");
+    QByteArray path = WaylandDisplayName();
     if (!path.startsWith('/')) {
         const char* runtimeDirectory = std::getenv("XDG_RUNTIME_DIR");
         if (runtimeDirectory == nullptr || *runtimeDirectory == '\0') {
@@ -65,29 +74,61 @@ int ConnectToWayland()
 
 } // namespace
 
+bool WaylandDisplayAnnounced()
+{
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    return name != nullptr && *name != '\0';
+}
+
+QByteArray WaylandDisplayName()
+{
+    return WaylandDisplayAnnounced() ? QByteArray(std::getenv("WAYLAND_DISPLAY")) : QByteArray("wayland-0");
+}
+
+// The first window system that can be reached passes; when none can, the
+// line is the first one's.
 DisplayCheck::DisplayCheck(const CommandLineOptions& options)
 {
-    switch (WindowSystemOf(options)) {
+    const char* firstFailure = nullptr;
+    for (const WindowSystem system : WindowSystemsOf(options)) {
+        failure = nullptr;
+        if (Reach(system, options)) {
+            return;
+        }
+        firstFailure = firstFailure != nullptr ? firstFailure : failure;
+    }
+    failure = firstFailure;
+}
+
+bool DisplayCheck::Reach(WindowSystem system, const CommandLineOptions& options)
+{
+    switch (system) {
     case WindowSystem::X11:
         x11 = xcb_connect(options.display ? options.display->toLocal8Bit().constData() : nullptr, nullptr);
         if (xcb_connection_has_error(x11) != 0) {
+            xcb_disconnect(x11);
+            x11 = nullptr;
             failure = "Il sistema solare: cannot open a display; set DISPLAY to a running X server.\n";
+            return false;
         }
-        break;
+        return true;
     case WindowSystem::Wayland:
         // A compositor that starts the program hands it a connection
         // in WAYLAND_SOCKET; there is nothing to look for then.
-        if (std::getenv("WAYLAND_SOCKET") == nullptr) {
-            wayland = ConnectToWayland();
-            if (wayland < 0) {
-                failure = "Il sistema solare: cannot open a display; "
-                          "set WAYLAND_DISPLAY to a running Wayland compositor.\n";
-            }
+        if (std::getenv("WAYLAND_SOCKET") != nullptr) {
+            return true;
         }
-        break;
+        wayland = ConnectToWayland();
+        if (wayland < 0) {
+            failure = "Il sistema solare: cannot open a display; "
+                      "set WAYLAND_DISPLAY to a running Wayland compositor.\n";
+            return false;
+        }
+        return true;
     case WindowSystem::Unchecked:
         break;
     }
+    return true;
 }
 
 DisplayCheck::~DisplayCheck()

@@ -1,5 +1,7 @@
 #include "display_loss.h"
 
+#include "display_check.h"
+
 #include <QGuiApplication>
 
 #include <X11/Xlib.h>
@@ -73,8 +75,8 @@ void ComposeLine(std::string_view displayName)
 
 void EndCleanlyOnDisplayLoss()
 {
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        const QByteArray name = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")).toLocal8Bit();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        const QByteArray name = WaylandDisplayName();
         ComposeLine(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
         PreviousMessageHandler = qInstallMessageHandler(OnQtMessageOnWayland);
         return;

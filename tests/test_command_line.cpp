@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "display_check.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -112,6 +113,45 @@ private slots:
         QVERIFY(exit != nullptr);
         QCOMPARE(exit->status, 2);
         QCOMPARE(exit->text, message);
+    }
+
+    // Qt tries a list of platforms in order, so the check does too; with
+    // none of them reachable the line is the first one's.
+    void aListOfPlatformsPassesOnTheFirstReachable_data()
+    {
+        QTest::addColumn<QString>("platforms");
+        QTest::addColumn<QString>("display"); // null: the live one in DISPLAY
+        QTest::addColumn<QString>("failure"); // empty: the check passes
+        const QString x11 = QStringLiteral("set DISPLAY");
+        const QString wayland = QStringLiteral("set WAYLAND_DISPLAY");
+        QTest::newRow("X after Wayland") << "wayland;xcb" << QString() << "";
+        QTest::newRow("an unchecked one") << "wayland;offscreen" << ":4242" << "";
+        QTest::newRow("none, Wayland first") << "wayland;xcb" << ":4242" << wayland;
+        QTest::newRow("none, X first") << "xcb;wayland" << ":4242" << x11;
+    }
+
+    void aListOfPlatformsPassesOnTheFirstReachable()
+    {
+        QFETCH(QString, platforms);
+        QFETCH(QString, display);
+        QFETCH(QString, failure);
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            QSKIP("needs a live X display in DISPLAY");
+        }
+        // No Wayland compositor's socket in here.
+        const QTemporaryDir runtimeDirectory;
+        QVERIFY(runtimeDirectory.isValid());
+        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", runtimeDirectory.path().toLocal8Bit());
+        CommandLineOptions options;
+        options.platform = platforms;
+        if (!display.isNull()) {
+            options.display = display;
+        }
+        const DisplayCheck check(options);
+        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        QCOMPARE(check.Failure() == nullptr, failure.isEmpty());
+        QVERIFY(failure.isEmpty() || QString::fromUtf8(check.Failure()).contains(failure));
     }
 
     // The program itself, with no display to open.
