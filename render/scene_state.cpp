@@ -1,7 +1,5 @@
 #include "scene_state.h"
 
-#include "sky_moment.h"
-
 namespace {
 
 constexpr double kDaysPerYear = 365;
@@ -39,8 +37,8 @@ void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear)
 void AdvanceAngle(float& angle, double period, double elapsed)
 {
     angle = static_cast<float>(angle + 360 / (period / elapsed));
-    if (angle < 0) { // running backwards
-        angle = static_cast<float>(angle + 360);
+    if (angle < 0) { // running backwards: round from 360, however far
+        angle = ToOrbitAngle(angle);
     }
     if (angle >= 360) {
         angle = 0;
@@ -70,15 +68,6 @@ void AdvanceAnimation(SceneState& scene, double elapsed)
     }
     AdvanceAngle(scene.SunSpin, kSunSpinSeconds, elapsed);
     AdvanceAngle(scene.MoonSpin, kMoonSpinSeconds, elapsed);
-}
-
-bool SetOrbitAnglesAt(SceneState& scene, const QDateTime& moment)
-{
-    if (!IsInSkyRange(moment)) {
-        return false;
-    }
-    SetOrbitAngles(scene, HeliocentricLongitudes(moment));
-    return true;
 }
 
 void SetOrbitAngles(SceneState& scene, const std::array<PlanetLongitude, 9>& longitudes)

@@ -3,8 +3,6 @@
 #include "body_ids.h"
 #include "planet_positions.h"
 
-#include <QDateTime>
-
 #include <array>
 #include <cstdint>
 
@@ -57,11 +55,6 @@ void AdvanceAngle(float& angle, double period, double elapsed);
 // selected body stays on its orbit but keeps turning; selecting the Moon also
 // holds the Earth.
 void AdvanceAnimation(SceneState& scene, double elapsed);
-
-// Sets the orbit angles of the nine planets to their longitudes at `moment`
-// and touches nothing else (spins, the Sun, the Moon's angle, the rates).
-// Outside IsInSkyRange it changes nothing and returns false.
-bool SetOrbitAnglesAt(SceneState& scene, const QDateTime& moment);
 
 // Sets the nine planets' orbit angles to `longitudes`, nothing else.
 void SetOrbitAngles(SceneState& scene, const std::array<PlanetLongitude, 9>& longitudes);

@@ -76,6 +76,13 @@ private slots:
         angle = 10;
         AdvanceAngle(angle, 40, 0.5); // 4.5 degrees, the sum stored as a float
         QCOMPARE(angle, 14.5F);
+        // Backwards, an angle below 0 comes round from 360, however far.
+        angle = 0.5F;
+        AdvanceAngle(angle, 360, -1);
+        QCOMPARE(angle, 359.5F);
+        angle = 10;
+        AdvanceAngle(angle, 20, -25); // 450 degrees back
+        QCOMPARE(angle, 280.0F);
     }
 
     void everyBodyMovesWithoutSelection()

@@ -95,7 +95,7 @@ private slots:
         scene.Selected = Mars;
         const SceneState before = scene;
 
-        QVERIFY(SetOrbitAnglesAt(scene, Utc(kJ2000Utc)));
+        SetOrbitAngles(scene, HeliocentricLongitudes(Utc(kJ2000Utc)));
 
         for (const auto& [utc, body, published] : kPublishedLongitudes) {
             if (utc == kJ2000Utc) {
@@ -124,11 +124,12 @@ private slots:
     {
         QFETCH(QDateTime, moment);
         QFETCH(bool, accepted);
-        SceneState scene;
-        scene.OrbitAngle.fill(12.5F);
-        const SceneState before = scene;
-        QCOMPARE(SetOrbitAnglesAt(scene, moment), accepted);
-        QCOMPARE(scene == before, !accepted);
+        SkyClock clock;
+        QCOMPARE(clock.SetMoment(moment), accepted);
+        QCOMPARE(clock.IsSet(), accepted);
+        QVERIFY(clock.SetMoment(Utc(kJ2000Utc)));
+        QCOMPARE(clock.SetMoment(moment), accepted);
+        QCOMPARE(clock.Moment() == Utc(kJ2000Utc), !accepted);
     }
 
     void dateOptionReadsIsoMoments_data()

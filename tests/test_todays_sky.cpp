@@ -165,17 +165,6 @@ private slots:
         QVERIFY(static_cast<const SceneState&>(w) == next);
     }
 
-    // The start option sets the angles before the window loads; loading and
-    // the first frame must keep them.
-    void anglesSetBeforeLoadingAreTheFirstFramesAngles()
-    {
-        fixture = std::make_unique<MainWindowFixture>([](OGLWin& w) { SetOrbitAnglesAt(w, Utc(kJ2000Utc)); });
-        QVERIFY(fixture->Loaded());
-        QCOMPARE(PlanetsOffJ2000(fixture->Window().OrbitAngle, 0), QString());
-        QCOMPARE(fixture->Window().OrbitAngle[Moon], 0.0F);
-        QCOMPARE(fixture->Window().SunSpin, 0.0F);
-    }
-
     // Space pauses and resumes, unless a button has the focus and takes it;
     // J turns time round. The date says both.
     void spaceAndJStopAndTurnTime()
