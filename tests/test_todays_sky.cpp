@@ -110,6 +110,18 @@ private slots:
         QCOMPARE(w.SunSpin, sunSpin); // the spins turn back too
     }
 
+    // The longest month's date, paused and backwards, still fits its corner.
+    void theLongestDateFitsTheMenuBar()
+    {
+        fixture = std::make_unique<MainWindowFixture>([](OGLWin& w) { w.SetSkyMoment(Utc("2088-09-28T00:00:00")); });
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        w.mnuindietro->trigger();
+        w.mnupausa->trigger();
+        QCOMPARE(w.lblData->text(), QString("28 settembre 2088 (in pausa) \u25C0"));
+        QVERIFY(w.lblData->contentsRect().width() >= w.lblData->fontMetrics().horizontalAdvance(w.lblData->text()));
+    }
+
     // Past 2099 the clock stops at the edge, pauses and says why, once.
     void theEndOfTheSpanStopsTime()
     {

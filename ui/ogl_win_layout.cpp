@@ -2,6 +2,7 @@
 #include "info_card.h"
 #include "message_box.h"
 #include "ogl_win.h"
+#include "sky_date_text.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -152,8 +155,14 @@ void OGLWin::CreateControls()
     lblData = new QLabel(menuBar());
     lblData->setContentsMargins(0, 0, 8, 0);
     lblData->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // As wide as its longest text, so that the menu bar never cuts it.
-    lblData->setMinimumWidth(lblData->fontMetrics().horizontalAdvance(QStringLiteral("31 dicembre 2099 (in pausa) \u25C0")) + 8);
+    // As wide as its longest text, whatever the month, so that the menu bar
+    // never cuts it.
+    int dateWidth = 0;
+    for (int month = 1; month <= 12; ++month) {
+        const QString longest = SkyDateText(QDateTime(QDate(2088, month, 28), QTime(0, 0), Qt::UTC), true, true);
+        dateWidth = std::max(dateWidth, lblData->fontMetrics().horizontalAdvance(longest));
+    }
+    lblData->setMinimumWidth(dateWidth + 8);
     lblData->setAccessibleName(QStringLiteral("Data del cielo"));
     menuBar()->setCornerWidget(lblData, Qt::TopRightCorner);
 
