@@ -71,6 +71,9 @@ QImage OGLWin::FrameImage()
         return {};
     }
     FollowViewScale();
+    // An error an earlier call left behind is not this frame's.
+    while (glGetError() != GL_NO_ERROR) {
+    }
     CapturingFrame = true;
     Render_glView1();
     CapturingFrame = false;
@@ -80,6 +83,9 @@ QImage OGLWin::FrameImage()
         return {};
     }
     QImage frame(viewport[2], viewport[3], QImage::Format_RGBX8888);
+    if (frame.isNull()) { // no memory for it
+        return {};
+    }
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
