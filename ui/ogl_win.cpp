@@ -99,8 +99,9 @@ void OGLWin::RenderLoopPass()
 
 void OGLWin::AnimationStep(double elapsed)
 {
-    AdvanceAnimation(*this, mnuindietro->isChecked() ? -elapsed : elapsed);
-    AdvanceSky(elapsed);
+    const double step = mnuindietro->isChecked() ? -elapsed : elapsed;
+    AdvanceAnimation(*this, step);
+    AdvanceSky(step);
     ShowSkyDate();
 }
 

@@ -156,7 +156,7 @@ private:
     FrameInputs CurrentFrameInputs() const;
     void ShowFrame();
     void WaitForFrame();
-    void AdvanceSky(double elapsed);
+    void AdvanceSky(double step); // seconds of frame time, negative backwards
     void ShowSkyDate();
     void SetTimePaused(bool paused);
     QList<QWidget*> ControlStrip() const;

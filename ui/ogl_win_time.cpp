@@ -31,14 +31,13 @@ bool OGLWin::SetSkyMoment(const QDateTime& moment)
 // Once the sky is real the nine planets stand where the sky's moment has
 // them. The moment stands still while a body is pointed at, so that the date
 // stays true; at an edge of the span it stops, and says so once.
-void OGLWin::AdvanceSky(double elapsed)
+void OGLWin::AdvanceSky(double step)
 {
     if (!Sky.IsSet()) {
         return;
     }
     if (Selected == NoBody) {
-        const bool backwards = mnuindietro->isChecked();
-        if (Sky.Advance(backwards ? -elapsed : elapsed, XPModule::SecondsPerYear)) {
+        if (Sky.Advance(step, XPModule::SecondsPerYear)) {
             SetTimePaused(true);
             ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
                                                "solo da %2 a %3.")
