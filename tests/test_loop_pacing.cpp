@@ -146,6 +146,8 @@ private slots:
             swapsWhileHidden = window.Pacer.Swaps();
             pausedWhileHidden = OGLModule::FrameTimer().Paused();
             window.show();
+            // The loop draws again once the main window is exposed.
+            QVERIFY(QTest::qWaitForWindowExposed(&window, kExposeTimeoutMs));
             QVERIFY(QTest::qWaitForWindowExposed(window.glView1, kExposeTimeoutMs));
         };
         fixture->Pass();
