@@ -149,7 +149,11 @@ private slots:
             options.display = display;
         }
         const DisplayCheck check(options);
-        qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        if (runtimeBefore.isNull()) {
+            qunsetenv("XDG_RUNTIME_DIR");
+        } else {
+            qputenv("XDG_RUNTIME_DIR", runtimeBefore);
+        }
         QCOMPARE(check.Failure() == nullptr, failure.isEmpty());
         QVERIFY(failure.isEmpty() || QString::fromUtf8(check.Failure()).contains(failure));
     }
