@@ -92,8 +92,11 @@ private slots:
         const QPointF sunEdge = fixture->ViewPointOf(3, 0, 0);
         const QPointF saturnEdge = fixture->ViewPointOf(kSaturnX + 4.5, 0, kSaturnZ);
         QVERIFY(QRectF(QPointF(0, 0), w.glView1->size()).contains(saturnEdge + QPointF(50, 0)));
-        QVERIFY2(NewTextPixels(named, before, sunEdge, ratio) > 20, "no name beside the Sun");
-        QVERIFY2(NewTextPixels(named, before, saturnEdge, ratio) > 20, "no name beside Saturn");
+        // Drawn at the screen's pixels: the text covers as many device
+        // pixels per logical pixel as the scale factor asks.
+        const int lit = static_cast<int>(60 * ratio * ratio);
+        QVERIFY2(NewTextPixels(named, before, sunEdge, ratio) > lit, "no name beside the Sun");
+        QVERIFY2(NewTextPixels(named, before, saturnEdge, ratio) > lit, "no name beside Saturn");
         // Nor does the picking pass see them: left of the Sun's name, empty sky.
         fixture->PointAt(sunEdge + QPointF(30, 0));
         QCOMPARE(w.Selected, std::uint8_t{NoBody});

@@ -1,4 +1,4 @@
-// The window moves from a monitor at scale factor 1 to one at 2: Qt changes
+// The window moves from a monitor at scale factor 1 to one at 2 and back: Qt changes
 // the view's device pixel ratio without resizing it (tests/with_two_scales.sh
 // sets up the monitors).
 #include "gl_view.h"
@@ -39,7 +39,8 @@ private slots:
         QVERIFY(fixture.Loaded());
         OGLWin& w = fixture.Window();
         const QSize viewSize = w.glView1->size();
-        for (QScreen* screen : {left, right}) {
+        // There and back: the scale grows, then shrinks.
+        for (QScreen* screen : {left, right, left}) {
             const double scale = screen == left ? 1 : 2;
             w.move(screen->availableGeometry().topLeft() + QPoint(20, 20));
             QTRY_COMPARE_WITH_TIMEOUT(w.glView1->devicePixelRatio(), scale, kMoveTimeoutMs);

@@ -110,6 +110,40 @@ private slots:
         QCOMPARE(w.SunSpin, sunSpin); // the spins turn back too
     }
 
+    // Two hours of sky a frame: the date turns at midnight UTC, either way,
+    // and not at noon, where Julian days begin.
+    void theDateTurnsAtMidnight_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QStringList>("dates"); // after each frame
+        QTest::newRow("forwards") << Utc("2026-12-08T21:00:00") << false
+                                  << QStringList{"8 dicembre 2026", "9 dicembre 2026", "9 dicembre 2026"};
+        QTest::newRow("backwards") << Utc("2026-12-09T03:00:00") << true
+                                   << QStringList{"9 dicembre 2026 \u25C0", "8 dicembre 2026 \u25C0",
+                                                  "8 dicembre 2026 \u25C0"};
+        QTest::newRow("over noon") << Utc("2026-12-09T09:00:00") << false
+                                   << QStringList{"9 dicembre 2026", "9 dicembre 2026", "9 dicembre 2026"};
+    }
+
+    void theDateTurnsAtMidnight()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(bool, backwards);
+        QFETCH(QStringList, dates);
+        fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.SetSkyMoment(start); });
+        QVERIFY(fixture->Loaded());
+        OGLWin& w = fixture->Window();
+        w.mnuindietro->setChecked(backwards);
+        const double twoHours = 2.0 / 24 / 365.25 * XPModule::SecondsPerYear;
+        QStringList shown;
+        for (qsizetype frame = 0; frame < dates.size(); ++frame) {
+            fixture->Pass(twoHours);
+            shown << w.lblData->text();
+        }
+        QCOMPARE(shown, dates);
+    }
+
     // The longest month's date, paused and backwards, still fits its corner.
     void theLongestDateFitsTheMenuBar()
     {
@@ -217,9 +251,11 @@ private slots:
         fixture = std::make_unique<MainWindowFixture>();
         QVERIFY(fixture->Loaded());
         OGLWin& w = fixture->Window();
+        w.SystemClock = [] { return Utc("2026-12-08T21:30:00"); };
         const SceneState before = w;
         QVERIFY(WithModalDialog<FrmData>([&] { w.mnudata->trigger(); }, [&](FrmData& dialog) {
             QVERIFY(OGLModule::FrameTimer().Paused());
+            QCOMPARE(dialog.Moment(), Utc("2026-12-08T21:30:00")); // now, before the sky is real
             dialog.txtData->setDateTime(Utc("1850-06-01T00:00:00"));
             QCOMPARE(dialog.Moment(), EarliestSkyMoment());
             dialog.txtData->setDateTime(Utc("2150-06-01T00:00:00"));
@@ -232,6 +268,11 @@ private slots:
         if (accept) {
             QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
             QCOMPARE(w.lblData->text(), QString("1 gennaio 2000"));
+            // Once it is real, the dialog opens on the sky's moment.
+            QVERIFY(WithModalDialog<FrmData>([&] { w.mnudata->trigger(); }, [&](FrmData& dialog) {
+                QCOMPARE(dialog.Moment(), Utc(kJ2000Utc));
+                dialog.reject();
+            }));
         } else {
             QVERIFY(static_cast<const SceneState&>(w) == before);
             QVERIFY(w.lblData->text().isEmpty());
