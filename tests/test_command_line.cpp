@@ -1,10 +1,17 @@
 #include "command_line.h"
 #include "display_check.h"
+#include "scoped_environment.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QtTest>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 namespace {
 
@@ -18,6 +25,34 @@ QStringList Arguments(const QString& line)
     }
     return arguments;
 }
+
+// A socket that listens where a Wayland compositor's would, for as long as
+// it lives.
+class ListeningSocket {
+public:
+    explicit ListeningSocket(const QString& path) : descriptor(::socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = path.toLocal8Bit();
+        std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+        listening = descriptor >= 0 && ::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+                    ::listen(descriptor, 1) == 0;
+    }
+    ~ListeningSocket()
+    {
+        if (descriptor >= 0) {
+            ::close(descriptor);
+        }
+    }
+    ListeningSocket(const ListeningSocket&) = delete;
+    ListeningSocket& operator=(const ListeningSocket&) = delete;
+    bool Listening() const { return listening; }
+
+private:
+    int descriptor;
+    bool listening = false;
+};
 
 } // namespace
 
@@ -98,6 +133,9 @@ private slots:
         QTest::newRow("a value Qt would not see") << "-platform=offscreen"
                                                   << "solar-system: -platform takes its value after a space, as in "
                                                      "'-platform offscreen'. Try 'solar-system --help'.\n";
+        QTest::newRow("-display=") << "-display=:1"
+                                   << "solar-system: -display takes its value after a space, as in "
+                                      "'-display :1'. Try 'solar-system --help'.\n";
         QTest::newRow("no platform") << "-platform"
                                      << "solar-system: Missing value after '-platform'. Try 'solar-system --help'.\n";
         QTest::newRow("an argument") << "sun"
@@ -116,44 +154,58 @@ private slots:
     }
 
     // Qt tries a list of platforms in order, so the check does too; with
-    // none of them reachable the line is the first one's.
+    // none of them reachable the line is the first one's. A compositor's
+    // socket is found by its name in the runtime folder, or by its path.
     void aListOfPlatformsPassesOnTheFirstReachable_data()
     {
-        QTest::addColumn<QString>("platforms");
-        QTest::addColumn<QString>("display"); // null: the live one in DISPLAY
-        QTest::addColumn<QString>("failure"); // empty: the check passes
+        QTest::addColumn<QString>("platforms"); // null: none named
+        QTest::addColumn<QString>("display");   // null: the live one in DISPLAY
+        QTest::addColumn<QString>("compositor"); // WAYLAND_DISPLAY: "name", "/path" or null
+        QTest::addColumn<QString>("failure");   // empty: the check passes
         const QString x11 = QStringLiteral("set DISPLAY");
         const QString wayland = QStringLiteral("set WAYLAND_DISPLAY");
-        QTest::newRow("X after Wayland") << "wayland;xcb" << QString() << "";
-        QTest::newRow("an unchecked one") << "wayland;offscreen" << ":4242" << "";
-        QTest::newRow("none, Wayland first") << "wayland;xcb" << ":4242" << wayland;
-        QTest::newRow("none, X first") << "xcb;wayland" << ":4242" << x11;
+        const QString none;
+        QTest::newRow("X after Wayland") << "wayland;xcb" << none << none << "";
+        QTest::newRow("an unchecked one") << "wayland;offscreen" << ":4242" << none << "";
+        QTest::newRow("none, Wayland first") << "wayland;xcb" << ":4242" << none << wayland;
+        QTest::newRow("none, X first") << "xcb;wayland" << ":4242" << none << x11;
+        QTest::newRow("a compositor by name") << "wayland" << ":4242" << "name" << "";
+        QTest::newRow("a compositor by path") << "wayland" << ":4242" << "/path" << "";
+        QTest::newRow("nothing named, a Wayland session") << none << ":4242" << "name" << "";
+        QTest::newRow("nothing named, no Wayland session") << none << ":4242" << none << x11;
     }
 
     void aListOfPlatformsPassesOnTheFirstReachable()
     {
         QFETCH(QString, platforms);
         QFETCH(QString, display);
+        QFETCH(QString, compositor);
         QFETCH(QString, failure);
         if (qEnvironmentVariableIsEmpty("DISPLAY")) {
             QSKIP("needs a live X display in DISPLAY");
         }
-        // No Wayland compositor's socket in here.
+        // No compositor's socket in here but the row's.
         const QTemporaryDir runtimeDirectory;
-        QVERIFY(runtimeDirectory.isValid());
-        const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", runtimeDirectory.path().toLocal8Bit());
+        const QTemporaryDir elsewhere;
+        QVERIFY(runtimeDirectory.isValid() && elsewhere.isValid());
+        const QString socketPath =
+            compositor == "/path" ? elsewhere.filePath("compositor") : runtimeDirectory.filePath("compositor");
+        const ListeningSocket socket(socketPath);
+        QVERIFY(socket.Listening());
+        const QByteArray waylandDisplay =
+            compositor.isNull() ? QByteArray() : (compositor == "name" ? QByteArray("compositor") : socketPath.toLocal8Bit());
+        const ScopedEnvironment environment({{"XDG_RUNTIME_DIR", runtimeDirectory.path().toLocal8Bit()},
+                                             {"WAYLAND_DISPLAY", waylandDisplay},
+                                             {"WAYLAND_SOCKET", QByteArray()},
+                                             {"QT_QPA_PLATFORM", QByteArray()}});
         CommandLineOptions options;
-        options.platform = platforms;
+        if (!platforms.isNull()) {
+            options.platform = platforms;
+        }
         if (!display.isNull()) {
             options.display = display;
         }
         const DisplayCheck check(options);
-        if (runtimeBefore.isNull()) {
-            qunsetenv("XDG_RUNTIME_DIR");
-        } else {
-            qputenv("XDG_RUNTIME_DIR", runtimeBefore);
-        }
         QCOMPARE(check.Failure() == nullptr, failure.isEmpty());
         QVERIFY(failure.isEmpty() || QString::fromUtf8(check.Failure()).contains(failure));
     }

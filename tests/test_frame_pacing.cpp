@@ -159,6 +159,44 @@ private slots:
         QVERIFY2(std::abs(measured - framesPerSecond) < 0.5, qPrintable(QString::number(measured)));
     }
 
+    // At 60 Hz: a swap that blocks for more than half a refresh, three times
+    // in a row, waits for the screen, and the pacer stops waiting on top of
+    // it, unless a ceiling below the screen's rate asks for fewer frames.
+    void theSwapTakesOverOnlyWhenItWaitsForTheScreen_data()
+    {
+        QTest::addColumn<QList<int>>("swapMs");
+        QTest::addColumn<int>("ceiling"); // -1: none, follow the screen
+        QTest::addColumn<bool>("swapPaces");
+        QTest::newRow("three of a refresh") << QList<int>{16, 16, 16} << -1 << true;
+        QTest::newRow("three of 9 ms, over half") << QList<int>{9, 9, 9} << -1 << true;
+        QTest::newRow("three of 8 ms, under half") << QList<int>{8, 8, 8} << -1 << false;
+        QTest::newRow("only two") << QList<int>{16, 16} << -1 << false;
+        QTest::newRow("a short one breaks the row") << QList<int>{16, 16, 1, 16, 16} << -1 << false;
+        QTest::newRow("a ceiling at the screen's rate") << QList<int>{16, 16, 16} << 60 << true;
+        QTest::newRow("a ceiling below it") << QList<int>{16, 16, 16} << 30 << false;
+    }
+
+    void theSwapTakesOverOnlyWhenItWaitsForTheScreen()
+    {
+        QFETCH(QList<int>, swapMs);
+        QFETCH(int, ceiling);
+        QFETCH(bool, swapPaces);
+        FakeCounter counter(kTicksPerSecond);
+        FramePacer pacer(counter);
+        pacer.FollowScreen(60);
+        if (ceiling >= 0) {
+            pacer.SetCeiling(ceiling);
+        }
+        for (const int milliseconds : swapMs) {
+            pacer.FrameStarted();
+            pacer.SwapStarted();
+            counter.now += milliseconds * 1'000'000;
+            pacer.SwapEnded();
+        }
+        pacer.FrameStarted();
+        QCOMPARE(pacer.TicksUntilDue() == 0, swapPaces);
+    }
+
     void thePausesOfHiddenViewAndPictureWindowDoNotEndEachOther_data()
     {
         QTest::addColumn<OGLModule::TimerPause>("first");

@@ -2,6 +2,7 @@
 #include "gl_view.h"
 #include "main_window_fixture.h"
 #include "ogl_module.h"
+#include "scoped_environment.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -73,28 +74,38 @@ private slots:
         QCOMPARE(w.HScroll->value(), int(XPModule::PerspectiveAngle));
     }
 
-    // The saved file is the frame as drawn, the right way up; the proposed
-    // name lies in the Pictures folder and tells the moment.
+    // The saved file is the frame as drawn, the right way up, under the name
+    // the dialog proposes: in the Pictures folder (the home folder where
+    // there is none), telling the local moment (the test runs in Rome).
+    void savesAndCopiesTheFrame_data()
+    {
+        QTest::addColumn<bool>("picturesFolder");
+        QTest::newRow("a Pictures folder") << true;
+        QTest::newRow("no Pictures folder") << false;
+    }
+
     void savesAndCopiesTheFrame()
     {
+        QFETCH(bool, picturesFolder);
         OGLWin& w = fixture->Window();
-        w.SystemClock = [] { return QDateTime(QDate(2026, 12, 8), QTime(21, 30, 5), Qt::LocalTime); };
-        QTemporaryDir folder;
-        const QString path = folder.filePath("vista.png");
+        w.SystemClock = [] { return QDateTime(QDate(2026, 12, 8), QTime(20, 30, 5), Qt::UTC); };
+        QTemporaryDir home;
+        const ScopedEnvironment environment({{"HOME", home.path().toLocal8Bit()}, {"XDG_CONFIG_HOME", QByteArray()}});
+        QVERIFY(!picturesFolder || QDir(home.path()).mkdir("Pictures"));
         QString proposed;
         bool pausedInDialog = false;
         w.ChooseSaveFile = [&](const QString& name) {
             proposed = name;
             pausedInDialog = OGLModule::FrameTimer().Paused();
-            return path;
+            return name;
         };
         glEnable(0); // an error left behind by some earlier call
         w.mnusalva->trigger();
-        QVERIFY(fixture->messages.isEmpty());
-        QCOMPARE(proposed, QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-                               .filePath("Il sistema solare 2026-12-08 21.30.05.png"));
+        QVERIFY2(fixture->messages.isEmpty(), qPrintable(fixture->messages.join('\n')));
+        QCOMPARE(proposed, QDir(home.path()).filePath(QString(picturesFolder ? "Pictures/" : "") +
+                                                      "Il sistema solare 2026-12-08 21.30.05.png"));
         QVERIFY(pausedInDialog);
-        const QImage saved = QImage(path).convertToFormat(QImage::Format_RGBX8888);
+        const QImage saved = QImage(proposed).convertToFormat(QImage::Format_RGBX8888);
         const QImage frame = w.FrameImage();
         QVERIFY(!frame.isNull());
         QCOMPARE(saved, frame);
@@ -147,7 +158,12 @@ private slots:
         fixture->PointAt(fixture->ViewPointOf(0, 0, 0));
         QCOMPARE(w.Selected, std::uint8_t{Sun});
 
-        w.mnuesci->trigger(); // Escape
+        // Escape first lets a body chosen from the keyboard go, then leaves.
+        QTest::keyClick(w.glView1, Qt::Key_3);
+        QTest::keyClick(w.glView1, Qt::Key_Escape);
+        QCOMPARE(w.Selected, std::uint8_t{NoBody});
+        QVERIFY(w.isFullScreen());
+        QTest::keyClick(w.glView1, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!w.isFullScreen() && w.geometry() == before, kShowTimeoutMs);
         QVERIFY(w.menuBar()->isVisible() && w.HScroll->isVisible() && w.ChkPath->isVisible());
         QVERIFY(!w.ChkCam->isVisible() && !w.lblRotaSi->isVisible());

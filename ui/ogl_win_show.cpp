@@ -119,7 +119,12 @@ void OGLWin::mnusalva_Click()
     {
         const ScopedTimerPause pause(TimerPause::ModalDialog);
         BodyCard->hide();
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        // Without a Pictures folder, the dialog would propose a file where
+        // none can be written; the home folder stands in for it.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QDir(folder).exists()) {
+            folder = QDir::homePath();
+        }
         const QString proposed = QDir(folder).filePath(ProposedPictureName(SystemClock()));
         path = ChooseSaveFile ? ChooseSaveFile(proposed) : ChooseSaveFileWithDialog(this, proposed);
     }
