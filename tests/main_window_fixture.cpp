@@ -64,3 +64,20 @@ long MainWindowFixture::BrightnessAt(QPointF position, int radius)
     glReadBuffer(GL_BACK);
     return SummedBrightness(position.x() * ratio, (window->glView1->height() - position.y()) * ratio, radius);
 }
+
+bool NameShownAt(const QImage& named, const QImage& bare, QPointF from, double ratio)
+{
+    // The band is as wide as a short name and as high as its text.
+    int count = 0;
+    const int left = static_cast<int>(from.x() * ratio);
+    const int middle = static_cast<int>(from.y() * ratio);
+    for (int y = middle - static_cast<int>(8 * ratio); y <= middle + 8 * ratio; ++y) {
+        for (int x = left; x <= left + 50 * ratio; ++x) {
+            const QColor on = named.pixelColor(x, y);
+            if (on.lightness() > 200 && on != bare.pixelColor(x, y)) {
+                ++count;
+            }
+        }
+    }
+    return count > 60 * ratio * ratio;
+}

@@ -6,6 +6,7 @@
 #include "ogl_win.h"
 #include "xp_module.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QStringList>
 
@@ -14,6 +15,12 @@
 
 // The real main window, loaded and shown, on a frame timer driven by a fake
 // counter, with message boxes recorded instead of shown.
+// Whether `named`, a frame read back at `ratio` device pixels a logical one,
+// shows a name's text right of `from` (logical pixels) where `bare` has
+// none, at the screen's pixels: as many bright pixels per logical pixel as
+// the scale factor asks.
+bool NameShownAt(const QImage& named, const QImage& bare, QPointF from, double ratio);
+
 class MainWindowFixture {
 public:
     static constexpr std::int64_t kTicksPerSecond = 1'000'000;

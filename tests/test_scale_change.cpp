@@ -5,6 +5,7 @@
 #include "main_window_fixture.h"
 #include "ogl_module.h"
 
+#include <QAction>
 #include <QScreen>
 #include <QtTest>
 
@@ -50,6 +51,12 @@ private slots:
             glGetIntegerv(GL_VIEWPORT, viewport.data());
             QCOMPARE(viewport[2], qRound(viewSize.width() * scale));
             QCOMPARE(viewport[3], qRound(viewSize.height() * scale));
+            // The Sun's name at this scale's pixels.
+            const QImage bare = w.FrameImage();
+            w.mnunomi->setChecked(true);
+            const QImage named = w.FrameImage();
+            w.mnunomi->setChecked(false);
+            QVERIFY(NameShownAt(named, bare, fixture.ViewPointOf(3, 0, 0), scale));
             fixture.PointAt(fixture.ViewPointOf(0, 0, 0));
             QCOMPARE(w.Selected, std::uint8_t{Sun});
             fixture.PointAt(QPointF(5, 5));
