@@ -21,6 +21,12 @@
 // the scale factor asks.
 bool NameShownAt(const QImage& named, const QImage& bare, QPointF from, double ratio);
 
+// The Sun's orange, as drawn on the view.
+inline bool IsSunOrange(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qGreen(pixel) > 60 && qGreen(pixel) < 210 && qBlue(pixel) < 90;
+}
+
 class MainWindowFixture {
 public:
     static constexpr std::int64_t kTicksPerSecond = 1'000'000;

@@ -28,11 +28,7 @@ public:
 private:
     static void Put(const char* name, const QByteArray& value)
     {
-        if (value.isNull()) {
-            qunsetenv(name);
-        } else {
-            qputenv(name, value);
-        }
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
     std::map<const char*, QByteArray> before;
 };

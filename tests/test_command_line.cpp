@@ -2,16 +2,11 @@
 #include "display_check.h"
 #include "scoped_environment.h"
 
+#include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QtTest>
-
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
-#include <cstring>
 
 namespace {
 
@@ -25,34 +20,6 @@ QStringList Arguments(const QString& line)
     }
     return arguments;
 }
-
-// A socket that listens where a Wayland compositor's would, for as long as
-// it lives.
-class ListeningSocket {
-public:
-    explicit ListeningSocket(const QString& path) : descriptor(::socket(AF_UNIX, SOCK_STREAM, 0))
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray name = path.toLocal8Bit();
-        std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
-        listening = descriptor >= 0 && ::bind(descriptor, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
-                    ::listen(descriptor, 1) == 0;
-    }
-    ~ListeningSocket()
-    {
-        if (descriptor >= 0) {
-            ::close(descriptor);
-        }
-    }
-    ListeningSocket(const ListeningSocket&) = delete;
-    ListeningSocket& operator=(const ListeningSocket&) = delete;
-    bool Listening() const { return listening; }
-
-private:
-    int descriptor;
-    bool listening = false;
-};
 
 } // namespace
 
@@ -190,8 +157,8 @@ private slots:
         QVERIFY(runtimeDirectory.isValid() && elsewhere.isValid());
         const QString socketPath =
             compositor == "/path" ? elsewhere.filePath("compositor") : runtimeDirectory.filePath("compositor");
-        const ListeningSocket socket(socketPath);
-        QVERIFY(socket.Listening());
+        QLocalServer socket;
+        QVERIFY(socket.listen(socketPath));
         const QByteArray waylandDisplay =
             compositor.isNull() ? QByteArray() : (compositor == "name" ? QByteArray("compositor") : socketPath.toLocal8Bit());
         const ScopedEnvironment environment({{"XDG_RUNTIME_DIR", runtimeDirectory.path().toLocal8Bit()},

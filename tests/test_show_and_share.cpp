@@ -21,11 +21,6 @@ namespace {
 
 constexpr int kShowTimeoutMs = 5000;
 
-bool IsSunOrange(QRgb pixel)
-{
-    return qRed(pixel) > 200 && qGreen(pixel) > 60 && qBlue(pixel) < 90;
-}
-
 } // namespace
 
 class ShowAndShareTest : public QObject {

@@ -65,11 +65,6 @@ Pixels Find(const QImage& image, const std::function<bool(QRgb)>& wanted)
     return found;
 }
 
-bool IsSunOrange(QRgb pixel)
-{
-    return qRed(pixel) > 200 && qGreen(pixel) > 60 && qGreen(pixel) < 210 && qBlue(pixel) < 90;
-}
-
 } // namespace
 
 class WaylandTest : public QObject {
