@@ -47,6 +47,11 @@ FixedPoint4 VbTimer::TotalTime() const
     return FixedPoint4::FromDouble(SecondsBetween(CurrentCount, StartCount));
 }
 
+double VbTimer::ClockSeconds() const
+{
+    return SecondsBetween(FixedPoint4{Counter.Count()}, FixedPoint4{});
+}
+
 void VbTimer::Paused(bool NewValue)
 {
     IsPaused = NewValue;

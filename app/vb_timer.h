@@ -25,6 +25,9 @@ public:
     FixedPoint4 FPS() const { return FixedPoint4::FromDouble(FrameRate); }
     bool Paused() const { return IsPaused; }
     FixedPoint4 TotalTime() const;
+    // The counter's reading in seconds, paused or not: real time for what
+    // moves while the animation waits.
+    double ClockSeconds() const;
     void Paused(bool NewValue);
 
 private:

@@ -4,11 +4,11 @@ namespace XPModule {
 
 void ResetViewSettings()
 {
-    PerspectiveAngle = 35;
+    PerspectiveAngle = kStartPerspectiveAngle;
     SecondsPerYear = 220;
-    ViewTilt = 25.0;
-    ViewPanX = 0;
-    ViewPanY = 5;
+    ViewTilt = kStartViewTilt;
+    ViewPanX = kStartViewPanX;
+    ViewPanY = kStartViewPanY;
 }
 
 } // namespace XPModule

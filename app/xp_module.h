@@ -14,6 +14,12 @@ inline double ViewTilt = 0;               // degrees, turn of the scene about X
 inline std::int16_t ViewPanX = 0;         // scene units
 inline std::int16_t ViewPanY = 0;         // scene units
 
+// The designed view the program starts with.
+inline constexpr std::int16_t kStartPerspectiveAngle = 35;
+inline constexpr double kStartViewTilt = 25.0;
+inline constexpr std::int16_t kStartViewPanX = 0;
+inline constexpr std::int16_t kStartViewPanY = 5;
+
 // Gives the five view settings their start values.
 void ResetViewSettings();
 

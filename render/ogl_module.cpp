@@ -65,6 +65,12 @@ bool ReportInitFailure(GLResources& resources)
 
 } // namespace
 
+void PlaceLights()
+{
+    glLightfv(GL_LIGHT0, GL_POSITION, kLight0Position.data());
+    glLightfv(GL_LIGHT1, GL_POSITION, kLight1Position.data());
+}
+
 QSurfaceFormat ViewSurfaceFormat()
 {
     QSurfaceFormat format;

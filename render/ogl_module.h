@@ -47,6 +47,10 @@ private:
     std::unique_ptr<GLUquadric, QuadricDeleter> quadric;
 };
 
+// Sets the positions of both lights through the current model-view matrix;
+// with the identity they stand where the fixed state puts them.
+void PlaceLights();
+
 // The format the view's surface and the context ask for: RGB without alpha,
 // a 16-bit depth buffer, double buffering synchronised with the screen, the
 // compatibility profile.

@@ -1,5 +1,6 @@
 #include "scene_renderer.h"
 
+#include "body_orbits.h"
 #include "ogl_module.h"
 #include "scene_geometry.h"
 
@@ -14,7 +15,6 @@ namespace {
 // The camera formula takes pi as 3.14.
 constexpr double kRoughPi = 3.14;
 constexpr double kCameraTurnSeconds = 40;
-constexpr float kDegreesToRadians = 0.0174532924F;
 
 enum TextureSlot : int {
     FlareSlot = 0,
@@ -26,14 +26,13 @@ enum TextureSlot : int {
 
 struct PlanetStyle {
     BodyId id;
-    GLfloat distance;
     int slot;
 };
 
 // Planets drawn before the Earth group, and after it.
-constexpr std::array<PlanetStyle, 2> kInnerPlanets{{{Mercury, 10, 2}, {Venus, 18, 3}}};
+constexpr std::array<PlanetStyle, 2> kInnerPlanets{{{Mercury, 2}, {Venus, 3}}};
 constexpr std::array<PlanetStyle, 6> kOuterPlanets{
-    {{Mars, 39, 6}, {Jupiter, 50, 7}, {Saturn, 65, 8}, {Uranus, 74, 9}, {Neptune, 80, 10}, {Pluto, 85, 11}}};
+    {{Mars, 6}, {Jupiter, 7}, {Saturn, 8}, {Uranus, 9}, {Neptune, 10}, {Pluto, 11}}};
 
 struct SceneStyle {
     bool fixedPlacement; // start placement instead of the view settings
@@ -79,7 +78,8 @@ void BindSlot(int slot)
 void PlaceCamera(const SceneState& scene)
 {
     const double theta = scene.CameraAngle / 180.0 * kRoughPi;
-    gluLookAt(-20 * std::cos(theta), 5 * std::sin(theta), 0, 0, 2.5, -40, 0, 1, 0);
+    gluLookAt(-20 * std::cos(theta), 5 * std::sin(theta), 0, kLookAtCentre[0], kLookAtCentre[1], kLookAtCentre[2], 0, 1,
+              0);
 }
 
 // Takes effect from the next frame: the eye of this one is already placed.
@@ -97,12 +97,43 @@ void SpinCamera(SceneState& scene, const FrameInputs& inputs)
 void PlaceScene(const FrameInputs& inputs, const SceneStyle& style)
 {
     if (style.fixedPlacement) {
-        glTranslatef(0, 5, -40);
+        glTranslatef(0, 5, kSceneDepth);
         glRotatef(25, 1, 0, 0);
     } else {
-        glTranslatef(static_cast<GLfloat>(inputs.panX), static_cast<GLfloat>(inputs.panY), -40);
+        glTranslatef(static_cast<GLfloat>(inputs.panX), static_cast<GLfloat>(inputs.panY), kSceneDepth);
         glRotatef(static_cast<GLfloat>(inputs.tilt), 1, 0, 0);
     }
+}
+
+// The camera's turn and shift. A shifted scene takes the lights along: they
+// move in the eye's frame as far as the Sun does, so that they stand by it as
+// they did unshifted. Returns whether they moved.
+bool PlaceViewCamera(const CameraPose& pose)
+{
+    glRotatef(pose.turn, 0, 1, 0);
+    if (!pose.Shifted()) {
+        return false;
+    }
+    std::array<GLdouble, 16> before{};
+    std::array<GLdouble, 16> after{};
+    glGetDoublev(GL_MODELVIEW_MATRIX, before.data());
+    glTranslated(pose.shift[0], pose.shift[1], pose.shift[2]);
+    glGetDoublev(GL_MODELVIEW_MATRIX, after.data());
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslated(after[12] - before[12], after[13] - before[13], after[14] - before[14]);
+    OGLModule::PlaceLights();
+    glPopMatrix();
+    return true;
+}
+
+// The lights back where the fixed state put them.
+void RestoreLights()
+{
+    glPushMatrix();
+    glLoadIdentity();
+    OGLModule::PlaceLights();
+    glPopMatrix();
 }
 
 void DrawOrbitLines()
@@ -160,7 +191,7 @@ void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, const Planet
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
     glRotatef(scene.OrbitAngle[planet.id], 0, 1, 0);
-    glTranslatef(planet.distance, 0, 0);
+    glTranslatef(OrbitDistance(planet.id), 0, 0);
     RecordPlace(inputs, planet.id);
     if (planet.id != Saturn) {
         glRotatef(scene.SpinAngle[planet.id], 0, 1, 0);
@@ -189,14 +220,14 @@ void DrawEarthHighlight(const SceneState& scene)
     glPopMatrix();
 }
 
-// The Moon circles the Earth at distance 3 in the Earth's frame turned 45
-// degrees about X. Its name stays on the stack for Mars to replace.
+// The Moon circles the Earth in the Earth's frame turned about X. Its name
+// stays on the stack for Mars to replace.
 void DrawMoon(const SceneState& scene, const FrameInputs& inputs)
 {
     glPushMatrix();
-    glRotatef(45, 1, 0, 0);
+    glRotatef(kMoonCircleTilt, 1, 0, 0);
     const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
-    glTranslatef(3 * std::sin(phi), 3 * std::cos(phi), 0);
+    glTranslatef(kMoonDistance * std::sin(phi), kMoonDistance * std::cos(phi), 0);
     RecordPlace(inputs, Moon);
     glColor3f(0.5F, 0.5F, 0.5F);
     glRotatef(scene.MoonSpin, 0, 1, 0);
@@ -212,7 +243,7 @@ void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs)
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
     glRotatef(scene.OrbitAngle[Earth], 0, 1, 0);
-    glTranslatef(25, 0, 0);
+    glTranslatef(OrbitDistance(Earth), 0, 0);
     RecordPlace(inputs, Earth);
 
     glPushMatrix();
@@ -238,6 +269,7 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
     PlaceCamera(scene);
     SpinCamera(scene, inputs);
     PlaceScene(inputs, style);
+    const bool lightsMoved = !style.fixedPlacement && inputs.camera.active && PlaceViewCamera(inputs.camera);
     if (inputs.showOrbits) {
         DrawOrbitLines();
     }
@@ -254,6 +286,9 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
         DrawPlanet(scene, inputs, planet, style);
     }
     glPopName();
+    if (lightsMoved) {
+        RestoreLights();
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene_state.h"
+#include "view_camera.h"
 
 #include <array>
 
@@ -24,6 +25,7 @@ struct FrameInputs {
     double panX = 0;           // scene translation
     double panY = 0;
     double tilt = 0;           // scene turn about X, degrees
+    CameraPose camera;         // the view's camera after the placement
     BodyPlaces* places = nullptr; // filled with where each body is drawn, when set
 };
 
@@ -33,7 +35,7 @@ struct FrameInputs {
 // is drawn under its body id. The caller swaps buffers.
 void RenderScene(SceneState& scene, const FrameInputs& inputs);
 
-// A frame of the same bodies at the start placement (pan and tilt ignored),
+// A frame of the same bodies at the start placement (pan, tilt and camera ignored),
 // with a larger Sun behind its flare and Saturn without its ring. The planets
 // are drawn in the frame the flared Sun leaves behind (its two turns), not in
 // the scene frame of RenderScene.

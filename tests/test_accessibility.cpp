@@ -93,7 +93,9 @@ private slots:
         QTest::newRow("HScroll") << "HScroll" << "Zoom" << "Angolo della prospettiva: più stretto ingrandisce";
         QTest::newRow("HSpeed") << "HSpeed" << "Velocità" << "Velocità dell'animazione";
         QTest::newRow("glView1") << "glView1" << "Vista del sistema solare"
-                                 << "Puntare un corpo lo seleziona; la rotella del mouse cambia lo zoom";
+                                 << "Puntare un corpo lo seleziona; trascinare con il tasto sinistro ruota e inclina la vista; "
+                                    "un doppio clic su un corpo lo segue, sul cielo vuoto torna alla vista iniziale; "
+                                    "la rotella del mouse cambia lo zoom";
         QTest::newRow("ChkPath") << "ChkPath" << "Visualizza le orbite" << "";
     }
 

@@ -78,6 +78,7 @@ bool OGLWin::LoadForm()
     move(frame.topLeft());
     show();
     FrameTimer().Paused(false);
+    CameraClock = FrameTimer().ClockSeconds();
     return true;
 }
 
@@ -94,6 +95,7 @@ void OGLWin::RenderLoopPass()
     if (elapsed > 0) {
         AnimationStep(elapsed);
     }
+    AdvanceCamera();
     glView1_Paint();
 }
 
@@ -181,6 +183,7 @@ FrameInputs OGLWin::CurrentFrameInputs() const
     inputs.panX = XPModule::ViewPanX;
     inputs.panY = XPModule::ViewPanY;
     inputs.tilt = XPModule::ViewTilt;
+    inputs.camera = Camera.Pose(*this, {.panX = inputs.panX, .panY = inputs.panY, .tilt = inputs.tilt});
     return inputs;
 }
 

@@ -9,6 +9,8 @@
 #include "scene_renderer.h"
 #include "scene_state.h"
 #include "sky_clock.h"
+#include "view_camera.h"
+#include "view_drag.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -48,6 +50,15 @@ public:
     void glView1_Paint();
     void glView1_MouseMove(float X, float Y);
     void glView1_MouseWheel(int Notches);
+    // The left button over the view starts a drag that turns and tilts the
+    // scene; while it lasts the pointer does not pick. A move with the button
+    // no longer held ends it, wherever the release went. Returns whether the
+    // move was part of a drag.
+    void glView1_MouseDown(float X, float Y);
+    bool glView1_MouseDrag(float X, float Y, bool LeftHeld);
+    void glView1_MouseUp(float X, float Y);
+    // On a body the view follows it; on empty sky it goes home.
+    void glView1_DblClick(float X, float Y);
 
     // Loading without the loop (steps up to the frame timer's start) and one
     // pass of the render loop; Form_Load is the two together.
@@ -84,10 +95,11 @@ public:
     void mnuschermo_Click();
     void mnusalva_Click();
     void mnucopia_Click();
+    void mnuvista_Click(); // "Vista iniziale": back to the designed view
     void mnuesci_Click();
     // A key pressed while the view has the focus; false when it is none of
     // the view's keys. 0 to 9 and L choose a body as the pointer would.
-    bool glView1_KeyDown(int Key);
+    bool glView1_KeyDown(int Key, Qt::KeyboardModifiers Shift = Qt::NoModifier);
 
     // The frame as drawn now, at device pixels, without the card; a null
     // image when the view cannot be read back.
@@ -127,7 +139,12 @@ public:
     QAction* mnusalva = nullptr;   // "Salva immagine…", Ctrl+S
     QAction* mnucopia = nullptr;   // "Copia immagine", Ctrl+Shift+C
     QAction* mnunomi = nullptr;    // "Nomi dei corpi", N, a toggle
+    QAction* mnuvista = nullptr;   // "Vista iniziale", Home
     QAction* mnuesci = nullptr;    // Escape, while full screen
+
+    // How the view is turned and what it follows, and the drag that turns it.
+    ViewCamera Camera;
+    ViewDrag Drag;
 
     // The moment the planets show once the sky is real.
     SkyClock Sky;
@@ -165,6 +182,20 @@ private:
     void ChooseBody(std::uint8_t body);
     void ClearChosenBody();
     void FollowChosenBody();
+    CameraPose CurrentCameraPose() const;
+    void AdvanceCamera();
+    void GlideTurn(double degrees);
+    void FollowBody(std::uint8_t body);
+    // The view settings a glide home starts from; it brings them to the
+    // designed ones frame by frame, in whole steps.
+    struct HomeStart {
+        double tilt = 0;
+        int panX = 0;
+        int panY = 0;
+        int zoom = 0;
+    };
+    HomeStart HomeFrom;
+    double CameraClock = 0; // the frame timer's clock at the last pass, seconds
     double ViewportScale = 0; // the view's device pixel ratio when the viewport was set
     bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;

@@ -29,6 +29,9 @@ void StepPan(std::int16_t& setting, int step)
     }
 }
 
+// Shift with the left and right arrows turns the scene this far.
+constexpr double kTurnKeyDegrees = 5;
+
 } // namespace
 
 void OGLWin::CmdUP_Click()
@@ -122,9 +125,15 @@ void OGLWin::mnuoggi_Click()
 // stay in step: the arrows pan the way the "Quadro" pictures point, Page Up
 // and Page Down tilt as the "Prospettiva" buttons do, + and - zoom and < and
 // > change the speed by the bars' small steps. 0 chooses the Sun, 1 to 9 the
-// planets outwards from it, L the Moon; Escape lets a chosen body go.
-bool OGLWin::glView1_KeyDown(int Key)
+// planets outwards from it, L the Moon; Escape lets a chosen body go, Enter
+// follows it. Shift with the left and right arrows turns the scene; Home
+// brings the designed view back.
+bool OGLWin::glView1_KeyDown(int Key, Qt::KeyboardModifiers Shift)
 {
+    if (Shift.testFlag(Qt::ShiftModifier) && (Key == Qt::Key_Left || Key == Qt::Key_Right)) {
+        GlideTurn(Key == Qt::Key_Right ? kTurnKeyDegrees : -kTurnKeyDegrees);
+        return true;
+    }
     if (Key >= Qt::Key_1 && Key <= Qt::Key_9) {
         ChooseBody(kPlanetIds[static_cast<std::size_t>(Key - Qt::Key_1)]);
         return true;
@@ -166,6 +175,16 @@ bool OGLWin::glView1_KeyDown(int Key)
         return true;
     case Qt::Key_L:
         ChooseBody(Moon);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (Selected == NoBody) {
+            return false;
+        }
+        FollowBody(Selected);
+        return true;
+    case Qt::Key_Home:
+        mnuvista_Click();
         return true;
     case Qt::Key_Escape:
         if (!ChosenByKey) {

@@ -3,6 +3,7 @@
 #include "message_box.h"
 #include "ogl_win.h"
 #include "sky_date_text.h"
+#include "xp_module.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -82,7 +83,7 @@ void OGLWin::CreateControls()
     // earlier ones where they overlap.
     ChkPath = new QCheckBox(QStringLiteral("Visualizza le orbite"), client);
     ChkPath->setGeometry(680, 481, 112, 27);
-    HScroll = MakeScrollBar(client, QRect(31, 485, 145, 17), 0, 150, 5, 35);
+    HScroll = MakeScrollBar(client, QRect(31, 485, 145, 17), 0, 150, 5, XPModule::kStartPerspectiveAngle);
     HSpeed = MakeScrollBar(client, QRect(225, 485, 145, 17), 5, 200, 10, 10);
     HSpeed->setTracking(false);
     CmdUP = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {417, 476}, QStringLiteral("Giù"),
@@ -107,7 +108,9 @@ void OGLWin::CreateControls()
     glView1Container->setFocusPolicy(Qt::StrongFocus);
     glView1Container->setAccessibleName(QStringLiteral("Vista del sistema solare"));
     glView1Container->setAccessibleDescription(
-        QStringLiteral("Puntare un corpo lo seleziona; la rotella del mouse cambia lo zoom"));
+        QStringLiteral("Puntare un corpo lo seleziona; trascinare con il tasto sinistro ruota e inclina la vista; "
+                       "un doppio clic su un corpo lo segue, sul cielo vuoto torna alla vista iniziale; "
+                       "la rotella del mouse cambia lo zoom"));
     BodyCard = new InfoCard(*glView1, this);
 
     Label3 = MakeLabel(client, QStringLiteral("Prospettiva"), 551, 487);
@@ -145,12 +148,14 @@ void OGLWin::CreateControls()
     mnunomi = mnuVista->addAction(QStringLiteral("Nomi dei corpi"));
     mnunomi->setShortcut(Qt::Key_N);
     mnunomi->setCheckable(true);
+    mnuvista = mnuVista->addAction(QStringLiteral("Vista iniziale"));
+    mnuvista->setShortcut(Qt::Key_Home);
     mnuesci = new QAction(this);
     mnuesci->setShortcut(Qt::Key_Escape);
     mnuesci->setEnabled(false);
     // The shortcuts belong to the window too, so that they work while the
     // menu bar is hidden in full screen.
-    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnunomi, mnuesci});
+    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnunomi, mnuvista, mnuesci});
     // Empty until the sky is real.
     lblData = new QLabel(menuBar());
     lblData->setContentsMargins(0, 0, 8, 0);
@@ -204,6 +209,7 @@ void OGLWin::ConnectControls()
     connect(mnuesci, &QAction::triggered, this, &OGLWin::mnuesci_Click);
     connect(mnusalva, &QAction::triggered, this, &OGLWin::mnusalva_Click);
     connect(mnucopia, &QAction::triggered, this, &OGLWin::mnucopia_Click);
+    connect(mnuvista, &QAction::triggered, this, &OGLWin::mnuvista_Click);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
         button->installEventFilter(this);
     }

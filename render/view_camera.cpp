@@ -1,0 +1,124 @@
+#include "view_camera.h"
+
+#include "body_orbits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+double Radians(double degrees)
+{
+    return degrees * std::numbers::pi / 180;
+}
+
+// The scene point that the placement and the turn bring onto the point the
+// eye looks at: the look-at centre carried back through them.
+std::array<double, 3> ViewCentreInScene(const ScenePlacement& placement, double turn)
+{
+    const double x = kLookAtCentre[0] - placement.panX;
+    const double y = kLookAtCentre[1] - placement.panY;
+    const double z = kLookAtCentre[2] - kSceneDepth;
+    const double tilt = Radians(-placement.tilt);
+    const double tiltedY = y * std::cos(tilt) - z * std::sin(tilt);
+    const double tiltedZ = y * std::sin(tilt) + z * std::cos(tilt);
+    const double a = Radians(-turn);
+    return {x * std::cos(a) + tiltedZ * std::sin(a), tiltedY, -x * std::sin(a) + tiltedZ * std::cos(a)};
+}
+
+} // namespace
+
+float WrappedDegrees(double degrees)
+{
+    double wrapped = std::fmod(degrees, 360.0);
+    if (wrapped < 0) {
+        wrapped += 360;
+    }
+    const auto single = static_cast<float>(wrapped);
+    return single >= 360 ? 0 : single;
+}
+
+double EasedGlide(double progress)
+{
+    return progress * progress * (3 - 2 * progress);
+}
+
+void ViewCamera::Turn(double degrees)
+{
+    if (std::isfinite(degrees)) {
+        TurnFrom = WrappedDegrees(TurnFrom + degrees);
+    }
+}
+
+// A new glide keeps what is left of a turn under way.
+void ViewCamera::GlideTurn(double degrees, const CameraPose& now)
+{
+    StartGlide(now, TurnLeft() + degrees, Target);
+}
+
+void ViewCamera::Follow(std::uint8_t body, const CameraPose& now)
+{
+    StartGlide(now, TurnLeft(), body);
+}
+
+double ViewCamera::TurnLeft() const
+{
+    return TurnBy * (1 - Eased());
+}
+
+void ViewCamera::GoHome(const CameraPose& now)
+{
+    StartGlide(now, now.turn > 180 ? 360.0 - now.turn : -static_cast<double>(now.turn), NoBody);
+    Home = true;
+}
+
+void ViewCamera::StartGlide(const CameraPose& now, double turnBy, std::uint8_t target)
+{
+    TurnFrom = now.turn;
+    TurnBy = turnBy;
+    ShiftFrom = now.shift;
+    Target = target;
+    Progress = 0;
+    Home = false;
+}
+
+void ViewCamera::Advance(double elapsed)
+{
+    if (Progress >= 1 || !(elapsed > 0)) {
+        return;
+    }
+    Progress = std::min(1.0, Progress + std::min(elapsed, kLongestStep) / kGlideSeconds);
+    if (Progress >= 1) {
+        TurnFrom = WrappedDegrees(TurnFrom + TurnBy);
+        TurnBy = 0;
+    }
+}
+
+bool ViewCamera::AtRest() const
+{
+    return Progress >= 1 && Target == NoBody && TurnFrom == 0;
+}
+
+CameraPose ViewCamera::Pose(const SceneState& scene, const ScenePlacement& placement) const
+{
+    if (AtRest()) {
+        return {};
+    }
+    CameraPose pose;
+    pose.active = true;
+    const double eased = Eased();
+    pose.turn = WrappedDegrees(TurnFrom + TurnBy * eased);
+    std::array<double, 3> to{};
+    if (Target != NoBody) {
+        const std::array<double, 3> centre = ViewCentreInScene(placement, pose.turn);
+        const std::array<double, 3> body = BodyCentre(scene, static_cast<BodyId>(Target));
+        for (std::size_t i = 0; i < to.size(); ++i) {
+            to[i] = centre[i] - body[i];
+        }
+    }
+    for (std::size_t i = 0; i < to.size(); ++i) {
+        pose.shift[i] = ShiftFrom[i] + (to[i] - ShiftFrom[i]) * eased;
+    }
+    return pose;
+}

@@ -1,0 +1,103 @@
+#include "body_orbits.h"
+#include "gl_view.h"
+#include "main_window_fixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+#include <QtTest>
+
+// The view explored with the mouse and the keys: a drag turns and tilts it,
+// a followed body stays at its centre, and Home brings the designed view back.
+class ViewExploreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        fixture = std::make_unique<MainWindowFixture>();
+        QVERIFY(fixture->Loaded());
+    }
+
+    void cleanup() { fixture.reset(); }
+
+    // Where Jupiter will stand once the scene is turned by 90 degrees and
+    // tilted to 35 is found first; a drag of 270 px right and 30 px down then
+    // ends there, and the release picks it at once.
+    void dragTurnsThenPicksUnderThePointer()
+    {
+        OGLWin& w = fixture->Window();
+        w.Camera.Turn(90);
+        XPModule::ViewTilt = 35;
+        fixture->Pass();
+        const std::array<double, 3> jupiter = BodyCentre(w, Jupiter);
+        const QPoint end = fixture->ViewPointOf(jupiter[0], jupiter[1], jupiter[2]).toPoint();
+        w.Camera.Turn(-90);
+        XPModule::ViewTilt = 25;
+        fixture->Pass();
+
+        const QPoint start = end - QPoint(270, 30);
+        QTest::mousePress(w.glView1, Qt::LeftButton, {}, start);
+        for (int step = 1; step <= 10; ++step) {
+            QTest::mouseMove(w.glView1, start + QPoint(27, 3) * step);
+            QCOMPARE(w.Selected, std::uint8_t{NoBody}); // no picking while held
+        }
+        QCOMPARE(w.lblRotaSi->text(), QString("35"));
+        QTest::mouseRelease(w.glView1, Qt::LeftButton, {}, end);
+        QCOMPARE(w.Selected, std::uint8_t{Jupiter});
+        QCOMPARE(XPModule::ViewTilt, 35.0);
+    }
+
+    void followedBodyStaysAtTheCentre_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<int>("turns"); // presses of Shift+Right
+        QTest::newRow("Mercury, moving") << int(Qt::Key_1) << false << 0;
+        QTest::newRow("the Moon, time paused") << int(Qt::Key_L) << true << 0;
+        QTest::newRow("Saturn, turned") << int(Qt::Key_6) << false << 3;
+    }
+
+    void followedBodyStaysAtTheCentre()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, paused);
+        QFETCH(int, turns);
+        OGLWin& w = fixture->Window();
+        if (paused) {
+            w.mnupausa->trigger();
+        }
+        QTest::keyClick(w.glView1, Qt::Key(key));
+        const auto body = static_cast<BodyId>(w.Selected);
+        QTest::keyClick(w.glView1, Qt::Key_Return);
+        QTest::keyClick(w.glView1, Qt::Key_Escape); // let go: it moves on
+        for (int i = 0; i < turns; ++i) {
+            QTest::keyClick(w.glView1, Qt::Key_Right, Qt::ShiftModifier);
+        }
+        const QPointF centre(w.glView1->width() / 2.0, w.glView1->height() / 2.0);
+        const std::array<double, 3> before = BodyCentre(w, body);
+        for (int frame = 0; frame < 240; ++frame) {
+            fixture->Pass(1.0 / 60);
+            const std::array<double, 3> at = BodyCentre(w, body);
+            const QPointF offset = fixture->ViewPointOf(at[0], at[1], at[2]) - centre;
+            QVERIFY2(frame < 90 || offset.manhattanLength() < 1, qPrintable(QString::number(frame)));
+        }
+        QCOMPARE(BodyCentre(w, body) == before, paused);
+        QVERIFY(qAbs(w.Camera.Pose(w, {}).turn - 5.0F * turns) < 1e-3F);
+
+        w.HScroll->setValue(20);
+        QTest::keyClick(w.glView1, Qt::Key_Home);
+        for (int frame = 0; frame < 95; ++frame) {
+            fixture->Pass(1.0 / 60);
+        }
+        QVERIFY(w.Camera.AtRest());
+        QCOMPARE(w.HScroll->value(), 35);
+        QCOMPARE(w.lblRotaSi->text(), QString("25"));
+    }
+
+private:
+    std::unique_ptr<MainWindowFixture> fixture;
+};
+
+QTEST_MAIN(ViewExploreTest)
+#include "test_view_explore.moc"
