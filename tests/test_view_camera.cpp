@@ -25,6 +25,7 @@ private slots:
         QTest::newRow("a turn and a half degree") << Moves{{1181.5, 100}} << 25.0 << 0.5 << 25.0;
         QTest::newRow("down 7 then 2 px") << Moves{{100, 107}, {100, 109}} << 25.0 << 0.0 << 28.0;
         QTest::newRow("up 4 then 2 px") << Moves{{100, 96}, {100, 94}} << 25.0 << 0.0 << 23.0;
+        QTest::newRow("up 2 px, no step") << Moves{{100, 98}} << 25.0 << 0.0 << 25.0;
         QTest::newRow("down 2 px, no step") << Moves{{100, 102}} << 25.0 << 0.0 << 25.0;
         QTest::newRow("back and forth carries") << Moves{{100, 102}, {100, 99}, {100, 104}} << 0.0 << 0.0 << 1.0;
         QTest::newRow("highest tilt") << Moves{{100, 109}} << 32766.0 << 0.0 << 32767.0;

@@ -1,6 +1,7 @@
 #include "body_orbits.h"
 #include "gl_view.h"
 #include "main_window_fixture.h"
+#include "ogl_module.h"
 
 #include <QAction>
 #include <QLabel>
@@ -87,12 +88,30 @@ private slots:
 
         w.HScroll->setValue(20);
         QTest::keyClick(w.glView1, Qt::Key_Home);
+        fixture->Pass(1.0 / 60);
+        const std::array<double, 3> at = BodyCentre(w, body);
+        QVERIFY((fixture->ViewPointOf(at[0], at[1], at[2]) - centre).manhattanLength() < 2); // no jump
         for (int frame = 0; frame < 95; ++frame) {
             fixture->Pass(1.0 / 60);
         }
         QVERIFY(w.Camera.AtRest());
         QCOMPARE(w.HScroll->value(), 35);
         QCOMPARE(w.lblRotaSi->text(), QString("25"));
+    }
+
+    void pictureSceneIgnoresTheCamera()
+    {
+        OGLWin& w = fixture->Window();
+        const auto placed = [&w] {
+            OGLModule::MakeViewCurrent();
+            w.Render_Temp();
+            std::array<GLdouble, 16> matrix{};
+            glGetDoublev(GL_MODELVIEW_MATRIX, matrix.data());
+            return matrix;
+        };
+        const std::array<GLdouble, 16> atRest = placed();
+        w.Camera.Turn(90);
+        QCOMPARE(placed(), atRest);
     }
 
 private:
