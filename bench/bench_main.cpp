@@ -57,6 +57,7 @@ int main(int argc, char* argv[])
         results.setup = bench.Description();
         results.timedCalls = kTimedCalls;
         results.times = bench.MeasureTimes(kTimedCalls);
+        bench.MeasureFollowTimes(kTimedCalls, results.times);
         results.countedCalls = kCountedCalls;
         results.allocations = bench.CountAllocations(kCountedCalls);
         results.pacingSeconds = kPacingSeconds;

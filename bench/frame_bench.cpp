@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kExposeTimeoutMs = 5000;
 constexpr int kWarmUpPasses = 60;
+constexpr double kFollowTurnDegrees = 60;
 // Calls of an action before its allocations are counted: the first calls in
 // a new drawing state make the driver compile code for it.
 constexpr int kWarmUpCalls = 10;
@@ -157,6 +158,32 @@ void WindowBench::MeasureNameTimes(int calls, FrameTimes& times)
     }
     times.namesLoopPass = Median(loopPass);
     times.namesBareFrame = Median(bareFrame);
+}
+
+// Saturn is chosen from the keyboard, followed and let go, so that it moves
+// on its orbit; the glide there is over before the timing starts.
+void WindowBench::MeasureFollowTimes(int calls, FrameTimes& times)
+{
+    for (const int key : {Qt::Key_6, Qt::Key_Return, Qt::Key_Escape}) {
+        window->glView1_KeyDown(key);
+    }
+    window->Camera.Turn(kFollowTurnDegrees);
+    const QDeadlineTimer glide(static_cast<qint64>(ViewCamera::kGlideSeconds * 1000) + 200);
+    while (!glide.hasExpired()) {
+        window->RenderLoopPass();
+    }
+    const ViewCamera following = window->Camera;
+    std::vector<double> loopPass;
+    std::vector<double> bareFrame;
+    for (int call = 0; call < calls; ++call) {
+        loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
+        window->Camera = ViewCamera{};
+        bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
+        window->Camera = following;
+    }
+    window->Camera = ViewCamera{};
+    times.followLoopPass = Median(loopPass);
+    times.followBareFrame = Median(bareFrame);
 }
 
 FrameAllocations WindowBench::CountAllocations(int calls)

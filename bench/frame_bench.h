@@ -26,6 +26,10 @@ struct FrameTimes {
     // without the names.
     double namesLoopPass = 0;
     double namesBareFrame = 0;
+    // Following Saturn with the scene turned: the loop's pass, against the
+    // bare frame of the view at rest.
+    double followLoopPass = 0;
+    double followBareFrame = 0;
 };
 
 // Heap allocations of the main thread per call, in the steady state, by the
@@ -81,6 +85,9 @@ public:
     // Measures the names' figures of `times`, the names switched on for the
     // loop's passes only.
     void MeasureNameTimes(int calls, FrameTimes& times);
+    // Measures the following figures of `times`; the view is at rest again
+    // afterwards.
+    void MeasureFollowTimes(int calls, FrameTimes& times);
     FrameAllocations CountAllocations(int calls);
     LoopCosts MeasurePacing(double seconds);
 

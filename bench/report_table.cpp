@@ -7,6 +7,7 @@ namespace {
 
 // The targets, on software rendering at the designed window size.
 constexpr double kLoopOverBareFrame = 1.10; // the loop's own work adds at most 10%
+constexpr double kFollowOverLoop = 1.05;    // following adds at most 5% to the loop's ratio
 constexpr double kPickOverFrame = 1.0;      // a pick costs at most one frame
 constexpr double kPacedRateShortfall = 0.05; // within 5% of the rate paced to
 constexpr double kPacedCpuPerSecond = 0.25;
@@ -65,6 +66,9 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("names: RenderLoopPass, names on"), Milliseconds(times.namesLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.namesBareFrame),
                   times.namesLoopPass / times.namesBareFrame, kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("follow: RenderLoopPass, Saturn, turned"), Milliseconds(times.followLoopPass),
+                  QStringLiteral("bare frame ") + Milliseconds(times.followBareFrame),
+                  times.followLoopPass / times.followBareFrame, kFollowOverLoop * times.loopPass / times.bareFrame);
     PrintRatioRow(QStringLiteral("sky: animation step, real sky"), Microseconds(times.skyStep),
                   QStringLiteral("default step ") + Microseconds(times.defaultStep),
                   times.skyStep / times.defaultStep, std::nullopt);
