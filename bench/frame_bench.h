@@ -26,10 +26,11 @@ struct FrameTimes {
     // without the names.
     double namesLoopPass = 0;
     double namesBareFrame = 0;
-    // Following Saturn with the scene turned: the loop's pass, against the
-    // bare frame of the view at rest.
+    // Following Saturn with the scene turned: the loop's pass and the bare
+    // frame, and the bare frame of the view at rest alongside.
     double followLoopPass = 0;
     double followBareFrame = 0;
+    double restBareFrame = 0;
 };
 
 // Heap allocations of the main thread per call, in the steady state, by the

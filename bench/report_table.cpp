@@ -69,6 +69,9 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("follow: RenderLoopPass, Saturn, turned"), Milliseconds(times.followLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.followBareFrame),
                   times.followLoopPass / times.followBareFrame, kFollowOverLoop * times.loopPass / times.bareFrame);
+    PrintRatioRow(QStringLiteral("follow: bare frame, Saturn, turned"), Milliseconds(times.followBareFrame),
+                  QStringLiteral("at rest ") + Milliseconds(times.restBareFrame),
+                  times.followBareFrame / times.restBareFrame, std::nullopt);
     PrintRatioRow(QStringLiteral("sky: animation step, real sky"), Microseconds(times.skyStep),
                   QStringLiteral("default step ") + Microseconds(times.defaultStep),
                   times.skyStep / times.defaultStep, std::nullopt);
