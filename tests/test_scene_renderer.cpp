@@ -107,6 +107,24 @@ private slots:
         QCOMPARE(gl.PixelAt(3, 3), QColor(Qt::black));
     }
 
+    // Brought 25 units nearer, the Sun is still lit from in front: its light
+    // moves with it, and comes back with it.
+    void aShiftedSunKeepsItsLight()
+    {
+        FrameInputs inputs = StartView();
+        inputs.tilt = 0;
+        RenderScene(scene, inputs);
+        const long unshifted = gl.Brightness(gl.Project(0, 0, 0), 1);
+        inputs.camera = {.active = true, .turn = 0, .shift = {0, 0, 25}};
+        RenderScene(scene, inputs);
+        QVERIFY2(gl.Brightness(gl.Project(0, 0, 0), 1) > unshifted * 0.8, qPrintable(QString::number(unshifted)));
+        inputs.camera.shift = {40, 0, 0};
+        RenderScene(scene, inputs);
+        inputs.camera = {};
+        RenderScene(scene, inputs); // the lights are back where they were
+        QCOMPARE(gl.Brightness(gl.Project(0, 0, 0), 1), unshifted);
+    }
+
     void aPlanetStandsWhereItsOrbitAngleSays()
     {
         RenderScene(scene, StartView());
