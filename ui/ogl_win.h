@@ -105,6 +105,10 @@ public:
     // image when the view cannot be read back.
     QImage FrameImage();
 
+    // Where the last frame drew each body, when the names or a body chosen
+    // from the keyboard asked for it.
+    const BodyPlaces& DrawnPlaces() const { return Places; }
+
     // Makes the sky real at `moment`: the planets stand where they stood
     // then, and from there they follow the sky's clock. Outside the span of
     // computable moments nothing changes and the answer is false.
