@@ -47,6 +47,15 @@ private slots:
         QTest::mouseRelease(w.glView1, Qt::LeftButton, {}, end);
         QCOMPARE(w.Selected, std::uint8_t{Jupiter});
         QCOMPARE(XPModule::ViewTilt, 35.0);
+
+        // A release that went elsewhere: the next move without the button
+        // ends the drag and picks again.
+        QTest::mousePress(w.glView1, Qt::LeftButton, {}, end);
+        QCOMPARE(w.Selected, std::uint8_t{NoBody}); // a drag from a body lets it move on
+        QMouseEvent loose(QEvent::MouseMove, QPointF(end), w.glView1->mapToGlobal(QPointF(end)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.glView1, &loose);
+        QCOMPARE(w.Selected, std::uint8_t{Jupiter});
     }
 
     void followedBodyStaysAtTheCentre_data()
