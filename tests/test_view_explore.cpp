@@ -105,6 +105,10 @@ private slots:
         fixture->Pass(1.0 / 60);
         const std::array<double, 3> at = BodyCentre(w, body);
         QVERIFY((fixture->ViewPointOf(at[0], at[1], at[2]) - centre).manhattanLength() < 2); // no jump
+        for (int frame = 1; frame < 30; ++frame) {
+            fixture->Pass(1.0 / 60);
+        }
+        QCOMPARE(w.HScroll->value(), 24); // a third of the way: 20 + 15 x 0.259, whole
         for (int frame = 0; frame < 95; ++frame) {
             fixture->Pass(1.0 / 60);
         }
