@@ -1,6 +1,7 @@
 #include "view_camera.h"
 
 #include "body_orbits.h"
+#include "planet_positions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,16 +30,6 @@ std::array<double, 3> ViewCentreInScene(const ScenePlacement& placement, double 
 
 } // namespace
 
-float WrappedDegrees(double degrees)
-{
-    double wrapped = std::fmod(degrees, 360.0);
-    if (wrapped < 0) {
-        wrapped += 360;
-    }
-    const auto single = static_cast<float>(wrapped);
-    return single >= 360 ? 0 : single;
-}
-
 double EasedGlide(double progress)
 {
     return progress * progress * (3 - 2 * progress);
@@ -47,7 +38,7 @@ double EasedGlide(double progress)
 void ViewCamera::Turn(double degrees)
 {
     if (std::isfinite(degrees)) {
-        TurnFrom = WrappedDegrees(TurnFrom + degrees);
+        TurnFrom = ToOrbitAngle(TurnFrom + degrees);
     }
 }
 
@@ -90,7 +81,7 @@ void ViewCamera::Advance(double elapsed)
     }
     Progress = std::min(1.0, Progress + std::min(elapsed, kLongestStep) / kGlideSeconds);
     if (Progress >= 1) {
-        TurnFrom = WrappedDegrees(TurnFrom + TurnBy);
+        TurnFrom = ToOrbitAngle(TurnFrom + TurnBy);
         TurnBy = 0;
     }
 }
@@ -108,7 +99,7 @@ CameraPose ViewCamera::Pose(const SceneState& scene, const ScenePlacement& place
     CameraPose pose;
     pose.active = true;
     const double eased = Eased();
-    pose.turn = WrappedDegrees(TurnFrom + TurnBy * eased);
+    pose.turn = ToOrbitAngle(TurnFrom + TurnBy * eased);
     std::array<double, 3> to{};
     if (Target != NoBody) {
         const std::array<double, 3> centre = ViewCentreInScene(placement, pose.turn);

@@ -27,9 +27,6 @@ struct CameraPose {
     bool Shifted() const { return shift != std::array<double, 3>{}; }
 };
 
-// `degrees` brought into 0 to below 360.
-float WrappedDegrees(double degrees);
-
 // The ease-in and ease-out of a glide at `progress` (0 to 1): smoothstep.
 double EasedGlide(double progress);
 
