@@ -81,3 +81,9 @@ bool NameShownAt(const QImage& named, const QImage& bare, QPointF from, double r
     }
     return count > 60 * ratio * ratio;
 }
+
+void LoadedWindowTest::init()
+{
+    fixture = std::make_unique<MainWindowFixture>();
+    QVERIFY(fixture->Loaded());
+}

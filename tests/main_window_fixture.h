@@ -7,6 +7,7 @@
 #include "xp_module.h"
 
 #include <QImage>
+#include <QObject>
 #include <QPointF>
 #include <QStringList>
 
@@ -61,4 +62,17 @@ private:
     MessageBoxHandler previousHandler;
     std::unique_ptr<OGLWin> window;
     bool loaded = false;
+};
+
+// A test program of the main window: each test function gets a freshly
+// loaded window.
+class LoadedWindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<MainWindowFixture> fixture;
+
+private slots:
+    void init();
+    void cleanup() { fixture.reset(); }
 };

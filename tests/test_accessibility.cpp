@@ -41,18 +41,10 @@ void ForEachVisibleNode(QAccessibleInterface* node, const std::function<void(QAc
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public LoadedWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
-    }
-
-    void cleanup() { fixture.reset(); }
-
     void everyControlInTheTreeIsNamed()
     {
         OGLWin& w = fixture->Window();
@@ -116,8 +108,6 @@ private slots:
         QCOMPARE(node->text(QAccessible::Description), description);
     }
 
-private:
-    std::unique_ptr<MainWindowFixture> fixture;
 };
 
 QTEST_MAIN(AccessibilityTest)

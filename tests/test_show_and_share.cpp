@@ -23,18 +23,10 @@ constexpr int kShowTimeoutMs = 5000;
 
 } // namespace
 
-class ShowAndShareTest : public QObject {
+class ShowAndShareTest : public LoadedWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
-    }
-
-    void cleanup() { fixture.reset(); }
-
     // Each key works its control, so settings, bars and labels agree.
     void theViewsKeysWorkTheControls_data()
     {
@@ -166,8 +158,6 @@ private slots:
         QVERIFY(!w.mnuesci->isEnabled());
     }
 
-private:
-    std::unique_ptr<MainWindowFixture> fixture;
 };
 
 QTEST_MAIN(ShowAndShareTest)

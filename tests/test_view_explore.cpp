@@ -10,18 +10,10 @@
 
 // The view explored with the mouse and the keys: a drag turns and tilts it,
 // a followed body stays at its centre, and Home brings the designed view back.
-class ViewExploreTest : public QObject {
+class ViewExploreTest : public LoadedWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
-    }
-
-    void cleanup() { fixture.reset(); }
-
     // Where Jupiter will stand once the scene is turned by 90 degrees and
     // tilted to 35 is found first; a drag of 270 px right and 30 px down then
     // ends there, and the release picks it at once.
@@ -132,8 +124,6 @@ private slots:
         QCOMPARE(placed(), atRest);
     }
 
-private:
-    std::unique_ptr<MainWindowFixture> fixture;
 };
 
 QTEST_MAIN(ViewExploreTest)

@@ -44,18 +44,10 @@ private:
 
 } // namespace
 
-class WheelZoomTest : public QObject {
+class WheelZoomTest : public LoadedWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
-    }
-
-    void cleanup() { fixture.reset(); }
-
     void notchesMoveTheZoomBar_data()
     {
         constexpr int kMax = std::numeric_limits<int>::max();
@@ -158,8 +150,6 @@ private:
     private:
         bool& Seen;
     };
-
-    std::unique_ptr<MainWindowFixture> fixture;
 };
 
 QTEST_MAIN(WheelZoomTest)
