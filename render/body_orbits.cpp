@@ -7,11 +7,22 @@ namespace {
 
 constexpr std::array<float, Pluto + 1> kOrbitDistances{0, 0, 10, 18, 25, 0, 39, 50, 65, 74, 80, 85};
 
+// The nine planets' semi-major axes of J2000 in AU (Standish's table of
+// approximate elements), outwards, and the orbit radii they map to.
+constexpr std::array<double, 9> kMeanDistances{0.38709927, 0.72333566, 1.00000261,  1.52371034, 5.20288700,
+                                               9.53667594, 19.18916464, 30.06992276, 39.48211675};
+constexpr std::array<double, 9> kDesignedRadii{10, 18, 25, 39, 50, 65, 74, 80, 85};
+
 // The point (x, y, z) turned by `degrees` about Y, as glRotatef turns it.
 std::array<double, 3> TurnedAboutY(double x, double y, double z, double degrees)
 {
     const double a = degrees * std::numbers::pi / 180;
     return {x * std::cos(a) + z * std::sin(a), y, -x * std::sin(a) + z * std::cos(a)};
+}
+
+std::array<double, 3> Sum(const std::array<double, 3>& a, const std::array<double, 3>& b)
+{
+    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
 }
 
 } // namespace
@@ -21,9 +32,42 @@ float OrbitDistance(BodyId id)
     return kOrbitDistances[id];
 }
 
+double SceneDistance(double au)
+{
+    std::size_t piece = 0;
+    while (piece + 2 < kMeanDistances.size() && au > kMeanDistances[piece + 1]) {
+        ++piece;
+    }
+    const double from = std::log(kMeanDistances[piece]);
+    const double to = std::log(kMeanDistances[piece + 1]);
+    return kDesignedRadii[piece] +
+           (kDesignedRadii[piece + 1] - kDesignedRadii[piece]) * (std::log(au) - from) / (to - from);
+}
+
+std::array<double, 3> SceneDirection(double longitude, double latitude)
+{
+    const double l = longitude * std::numbers::pi / 180;
+    const double b = latitude * std::numbers::pi / 180;
+    return {std::cos(b) * std::cos(l), std::sin(b), -std::cos(b) * std::sin(l)};
+}
+
+bool ScenePoint(const EclipticPlace& place, std::array<double, 3>& point)
+{
+    if (!place.IsFinite()) {
+        return false;
+    }
+    const double distance = SceneDistance(place.distance);
+    const std::array<double, 3> direction = SceneDirection(place.longitude, place.latitude);
+    point = {direction[0] * distance, direction[1] * distance, direction[2] * distance};
+    return true;
+}
+
 std::array<double, 3> BodyCentre(const SceneState& scene, BodyId id)
 {
     if (id == Moon) {
+        if (scene.Real.moonReal) {
+            return Sum(BodyCentre(scene, Earth), scene.Real.moonOffset);
+        }
         const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
         const double tilt = kMoonCircleTilt * std::numbers::pi / 180;
         const double x = kMoonDistance * std::sin(phi);
@@ -32,6 +76,9 @@ std::array<double, 3> BodyCentre(const SceneState& scene, BodyId id)
     }
     if (id < Mercury || id > Pluto) {
         return {0, 0, 0};
+    }
+    if (scene.Real.trueOrbits) {
+        return scene.Real.centre[id];
     }
     return TurnedAboutY(OrbitDistance(id), 0, 0, scene.OrbitAngle[id]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "planet_positions.h"
 #include "scene_state.h"
 
 #include <array>
@@ -14,6 +15,22 @@ inline constexpr float kDegreesToRadians = 0.0174532924F;
 // A planet's distance from the Sun in scene units; 0 for the Sun and the Moon.
 float OrbitDistance(BodyId id);
 
+// The scene distance of a distance from the Sun in AU. It keeps the designed
+// radii: each planet's mean distance (its semi-major axis of J2000) lands on
+// its orbit's radius, and in between the map is linear in ln R, its first and
+// last pieces extended. So true shapes keep the picture's proportions.
+double SceneDistance(double au);
+
+// The unit vector of the scene frame towards ecliptic longitude and latitude
+// (degrees): longitude 0 along +X, growing the way the orbits turn (towards
+// -Z), latitude towards +Y, the scene's north.
+std::array<double, 3> SceneDirection(double longitude, double latitude);
+
+// A heliocentric place in the scene frame. A place that is not finite
+// writes nothing and gives false.
+bool ScenePoint(const EclipticPlace& place, std::array<double, 3>& point);
+
 // The centre of a body in the scene frame (the Sun at its origin, the orbits
-// in its XZ plane) at the scene's current angles.
+// in its XZ plane) at the scene's current angles, or where the real sky
+// places it.
 std::array<double, 3> BodyCentre(const SceneState& scene, BodyId id);

@@ -1,6 +1,7 @@
 #include "scene_geometry.h"
 
 #include "ogl_module.h"
+#include "sky_bodies.h"
 
 #include <GL/glu.h>
 
@@ -125,7 +126,21 @@ bool BuildSceneGeometry()
     Compile(SaturnRing, [] { EmitClosedLine(kRingRadii); });
     Compile(HaloQuad, [] { EmitQuad(6.5F); });
     Compile(FlareQuad, [] { EmitQuad(8.0F); });
+    for (BodyId planet : kPlanetIds) {
+        Compile(TrueOrbitLineOf(planet), [] {});
+    }
     return true;
+}
+
+void CompileTrueOrbitLine(BodyId planet, std::span<const std::array<double, 3>> points)
+{
+    Compile(TrueOrbitLineOf(planet), [&] {
+        glBegin(GL_LINE_STRIP);
+        for (const std::array<double, 3>& point : points) {
+            glVertex3d(point[0], point[1], point[2]);
+        }
+        glEnd();
+    });
 }
 
 void DrawGeometry(GeometryList list)

@@ -4,6 +4,9 @@
 
 #include <GL/gl.h>
 
+#include <array>
+#include <span>
+
 // Every shape of the scene, compiled once into display lists and replayed by
 // each frame and each selection pass. Replaying lists keeps the per-frame work
 // (and the driver's per-vertex bookkeeping in selection mode) constant.
@@ -26,13 +29,20 @@ enum GeometryList : GLuint {
     SaturnRing,     // one closed line through six circles
     HaloQuad,       // half-side 6.5
     FlareQuad,      // half-side 8
-    kGeometryListCount
+    TrueOrbitLines, // nine open lines, the planets' true paths, Mercury's first
+    kGeometryListCount = TrueOrbitLines + 9
 };
 
 // The sphere of a body, by body id.
 constexpr GeometryList SphereOf(BodyId id)
 {
     return static_cast<GeometryList>(SunSphere + (id - Sun));
+}
+
+// The list of a planet's true path, compiled by CompileTrueOrbitLine.
+constexpr GeometryList TrueOrbitLineOf(BodyId planet)
+{
+    return static_cast<GeometryList>(TrueOrbitLines + (planet - Mercury) - (planet > Earth ? 1 : 0));
 }
 
 // How far a body reaches from its centre in the scene frame: its sphere's
@@ -42,6 +52,10 @@ double BodyExtent(BodyId id);
 // Compiles all lists into the current context (they live as long as it does).
 // Needs the shared quadric. Returns false if the driver has no lists to give.
 bool BuildSceneGeometry();
+
+// Compiles a planet's true path, a line through `points` of the scene frame,
+// into its list (until then the list draws nothing).
+void CompileTrueOrbitLine(BodyId planet, std::span<const std::array<double, 3>> points);
 
 // Replays one list.
 void DrawGeometry(GeometryList list);

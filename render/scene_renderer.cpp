@@ -3,12 +3,15 @@
 #include "body_orbits.h"
 #include "ogl_module.h"
 #include "scene_geometry.h"
+#include "sky_bodies.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -68,6 +71,41 @@ void RecordPlace(const FrameInputs& inputs, BodyId id)
                     gluProject(eyeX + BodyExtent(id), eyeY, eyeZ, kIdentity.data(), projection.data(),
                                viewport.data(), &edgeX, &edgeY, &z) == GL_TRUE;
     place.extent = edgeX - place.x;
+}
+
+// The real sky's places are for the view, never for the fixed placement.
+bool TrueOrbits(const SceneState& scene, const SceneStyle& style)
+{
+    return scene.Real.trueOrbits && !style.fixedPlacement;
+}
+
+// Moves the model-view frame to a planet's centre: on its circle, or where
+// the real sky has it.
+void PlaceOnOrbit(const SceneState& scene, BodyId id, const SceneStyle& style)
+{
+    if (TrueOrbits(scene, style)) {
+        const std::array<double, 3>& centre = scene.Real.centre[id];
+        glTranslated(centre[0], centre[1], centre[2]);
+        return;
+    }
+    glRotatef(scene.OrbitAngle[id], 0, 1, 0);
+    glTranslatef(OrbitDistance(id), 0, 0);
+}
+
+// With true orbits, stands the frame's Y axis, about which a body spins and
+// along which its texture's north lies, on the body's pole: the shortest
+// turn from the scene's north.
+void AlignWithPole(const SceneState& scene, BodyId id, const SceneStyle& style)
+{
+    if (!TrueOrbits(scene, style)) {
+        return;
+    }
+    const std::array<double, 3>& pole = scene.Real.pole[id];
+    if (pole[0] == 0 && pole[2] == 0) {
+        return;
+    }
+    const double degrees = std::acos(std::clamp(pole[1], -1.0, 1.0)) * 180 / std::numbers::pi;
+    glRotated(degrees, pole[2], 0, -pole[0]);
 }
 
 void BindSlot(int slot)
@@ -136,10 +174,16 @@ void RestoreLights()
     glPopMatrix();
 }
 
-void DrawOrbitLines()
+void DrawOrbitLines(const SceneState& scene, const SceneStyle& style)
 {
     glColor3f(1.0F, 0.6F, 0.0F);
-    DrawGeometry(OrbitLines);
+    if (!TrueOrbits(scene, style)) {
+        DrawGeometry(OrbitLines);
+        return;
+    }
+    for (BodyId planet : kPlanetIds) {
+        DrawGeometry(TrueOrbitLineOf(planet));
+    }
 }
 
 // Two counter-turning copies of `quad` with the flare image, added to the
@@ -178,6 +222,7 @@ void DrawSun(const SceneState& scene, const FrameInputs& inputs, const SceneStyl
     glDisable(GL_LIGHT0);
     glColor3f(1.0F, 0.6F, 0.0F);
     BindSlot(SunSlot);
+    AlignWithPole(scene, Sun, style);
     glRotatef(scene.SunSpin, 0, 1, 0);
     DrawGeometry(style.flaredSun ? LargeSunSphere : SunSphere);
     glDisable(GL_LIGHT1);
@@ -190,9 +235,9 @@ void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, const Planet
 {
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
-    glRotatef(scene.OrbitAngle[planet.id], 0, 1, 0);
-    glTranslatef(OrbitDistance(planet.id), 0, 0);
+    PlaceOnOrbit(scene, planet.id, style);
     RecordPlace(inputs, planet.id);
+    AlignWithPole(scene, planet.id, style);
     if (planet.id != Saturn) {
         glRotatef(scene.SpinAngle[planet.id], 0, 1, 0);
     }
@@ -220,15 +265,24 @@ void DrawEarthHighlight(const SceneState& scene)
     glPopMatrix();
 }
 
-// The Moon circles the Earth in the Earth's frame turned about X. Its name
-// stays on the stack for Mars to replace.
-void DrawMoon(const SceneState& scene, const FrameInputs& inputs)
+// The Moon circles the Earth in the Earth's frame turned about X, or stands
+// where the real sky has it. Its name stays on the stack for Mars to replace.
+void DrawMoon(const SceneState& scene, const FrameInputs& inputs, const SceneStyle& style)
 {
     glPushMatrix();
-    glRotatef(kMoonCircleTilt, 1, 0, 0);
-    const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
-    glTranslatef(kMoonDistance * std::sin(phi), kMoonDistance * std::cos(phi), 0);
+    if (scene.Real.moonReal && !style.fixedPlacement) {
+        if (!TrueOrbits(scene, style)) {
+            glRotatef(-scene.OrbitAngle[Earth], 0, 1, 0); // back out of the Earth's turn
+        }
+        const std::array<double, 3>& offset = scene.Real.moonOffset;
+        glTranslated(offset[0], offset[1], offset[2]);
+    } else {
+        glRotatef(kMoonCircleTilt, 1, 0, 0);
+        const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
+        glTranslatef(kMoonDistance * std::sin(phi), kMoonDistance * std::cos(phi), 0);
+    }
     RecordPlace(inputs, Moon);
+    AlignWithPole(scene, Moon, style);
     glColor3f(0.5F, 0.5F, 0.5F);
     glRotatef(scene.MoonSpin, 0, 1, 0);
     glRotatef(-90, 1, 0, 0);
@@ -238,15 +292,15 @@ void DrawMoon(const SceneState& scene, const FrameInputs& inputs)
     glPopMatrix();
 }
 
-void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs)
+void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs, const SceneStyle& style)
 {
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
-    glRotatef(scene.OrbitAngle[Earth], 0, 1, 0);
-    glTranslatef(OrbitDistance(Earth), 0, 0);
+    PlaceOnOrbit(scene, Earth, style);
     RecordPlace(inputs, Earth);
 
     glPushMatrix();
+    AlignWithPole(scene, Earth, style);
     glRotatef(scene.SpinAngle[Earth], 0, 1, 0);
     glRotatef(-90, 1, 0, 0);
     glLoadName(Earth);
@@ -258,7 +312,7 @@ void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs)
     if (scene.Selected == Earth) {
         DrawEarthHighlight(scene);
     }
-    DrawMoon(scene, inputs);
+    DrawMoon(scene, inputs, style);
     glPopMatrix();
 }
 
@@ -271,7 +325,7 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
     PlaceScene(inputs, style);
     const bool lightsMoved = !style.fixedPlacement && inputs.camera.active && PlaceViewCamera(inputs.camera);
     if (inputs.showOrbits) {
-        DrawOrbitLines();
+        DrawOrbitLines(scene, style);
     }
     DrawSun(scene, inputs, style);
     if (style.flaredSun) {
@@ -281,7 +335,7 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
     for (const PlanetStyle& planet : kInnerPlanets) {
         DrawPlanet(scene, inputs, planet, style);
     }
-    DrawEarthGroup(scene, inputs);
+    DrawEarthGroup(scene, inputs, style);
     for (const PlanetStyle& planet : kOuterPlanets) {
         DrawPlanet(scene, inputs, planet, style);
     }

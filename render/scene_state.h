@@ -24,6 +24,20 @@ inline constexpr std::array<std::array<float, 4>, 10> kHaloColors{{
     {0.7F, 0.7F, 0.7F, 0.55F},
 }};
 
+// Where the real sky puts the bodies, in the scene frame, while it is real.
+// The Moon then stands at moonOffset from the Earth's centre instead of on
+// its animated circle; with trueOrbits on, the planets stand at `centre` and
+// every body turns about its `pole` (a unit vector).
+struct SkyPlacement {
+    bool moonReal = false;
+    std::array<double, 3> moonOffset{};
+    bool trueOrbits = false;
+    std::array<std::array<double, 3>, 14> centre{};
+    std::array<std::array<double, 3>, 14> pole{};
+
+    friend bool operator==(const SkyPlacement&, const SkyPlacement&) = default;
+};
+
 // The state of the animated scene. Arrays are indexed by body id (2 to 13;
 // 12 and 13 are never used); the Sun's one angle is SunSpin.
 struct SceneState {
@@ -38,6 +52,7 @@ struct SceneState {
     std::array<double, 14> OrbitPeriod{};
     std::array<double, 14> SpinsPerOrbit{};
     std::array<float, 4> FlareColor = kHaloColors[0];
+    SkyPlacement Real;
 
     friend bool operator==(const SceneState&, const SceneState&) = default;
 };

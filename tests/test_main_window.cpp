@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(items, QStringList({"Tempo: Pausa Space", "Tempo: Indietro nel tempo J",
                                      "Tempo: Vai alla data… Ctrl+G", "Vista: Schermo intero F11",
                                      "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C", "Vista: Nomi dei corpi N",
-                                     "Vista: Vista iniziale Home"}));
+                                     "Vista: Orbite vere O", "Vista: Vista iniziale Home"}));
         QVERIFY(w.lblData->text().isEmpty()); // no date before the sky is real
     }
 

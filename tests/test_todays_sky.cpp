@@ -34,7 +34,7 @@ class TodaysSkyTest : public QObject {
 private slots:
     void cleanup() { fixture.reset(); }
 
-    void theMenuItemSetsOnlyTheNineOrbitAngles()
+    void theMenuItemSetsOnlyTheNineOrbitAnglesAndTheMoon()
     {
         fixture = std::make_unique<MainWindowFixture>();
         QVERIFY(fixture->Loaded());
@@ -59,6 +59,9 @@ private slots:
         for (BodyId planet : kPlanetIds) {
             expected.OrbitAngle[planet] = w.OrbitAngle[planet];
         }
+        QVERIFY(w.Real.moonReal && !w.Real.trueOrbits);
+        expected.Real.moonReal = true;
+        expected.Real.moonOffset = w.Real.moonOffset;
         QVERIFY(static_cast<const SceneState&>(w) == expected); // nothing else changed
         QVERIFY(expected.OrbitAngle != before.OrbitAngle);
         QVERIFY(ViewSettings() == view);

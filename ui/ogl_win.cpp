@@ -207,6 +207,9 @@ void OGLWin::Render_glView1()
     if (names || (drawing && ChosenByKey)) {
         inputs.places = &Places;
     }
+    if (inputs.showOrbits && Real.trueOrbits) {
+        TruePaths.Follow(Sky.JulianDay());
+    }
     RenderScene(*this, inputs);
     if (names) {
         Names.Draw(Places, glView1->devicePixelRatio());

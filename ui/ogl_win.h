@@ -9,6 +9,7 @@
 #include "scene_renderer.h"
 #include "scene_state.h"
 #include "sky_clock.h"
+#include "true_orbit_lines.h"
 #include "view_camera.h"
 #include "view_drag.h"
 
@@ -89,6 +90,7 @@ public:
     void HSpeed_Change();
     void mnupeta_Click();
     void mnuoggi_Click();
+    void mnuorbite_Click(); // "Orbite vere": the bodies where the real sky has them
     void mnupausa_Click();
     void mnuindietro_Click();
     void mnudata_Click();
@@ -143,6 +145,7 @@ public:
     QAction* mnusalva = nullptr;   // "Salva immagine…", Ctrl+S
     QAction* mnucopia = nullptr;   // "Copia immagine", Ctrl+Shift+C
     QAction* mnunomi = nullptr;    // "Nomi dei corpi", N, a toggle
+    QAction* mnuorbite = nullptr;  // "Orbite vere", O, a toggle
     QAction* mnuvista = nullptr;   // "Vista iniziale", Home
     QAction* mnuesci = nullptr;    // Escape, while full screen
 
@@ -178,6 +181,7 @@ private:
     void ShowFrame();
     void WaitForFrame();
     void AdvanceSky(double step); // seconds of frame time, negative backwards
+    void PlaceSkyBodies();
     void ShowSkyDate();
     void SetTimePaused(bool paused);
     QList<QWidget*> ControlStrip() const;
@@ -211,6 +215,7 @@ private:
     BodyPlaces Places;           // where the last frame drew each body
     BodyNameLabels Names;        // the names' textures, in the view's context
     PlanetTrack Track;        // the planets' places along the sky's clock
+    TrueOrbitLines TruePaths; // the planets' true paths, in the view's context
     // What lblData says: the day (a Julian day number), and whether time is
     // paused and runs backwards. It is written only when one of them changes.
     struct DateShown {

@@ -148,6 +148,9 @@ void OGLWin::CreateControls()
     mnunomi = mnuVista->addAction(QStringLiteral("Nomi dei corpi"));
     mnunomi->setShortcut(Qt::Key_N);
     mnunomi->setCheckable(true);
+    mnuorbite = mnuVista->addAction(QStringLiteral("Orbite vere"));
+    mnuorbite->setShortcut(Qt::Key_O);
+    mnuorbite->setCheckable(true);
     mnuvista = mnuVista->addAction(QStringLiteral("Vista iniziale"));
     mnuvista->setShortcut(Qt::Key_Home);
     mnuesci = new QAction(this);
@@ -155,7 +158,7 @@ void OGLWin::CreateControls()
     mnuesci->setEnabled(false);
     // The shortcuts belong to the window too, so that they work while the
     // menu bar is hidden in full screen.
-    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnunomi, mnuvista, mnuesci});
+    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnunomi, mnuorbite, mnuvista, mnuesci});
     // Empty until the sky is real.
     lblData = new QLabel(menuBar());
     lblData->setContentsMargins(0, 0, 8, 0);
@@ -210,6 +213,7 @@ void OGLWin::ConnectControls()
     connect(mnusalva, &QAction::triggered, this, &OGLWin::mnusalva_Click);
     connect(mnucopia, &QAction::triggered, this, &OGLWin::mnucopia_Click);
     connect(mnuvista, &QAction::triggered, this, &OGLWin::mnuvista_Click);
+    connect(mnuorbite, &QAction::triggered, this, &OGLWin::mnuorbite_Click);
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
         button->installEventFilter(this);
     }

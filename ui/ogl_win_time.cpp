@@ -7,6 +7,7 @@
 #include "ogl_win.h"
 #include "sky_date_text.h"
 #include "sky_moment.h"
+#include "sky_placement.h"
 #include "xp_module.h"
 
 #include <QAbstractButton>
@@ -23,9 +24,34 @@ bool OGLWin::SetSkyMoment(const QDateTime& moment)
     if (!Sky.SetMoment(moment)) {
         return false;
     }
-    SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
+    PlaceSkyBodies();
     ShowSkyDate();
     return true;
+}
+
+// The planets' longitudes on their circles, the Moon where it is and, with
+// "Orbite vere", each body at its true place with its axis leaning.
+void OGLWin::PlaceSkyBodies()
+{
+    SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
+    PlaceBodiesInTheSky(*this, Track, Sky.JulianDay(), mnuorbite->isChecked());
+}
+
+// Turned on before the sky is real, it makes the sky real at the system
+// clock's moment first, as "Posizioni di oggi" does; where that cannot be,
+// it stays off.
+void OGLWin::mnuorbite_Click()
+{
+    if (mnuorbite->isChecked() && !Sky.IsSet()) {
+        mnuoggi_Click();
+        if (!Sky.IsSet()) {
+            mnuorbite->setChecked(false);
+            return;
+        }
+    }
+    if (Sky.IsSet()) {
+        PlaceSkyBodies();
+    }
 }
 
 // Once the sky is real the nine planets stand where the sky's moment has
@@ -45,7 +71,7 @@ void OGLWin::AdvanceSky(double step)
                                          LatestSkyMoment().toString(Qt::ISODate)));
         }
     }
-    SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
+    PlaceSkyBodies();
 }
 
 void OGLWin::ShowSkyDate()

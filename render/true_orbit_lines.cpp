@@ -1,0 +1,31 @@
+#include "true_orbit_lines.h"
+
+#include "body_orbits.h"
+#include "scene_geometry.h"
+#include "sky_bodies.h"
+
+#include <vector>
+
+TrueOrbitLines::TrueOrbitLines()
+    : Paths{OrbitPath(Mercury), OrbitPath(Venus),  OrbitPath(Earth),   OrbitPath(Mars), OrbitPath(Jupiter),
+            OrbitPath(Saturn),  OrbitPath(Uranus), OrbitPath(Neptune), OrbitPath(Pluto)}
+{
+}
+
+void TrueOrbitLines::Follow(double julianDay)
+{
+    std::vector<std::array<double, 3>> points;
+    for (std::size_t i = 0; i < Paths.size(); ++i) {
+        if (!Paths[i].Follow(julianDay)) {
+            continue;
+        }
+        points.clear();
+        for (const EclipticPlace& place : Paths[i].Points()) {
+            std::array<double, 3> point{};
+            if (ScenePoint(place, point)) {
+                points.push_back(point);
+            }
+        }
+        CompileTrueOrbitLine(kPlanetIds[i], points);
+    }
+}
