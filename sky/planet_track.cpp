@@ -51,8 +51,9 @@ std::array<PlanetLongitude, 9> PlanetTrack::At(double julianDay)
 {
     std::array<PlanetLongitude, 9> longitudes{};
     for (std::size_t i = 0; i < kPlanetIds.size(); ++i) {
-        longitudes[i] = {kPlanetIds[i],
-                         Interpolated(PlanetSamples[i], kStepDays[i], PlaceFromTheory, kPlanetIds[i], julianDay).longitude};
+        longitudes[i] = {
+            kPlanetIds[i],
+            Interpolated(PlanetSamples[i], kStepDays[i], PlaceFromTheory, kPlanetIds[i], julianDay).longitude};
     }
     return longitudes;
 }
