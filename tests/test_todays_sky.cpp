@@ -1,5 +1,7 @@
 #include "deadlines.h"
+#include "body_orbits.h"
 #include "frm_data.h"
+#include "orbit_path.h"
 #include "main_window_fixture.h"
 #include "sky_bodies.h"
 #include "sky_expectations.h"
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QVector3D>
 #include <QtTest>
 
 namespace {
@@ -85,6 +88,62 @@ private slots:
     // 73.05 days are 44 s at the start speed of 220 s a year: 44 frames of a
     // second, either way, land on J2000.0, where the planets stand at their
     // published longitudes (a mean motion would put Mercury degrees away).
+    // The bodies are drawn, and picked, where the real sky has them: with
+    // "Orbite vere", Mercury and Jupiter at VSOP87's published places of
+    // J2000 (12.387 and 49.581 units out through the distance map, worked by
+    // hand); at the total solar eclipse of 2026 August 12 the Moon stands
+    // 3 units from the Earth towards the Sun, on circles and on true orbits.
+    void theBodiesArePickedWhereTheSkyHasThem_data()
+    {
+        QTest::addColumn<QString>("utc");
+        QTest::addColumn<bool>("trueOrbits");
+        QTest::addColumn<int>("body");
+        QTest::addColumn<QVector3D>("place"); // longitude, latitude, scene distance; none for the Moon
+        QTest::newRow("Mercury") << kJ2000Utc << true << int(Mercury) << QVector3D(253.7830F, -3.0228F, 12.387F);
+        QTest::newRow("Jupiter") << kJ2000Utc << true << int(Jupiter) << QVector3D(36.2947F, -1.1746F, 49.581F);
+        QTest::newRow("Moon, true orbits") << "2026-08-12T17:46:00" << true << int(Moon) << QVector3D();
+        QTest::newRow("Moon, circles") << "2026-08-12T17:46:00" << false << int(Moon) << QVector3D();
+    }
+
+    void theBodiesArePickedWhereTheSkyHasThem()
+    {
+        QFETCH(QString, utc);
+        QFETCH(bool, trueOrbits);
+        QFETCH(int, body);
+        QFETCH(QVector3D, place);
+        fixture = std::make_unique<MainWindowFixture>();
+        OGLWin& w = fixture->Window();
+        w.SystemClock = [utc] { return Utc(qPrintable(utc)); };
+        w.HScroll->setValue(w.HScroll->maximum());
+        (trueOrbits ? w.mnuorbite : w.mnuoggi)->trigger();
+        QCOMPARE(w.mnuorbite->isChecked(), trueOrbits);
+        fixture->Pass();
+        QVector3D at;
+        if (body == Moon) {
+            const auto [x, y, z] = BodyCentre(w, Earth);
+            const QVector3D earth{float(x), float(y), float(z)};
+            at = earth - earth.normalized() * 3;
+        } else {
+            // Longitude 0 along +X, growing towards -Z; latitude towards +Y.
+            const float l = qDegreesToRadians(place.x());
+            const float b = qDegreesToRadians(place.y());
+            at = QVector3D(std::cos(b) * std::cos(l), std::sin(b), -std::cos(b) * std::sin(l)) * place.z();
+        }
+        fixture->PointAt(fixture->ViewPointOf(at.x(), at.y(), at.z()));
+        QCOMPARE(int(w.Selected), body);
+        if (trueOrbits && body != Moon) {
+            // Its line runs where it will stand a quarter of a revolution on.
+            w.ChkPath->setChecked(true);
+            PlanetTrack track;
+            std::array<double, 3> ahead{};
+            ScenePoint(track.Places(w.Sky.JulianDay() + SiderealPeriodDays(BodyId(body)) / 4)[body - Mercury - (body > Earth)], ahead);
+            const QPointF onTheLine = fixture->ViewPointOf(ahead[0], ahead[1], ahead[2]);
+            QVERIFY(fixture->BrightnessAt(onTheLine, 1) > 150);
+            w.ChkPath->setChecked(false);
+            QCOMPARE(fixture->BrightnessAt(onTheLine, 1), 0);
+        }
+    }
+
     void theSkyFollowsItsMomentFrameByFrame_data()
     {
         QTest::addColumn<QDateTime>("start");

@@ -23,8 +23,9 @@ constexpr double kUnknown = std::numeric_limits<double>::quiet_NaN();
 // - Mercury to Neptune: VSOP87B's test values (file vsop87.chk of VizieR
 //   catalogue VI/81) at JD 2451545.0 TDB, converted from radians. libnova's
 //   truncated series leaves Neptune 0.00012 AU short of the full one.
-// - Pluto: PLUTO95's test value (see sky_expectations.h), which its ellipse
-//   of J2000 elements follows to 0.02 degrees.
+// - Pluto: PLUTO95's test value (see sky_expectations.h) and Meeus's example
+//   37.a (1992 October 13.0 TD), which its ellipse of J2000 elements follows
+//   to 0.02 degrees and 0.01 AU.
 // - The Moon: Meeus, Astronomical Algorithms, example 47.a (1992 April 12,
 //   0h TD, 58 s of dynamical time after UT), mean ecliptic of date, brought
 //   to J2000 by the rigorous precession of his chapter 21.
@@ -48,6 +49,7 @@ constexpr PublishedPlace kPublishedPlaces[] = {
     {kJ2000Utc, Uranus, 316.4187, -0.6848, 19.924048, 0.01, 0.0001},
     {kJ2000Utc, Neptune, 303.9291, 0.2420, 30.120649, 0.01, 0.0002},
     {"2000-01-04T17:58:56", Pluto, 250.5664, kUnknown, kUnknown, 0.02, 0},
+    {"1992-10-12T23:59:01", Pluto, 232.7401, 14.5878, 29.711111, 0.02, 0.01},
     {"1992-04-11T23:59:02", Moon, 133.2705, -3.2285, 368409.7 / 149597870.7, 0.01, 0.0001},
 };
 
@@ -186,6 +188,8 @@ private slots:
                 QVERIFY2(DistanceFromLine(followed, ScenePointOf(track.Places(day)[i])) < 0.02,
                          qPrintable(QStringLiteral("body %1 step %2").arg(kPlanetIds[i]).arg(step)));
             }
+            const std::vector<EclipticPlace>& line = followed.Points();
+            QVERIFY(Separation(line.front().longitude, line.back().longitude) < 2); // one whole revolution
             OrbitPath fresh(kPlanetIds[i]);
             fresh.Follow(day - SiderealPeriodDays(kPlanetIds[i]) / 97);
             QVERIFY(fresh.Points().size() == followed.Points().size());
