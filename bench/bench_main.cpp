@@ -63,6 +63,7 @@ int main(int argc, char* argv[])
         results.pacingSeconds = kPacingSeconds;
         results.pacing = bench.MeasurePacing(kPacingSeconds);
         bench.MeasureSkyTimes(kTimedCalls, results.times);
+        bench.MeasureTrueOrbitTimes(kTimedCalls, results.times);
         bench.MeasureNameTimes(kTimedCalls, results.times);
     } // the window closes before the probes compete for the processor
 

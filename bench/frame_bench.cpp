@@ -25,6 +25,8 @@ constexpr double kFollowTurnDegrees = 60;
 constexpr int kWarmUpCalls = 10;
 // The animation step's work does not depend on the length of the step.
 constexpr double kAnimationStepSeconds = 1.0 / 60;
+// Builds of the nine true lines from nothing, a sixth of a second each.
+constexpr int kLineBuilds = 5;
 
 template <typename Action>
 AllocationRate CountPerCall(int calls, Action&& action)
@@ -144,6 +146,27 @@ void WindowBench::MeasureSkyTimes(int calls, FrameTimes& times)
     times.skyBareFrame = Median(bareFrame);
     times.skyStep = Median(skyStep);
     times.defaultStep = Median(defaultStep);
+}
+
+void WindowBench::MeasureTrueOrbitTimes(int calls, FrameTimes& times)
+{
+    window->mnuorbite->trigger();
+    std::vector<double> loopPass;
+    std::vector<double> bareFrame;
+    for (int call = 0; call < calls; ++call) {
+        loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
+        bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
+    }
+    std::vector<double> linesBuild;
+    for (int call = 0; call < kLineBuilds; ++call) {
+        TrueOrbitLines lines;
+        OGLModule::MakeViewCurrent();
+        linesBuild.push_back(SecondsFor([&] { lines.Follow(window->Sky.JulianDay()); }));
+    }
+    window->mnuorbite->trigger();
+    times.trueLoopPass = Median(loopPass);
+    times.trueBareFrame = Median(bareFrame);
+    times.trueLinesBuild = Median(linesBuild);
 }
 
 void WindowBench::MeasureNameTimes(int calls, FrameTimes& times)

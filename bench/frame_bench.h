@@ -31,6 +31,11 @@ struct FrameTimes {
     double followLoopPass = 0;
     double followBareFrame = 0;
     double restBareFrame = 0;
+    // With "Orbite vere" and the orbit lines, the sky real: the loop's pass
+    // and the bare frame, and the nine true lines built from nothing.
+    double trueLoopPass = 0;
+    double trueBareFrame = 0;
+    double trueLinesBuild = 0;
 };
 
 // Heap allocations of the main thread per call, in the steady state, by the
@@ -83,6 +88,9 @@ public:
     FrameTimes MeasureTimes(int calls);
     // Makes the sky real, then measures the sky's figures of `times`.
     void MeasureSkyTimes(int calls, FrameTimes& times);
+    // Measures the true orbits' figures of `times` once the sky is real;
+    // the circles are back afterwards.
+    void MeasureTrueOrbitTimes(int calls, FrameTimes& times);
     // Measures the names' figures of `times`, the names switched on for the
     // loop's passes only.
     void MeasureNameTimes(int calls, FrameTimes& times);

@@ -63,6 +63,13 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("sky: RenderLoopPass, real sky"), Milliseconds(times.skyLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.skyBareFrame),
                   times.skyLoopPass / times.skyBareFrame, kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("true orbits: RenderLoopPass, lines on"), Milliseconds(times.trueLoopPass),
+                  QStringLiteral("bare frame ") + Milliseconds(times.trueBareFrame),
+                  times.trueLoopPass / times.trueBareFrame, kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("true orbits: bare frame"), Milliseconds(times.trueBareFrame),
+                  QStringLiteral("circles ") + Milliseconds(times.skyBareFrame),
+                  times.trueBareFrame / times.skyBareFrame, std::nullopt);
+    PrintRow(QStringLiteral("true orbits: nine lines built anew"), Milliseconds(times.trueLinesBuild));
     PrintRatioRow(QStringLiteral("names: RenderLoopPass, names on"), Milliseconds(times.namesLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.namesBareFrame),
                   times.namesLoopPass / times.namesBareFrame, kLoopOverBareFrame);
