@@ -1,5 +1,6 @@
 #include "body_orbits.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -60,6 +61,15 @@ bool ScenePoint(const EclipticPlace& place, std::array<double, 3>& point)
     const std::array<double, 3> direction = SceneDirection(place.longitude, place.latitude);
     point = {direction[0] * distance, direction[1] * distance, direction[2] * distance};
     return true;
+}
+
+PoleTurn TurnToPole(const std::array<double, 3>& pole)
+{
+    if (pole[0] == 0 && pole[2] == 0) {
+        return {};
+    }
+    // North × pole, the axis of the turn in the plane of both.
+    return {std::acos(std::clamp(pole[1], -1.0, 1.0)) * 180 / std::numbers::pi, {pole[2], 0, -pole[0]}};
 }
 
 std::array<double, 3> BodyCentre(const SceneState& scene, BodyId id)

@@ -30,6 +30,15 @@ std::array<double, 3> SceneDirection(double longitude, double latitude);
 // writes nothing and gives false.
 bool ScenePoint(const EclipticPlace& place, std::array<double, 3>& point);
 
+// The shortest turn that takes the scene's north (+Y) to a unit `pole`, as
+// glRotated takes it: degrees about an axis. None (0 degrees) when the pole
+// is north already.
+struct PoleTurn {
+    double degrees = 0;
+    std::array<double, 3> axis{0, 1, 0};
+};
+PoleTurn TurnToPole(const std::array<double, 3>& pole);
+
 // The centre of a body in the scene frame (the Sun at its origin, the orbits
 // in its XZ plane) at the scene's current angles, or where the real sky
 // places it.

@@ -8,10 +8,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -100,12 +98,8 @@ void AlignWithPole(const SceneState& scene, BodyId id, const SceneStyle& style)
     if (!TrueOrbits(scene, style)) {
         return;
     }
-    const std::array<double, 3>& pole = scene.Real.pole[id];
-    if (pole[0] == 0 && pole[2] == 0) {
-        return;
-    }
-    const double degrees = std::acos(std::clamp(pole[1], -1.0, 1.0)) * 180 / std::numbers::pi;
-    glRotated(degrees, pole[2], 0, -pole[0]);
+    const PoleTurn turn = TurnToPole(scene.Real.pole[id]);
+    glRotated(turn.degrees, turn.axis[0], turn.axis[1], turn.axis[2]);
 }
 
 void BindSlot(int slot)

@@ -6,6 +6,7 @@
 #include "sky_expectations.h"
 #include "sky_placement.h"
 
+#include <QMatrix4x4>
 #include <QVector3D>
 #include <QtTest>
 
@@ -264,6 +265,11 @@ private slots:
         const QVector3D towards = utc.isEmpty() ? QVector3D(0, 1, 0) : -Vector(BodyCentre(scene, BodyId(body)));
         const double angle = DegreesBetween(Vector(scene.Real.pole[body]), towards);
         QVERIFY2(std::fabs(angle - degrees) < tolerance, qPrintable(QString::number(angle)));
+        // The turn the body is drawn with stands its north on the pole.
+        const PoleTurn turn = TurnToPole(scene.Real.pole[body]);
+        QMatrix4x4 drawn;
+        drawn.rotate(float(turn.degrees), Vector(turn.axis));
+        QVERIFY(DegreesBetween(drawn.map(QVector3D(0, 1, 0)), Vector(scene.Real.pole[body])) < 0.1);
     }
 
     void aPlaceThatIsNotFiniteMovesNothing()
