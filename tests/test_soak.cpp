@@ -4,7 +4,9 @@
 #include "main_window_fixture.h"
 #include "ogl_module.h"
 #include "heap_in_use.h"
+#include "sky_expectations.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -42,7 +44,7 @@ constexpr bool kMeasureHeap = true;
 
 // The real main window over a long run: frames, a mouse move over the view
 // with every frame, every control used, the picture window opened and closed,
-// the window resized. Nothing may leak, fail or leave its range.
+// the window resized, the true orbits turned on and off. Nothing may leak, fail or leave its range.
 class SoakTest : public QObject {
     Q_OBJECT
 
@@ -54,6 +56,7 @@ private slots:
         OGLWin& w = fixture.Window();
         QToolButton* const buttons[] = {w.CmdUP, w.CmdDown, w.CmdLeft, w.CmdRight, w.CmdRotasiUp, w.CmdRotasiDown};
         const QSize startSize = w.size();
+        w.SystemClock = [] { return Utc(kJ2000Utc); };
         long heapAfterWarmUp = 0;
         int openings = 0; // the picture window came up and closed itself
 
@@ -75,6 +78,9 @@ private slots:
             }
             if (frame % 503 == 0) {
                 w.ChkPath->click();
+            }
+            if (frame % 53 == 0) {
+                w.mnuorbite->trigger(); // true orbits on and off, the sky real from the first
             }
             if (frame % 1009 == 0) {
                 w.resize(startSize + QSize((frame / 1009) % 3 * 40, 0));
