@@ -25,7 +25,7 @@ constexpr double kFollowTurnDegrees = 60;
 constexpr int kWarmUpCalls = 10;
 // The animation step's work does not depend on the length of the step.
 constexpr double kAnimationStepSeconds = 1.0 / 60;
-// Builds of the nine true lines from nothing, a sixth of a second each.
+// Builds of the nine true lines from nothing, a fifth of a second each.
 constexpr int kLineBuilds = 5;
 
 template <typename Action>
