@@ -241,6 +241,9 @@ void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, const Planet
     DrawGeometry(SphereOf(planet.id));
     if (planet.id == Saturn && style.saturnRing) {
         glColor3f(10, 10, 10); // saturates the lit colour
+        if (TrueOrbits(scene, style)) {
+            glRotatef(90, 1, 0, 0); // from the plane through the pole into the equator
+        }
         DrawGeometry(SaturnRing);
     }
     glPopMatrix();

@@ -1,6 +1,7 @@
 #include "gl_scene_fixture.h"
 #include "hit_records.h"
 #include "heap_in_use.h"
+#include "scene_geometry.h"
 #include "scene_renderer.h"
 #include "texture_loader.h"
 
@@ -25,15 +26,23 @@ FrameInputs StartView()
     return inputs;
 }
 
-// Line segments a frame draws, counted in feedback mode through a projection
-// wide enough to hold the whole scene.
-int LineSegments(const std::function<void()>& draw)
+// The line segments a frame draws, caught in feedback mode through a
+// projection wide enough to hold the whole scene, and their ends brought
+// back to eye coordinates (a rigid image of the scene frame).
+struct FrameLines {
+    int segments = 0;
+    std::vector<QVector3D> ends;
+};
+
+FrameLines LinesOf(const std::function<void()>& draw)
 {
+    constexpr float kHalfWidth = 150;
+    constexpr float kHalfDepth = 300;
     std::vector<GLfloat> feedback(1 << 20);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(-150, 150, -150, 150, -300, 300);
+    glOrtho(-kHalfWidth, kHalfWidth, -kHalfWidth, kHalfWidth, -kHalfDepth, kHalfDepth);
     glMatrixMode(GL_MODELVIEW);
     glFeedbackBuffer(static_cast<GLsizei>(feedback.size()), GL_3D, feedback.data());
     glRenderMode(GL_FEEDBACK);
@@ -43,17 +52,25 @@ int LineSegments(const std::function<void()>& draw)
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
 
-    int segments = 0;
+    FrameLines lines;
+    const auto eye = [&](std::size_t at) {
+        return QVector3D((feedback[at] / GlSceneFixture::kWidth * 2 - 1) * kHalfWidth,
+                         (feedback[at + 1] / GlSceneFixture::kHeight * 2 - 1) * kHalfWidth,
+                         -(feedback[at + 2] * 2 - 1) * kHalfDepth);
+    };
     for (GLint i = 0; i < values;) {
-        const auto token = static_cast<GLint>(feedback[static_cast<std::size_t>(i)]);
+        const auto at = static_cast<std::size_t>(i);
+        const auto token = static_cast<GLint>(feedback[at]);
         switch (token) {
         case GL_LINE_TOKEN:
         case GL_LINE_RESET_TOKEN:
-            ++segments;
+            ++lines.segments;
+            lines.ends.push_back(eye(at + 1));
+            lines.ends.push_back(eye(at + 4));
             i += 1 + 2 * 3;
             break;
         case GL_POLYGON_TOKEN:
-            i += 2 + 3 * static_cast<GLint>(feedback[static_cast<std::size_t>(i) + 1]);
+            i += 2 + 3 * static_cast<GLint>(feedback[at + 1]);
             break;
         case GL_POINT_TOKEN:
         case GL_BITMAP_TOKEN:
@@ -66,7 +83,12 @@ int LineSegments(const std::function<void()>& draw)
             break;
         }
     }
-    return segments;
+    return lines;
+}
+
+int LineSegments(const std::function<void()>& draw)
+{
+    return LinesOf(draw).segments;
 }
 
 // Fills every texture slot with one texel: white in the slots of `white`,
@@ -288,6 +310,31 @@ private slots:
         // The fixed frame has no ring.
         inputs.showOrbits = false;
         QCOMPARE(LineSegments([&] { RenderFixedScene(scene, inputs); }), 0);
+    }
+
+    // With true orbits Saturn's ring lies in its equator: every vertex of
+    // the ring stands square to the pole, here marked by Mercury's line, one
+    // segment from Saturn's centre along the pole.
+    void aTrueAxisStandsTheRingInTheEquator()
+    {
+        FrameInputs inputs = StartView();
+        inputs.showOrbits = true;
+        scene.Real.trueOrbits = true;
+        scene.Real.centre[Saturn] = {30, 2, -10};
+        const QVector3D pole = QVector3D(0.3F, 0.8F, -0.5F).normalized();
+        scene.Real.pole[Saturn] = {pole.x(), pole.y(), pole.z()};
+        const std::array<std::array<double, 3>, 2> axis{{{30, 2, -10}, {30 + pole.x(), 2 + pole.y(), -10 + pole.z()}}};
+        CompileTrueOrbitLine(Mercury, axis);
+        const FrameLines lines = LinesOf([&] { RenderScene(scene, inputs); });
+        CompileTrueOrbitLine(Mercury, {});
+        QCOMPARE(lines.segments, 1 + 6 * 121);
+        const QVector3D centre = lines.ends[0];
+        const QVector3D drawnPole = lines.ends[1] - centre;
+        for (std::size_t i = 2; i < lines.ends.size(); ++i) {
+            const QVector3D out = lines.ends[i] - centre;
+            QVERIFY2(std::fabs(QVector3D::dotProduct(out, drawnPole)) < 0.05 && out.length() > 3.9 && out.length() < 4.6,
+                     qPrintable(QString::number(i)));
+        }
     }
 
     void selectionPassesDoNotGrowMemory()
