@@ -221,6 +221,13 @@ private slots:
         // The flare adds light all round, so the larger Sun shows in the
         // depth buffer, which the flare leaves alone.
         QVERIFY(gl.DepthAt(edgeOfLargerSun) < 1);
+        // It keeps its own placement when the real sky has others.
+        const QPointF middle(GlSceneFixture::kWidth / 2.0, GlSceneFixture::kHeight / 2.0);
+        const long picture = gl.Brightness(middle, 230);
+        scene.Real = {.moonReal = true, .moonOffset = {0, 3, 0}, .trueOrbits = true};
+        RenderFixedScene(scene, moved);
+        QCOMPARE(gl.Brightness(middle, 230), picture);
+        scene.Real = {};
         RenderScene(scene, StartView());
         QCOMPARE(gl.DepthAt(edgeOfLargerSun), 1.0F);
     }
