@@ -161,7 +161,10 @@ void WindowBench::MeasureTrueOrbitTimes(int calls, FrameTimes& times)
     for (int call = 0; call < kLineBuilds; ++call) {
         TrueOrbitLines lines;
         OGLModule::MakeViewCurrent();
-        linesBuild.push_back(SecondsFor([&] { lines.Follow(window->Sky.JulianDay()); }));
+        linesBuild.push_back(SecondsFor([&] {
+            while (!lines.Follow(window->Sky.JulianDay())) {
+            }
+        }));
     }
     window->mnuorbite->trigger();
     times.trueLoopPass = Median(loopPass);

@@ -12,14 +12,13 @@ TrueOrbitLines::TrueOrbitLines()
 {
 }
 
-void TrueOrbitLines::Follow(double julianDay)
+bool TrueOrbitLines::Follow(double julianDay)
 {
-    std::vector<std::array<double, 3>> points;
     for (std::size_t i = 0; i < Paths.size(); ++i) {
         if (!Paths[i].Follow(julianDay)) {
             continue;
         }
-        points.clear();
+        std::vector<std::array<double, 3>> points;
         for (const EclipticPlace& place : Paths[i].Points()) {
             std::array<double, 3> point{};
             if (ScenePoint(place, point)) {
@@ -27,5 +26,7 @@ void TrueOrbitLines::Follow(double julianDay)
             }
         }
         CompileTrueOrbitLine(kPlanetIds[i], points);
+        return false;
     }
+    return true;
 }

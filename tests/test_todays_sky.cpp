@@ -134,6 +134,9 @@ private slots:
         if (trueOrbits && body != Moon) {
             // Its line runs where it will stand a quarter of a revolution on.
             w.ChkPath->setChecked(true);
+            for (int frame = 0; frame < 9; ++frame) {
+                fixture->Pass(); // a line a frame
+            }
             PlanetTrack track;
             std::array<double, 3> ahead{};
             ScenePoint(track.Places(w.Sky.JulianDay() + SiderealPeriodDays(BodyId(body)) / 4)[body - Mercury - (body > Earth)], ahead);
