@@ -14,8 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include <cmath>
-
 using namespace OGLModule;
 
 bool OGLWin::SetSkyMoment(const QDateTime& moment)
@@ -23,6 +21,7 @@ bool OGLWin::SetSkyMoment(const QDateTime& moment)
     if (!Sky.SetMoment(moment)) {
         return false;
     }
+    FollowingClock = false;
     SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
     ShowSkyDate();
     return true;
@@ -37,15 +36,20 @@ void OGLWin::AdvanceSky(double step)
         return;
     }
     if (Selected == NoBody) {
-        if (Sky.Advance(step, XPModule::SecondsPerYear)) {
-            SetTimePaused(true);
-            ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
-                                               "solo da %2 a %3.")
-                                    .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
-                                         LatestSkyMoment().toString(Qt::ISODate)));
+        if (MoveSkyMoment(step)) {
+            StopTimeAtEdge();
         }
     }
     SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
+}
+
+void OGLWin::StopTimeAtEdge()
+{
+    SetTimePaused(true);
+    ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
+                                       "solo da %2 a %3.")
+                            .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
+                                 LatestSkyMoment().toString(Qt::ISODate)));
 }
 
 void OGLWin::ShowSkyDate()
@@ -53,14 +57,13 @@ void OGLWin::ShowSkyDate()
     if (!Sky.IsSet()) {
         return;
     }
-    // The civil day of the moment, in UTC: Julian days begin at noon.
-    const DateShown now{static_cast<std::int64_t>(std::floor(Sky.JulianDay() + 0.5)), TimePaused,
+    const DateShown now{SkyDateTextUnit(UnixMillisecondsOfJulianDay(Sky.JulianDay()), Rate), Rate, TimePaused,
                         mnuindietro->isChecked()};
     if (now == ShownDate) {
         return;
     }
     ShownDate = now;
-    lblData->setText(SkyDateText(Sky.Moment(), now.paused, now.backwards));
+    lblData->setText(SkyDateText(Sky.Moment(), now.paused, now.backwards, now.rate));
 }
 
 void OGLWin::SetTimePaused(bool paused)
@@ -70,6 +73,7 @@ void OGLWin::SetTimePaused(bool paused)
     }
     TimePaused = paused;
     if (paused) {
+        FollowingClock = false; // on resuming, time runs on from the moment it stood at
         HoldTimerPause(TimerPause::UserPause);
     } else {
         ReleaseTimerPause(TimerPause::UserPause);
@@ -85,6 +89,7 @@ void OGLWin::mnupausa_Click()
 
 void OGLWin::mnuindietro_Click()
 {
+    FollowingClock = false;
     ShowSkyDate();
 }
 
