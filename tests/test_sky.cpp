@@ -261,120 +261,75 @@ private slots:
         QCOMPARE(SkyDateText(moment, paused, backwards), text);
     }
 
-    // What one second of frame time moves the sky by at each rate, and where
-    // ] and [ go from there.
-    void ratesMoveTheSkyAndStepAlongTheList_data()
-    {
-        QTest::addColumn<SkyRate>("rate");
-        QTest::addColumn<int>("secondsPerYear");
-        QTest::addColumn<QDateTime>("end"); // a second on from 2026-01-01T00:00:00
-        QTest::addColumn<SkyRate>("faster");
-        QTest::addColumn<SkyRate>("slower");
-        using enum SkyRate;
-        QTest::newRow("the bar at start") << SpeedBar << 220 << Utc("2026-01-02T15:50:43.636") << Week << Day;
-        QTest::newRow("the bar's fastest") << SpeedBar << 10 << Utc("2026-02-06T12:36:00") << Year << Month;
-        QTest::newRow("the bar at a month") << SpeedBar << 12 << Utc("2026-01-31T10:30:00") << Year << Week;
-        QTest::newRow("real time") << RealTime << 220 << Utc("2026-01-01T00:00:01") << Minute << RealTime;
-        QTest::newRow("a minute") << Minute << 205 << Utc("2026-01-01T00:01:00") << Hour << RealTime;
-        QTest::newRow("an hour") << Hour << 10 << Utc("2026-01-01T01:00:00") << Day << Minute;
-        QTest::newRow("a day") << Day << 220 << Utc("2026-01-02T00:00:00") << Week << Hour;
-        QTest::newRow("a week") << Week << 220 << Utc("2026-01-08T00:00:00") << Month << Day;
-        QTest::newRow("a month") << Month << 220 << Utc("2026-01-31T10:30:00") << Year << Week;
-        QTest::newRow("a year") << Year << 220 << Utc("2027-01-01T06:00:00") << Year << Month;
-    }
-
+    // What a second of frame time moves the sky by from 2026-01-01T00:00:00
+    // at each rate, and where ] and [ go from there.
     void ratesMoveTheSkyAndStepAlongTheList()
     {
-        QFETCH(SkyRate, rate);
-        QFETCH(int, secondsPerYear);
-        QFETCH(QDateTime, end);
-        const auto year = static_cast<std::uint8_t>(secondsPerYear);
-        SkyClock clock;
-        QVERIFY(clock.SetMoment(Utc("2026-01-01T00:00:00")));
-        clock.Advance(RateFactor(rate, year), year);
-        QCOMPARE(clock.Moment(), end);
-        QTEST(FasterRate(rate, year), "faster");
-        QTEST(SlowerRate(rate, year), "slower");
+        using enum SkyRate;
+        const std::tuple<SkyRate, int, const char*, SkyRate, SkyRate> rows[] = {
+            {SpeedBar, 220, "2026-01-02T15:50:43.636", Week, Day}, {SpeedBar, 10, "2026-02-06T12:36:00", Year, Month},
+            {SpeedBar, 12, "2026-01-31T10:30:00", Year, Week},     {RealTime, 220, "2026-01-01T00:00:01", Minute, RealTime},
+            {Minute, 205, "2026-01-01T00:01:00", Hour, RealTime},  {Hour, 10, "2026-01-01T01:00:00", Day, Minute},
+            {Day, 220, "2026-01-02T00:00:00", Week, Hour},         {Week, 220, "2026-01-08T00:00:00", Month, Day},
+            {Month, 220, "2026-01-31T10:30:00", Year, Week},       {Year, 220, "2027-01-01T06:00:00", Year, Month},
+        };
+        for (const auto& [rate, secondsPerYear, end, faster, slower] : rows) {
+            const auto year = static_cast<std::uint8_t>(secondsPerYear);
+            SkyClock clock;
+            clock.SetMoment(Utc("2026-01-01T00:00:00"));
+            clock.Advance(RateFactor(rate, year), year);
+            QCOMPARE(clock.Moment(), Utc(end));
+            QCOMPARE(FasterRate(rate, year), faster);
+            QCOMPARE(SlowerRate(rate, year), slower);
+        }
     }
 
-    // Calendar steps in UTC: month ends and leap days clamp, the span's
-    // edges hold.
-    void calendarStepsClampToMonthEndsAndTheSpan_data()
-    {
-        QTest::addColumn<QDateTime>("start");
-        QTest::addColumn<CalendarUnit>("unit");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QDateTime>("end");
-        QTest::addColumn<bool>("reachedEdge");
-        using enum CalendarUnit;
-        const auto row = [](const char* name, const char* start, CalendarUnit unit, int count, const char* end,
-                            bool edge) { QTest::newRow(name) << Utc(start) << unit << count << Utc(end) << edge; };
-        row("a day over the year's end", "2026-12-31T23:30:00", Day, 1, "2027-01-01T23:30:00", false);
-        row("a day back to a leap day", "2024-03-01T06:00:00", Day, -1, "2024-02-29T06:00:00", false);
-        row("31 January and a month", "2027-01-31T10:00:00", Month, 1, "2027-02-28T10:00:00", false);
-        row("the same in a leap year", "2024-01-31T10:00:00", Month, 1, "2024-02-29T10:00:00", false);
-        row("1900 has no 29 February", "1900-01-29T00:00:00", Month, 1, "1900-02-28T00:00:00", false);
-        row("31 March, a month back", "2026-03-31T00:00:00", Month, -1, "2026-02-28T00:00:00", false);
-        row("29 February and a year", "2024-02-29T12:00:00", Year, 1, "2025-02-28T12:00:00", false);
-        row("29 February, a year back", "2000-02-29T12:00:00", Year, -1, "1999-02-28T12:00:00", false);
-        row("a year past the end", "2099-06-01T00:00:00", Year, 1, "2099-12-31T23:59:59", true);
-        row("a day at the end", "2099-12-31T23:59:59", Day, 1, "2099-12-31T23:59:59", true);
-        row("a day back from the end", "2099-12-31T23:59:59", Day, -1, "2099-12-30T23:59:59", false);
-        row("a month before the start", "1885-01-15T00:00:00", Month, -1, "1885-01-01T00:00:00", true);
-        row("a year back onto the start", "1886-01-01T00:00:00", Year, -1, "1885-01-01T00:00:00", false);
-    }
-
+    // Calendar steps in UTC: month ends and leap days clamp, the span's edges
+    // hold.
     void calendarStepsClampToMonthEndsAndTheSpan()
     {
-        QFETCH(QDateTime, start);
-        QFETCH(CalendarUnit, unit);
-        QFETCH(int, count);
-        const CalendarStep step = StepCalendar(start, unit, count);
-        QTEST(step.moment, "end");
-        QTEST(step.reachedEdge, "reachedEdge");
+        using enum CalendarUnit;
+        const std::tuple<const char*, CalendarUnit, int, const char*, bool> rows[] = {
+            {"2026-12-31T23:30:00", Day, 1, "2027-01-01T23:30:00", false},
+            {"2027-01-31T10:00:00", Month, 1, "2027-02-28T10:00:00", false},
+            {"2024-01-31T10:00:00", Month, 1, "2024-02-29T10:00:00", false},
+            {"1900-01-29T00:00:00", Month, 1, "1900-02-28T00:00:00", false}, // 1900 is no leap year
+            {"2026-03-31T00:00:00", Month, -1, "2026-02-28T00:00:00", false}, // backwards too
+            {"2024-02-29T12:00:00", Year, 1, "2025-02-28T12:00:00", false},
+            {"2099-06-01T00:00:00", Year, 1, "2099-12-31T23:59:59", true},
+            {"2099-12-31T23:59:59", Day, 1, "2099-12-31T23:59:59", true},
+            {"1885-01-15T00:00:00", Month, -1, "1885-01-01T00:00:00", true},
+            {"1886-01-01T00:00:00", Year, -1, "1885-01-01T00:00:00", false},
+        };
+        for (const auto& [start, unit, count, end, edge] : rows) {
+            const CalendarStep step = StepCalendar(Utc(start), unit, count);
+            QVERIFY2(step.moment == Utc(end) && step.reachedEdge == edge, start);
+        }
     }
 
-    // The time of day and the rate, at each rate; the text stays the same
-    // until `changes`, the first moment it shows otherwise.
-    void theDateSaysTheTimeAndTheRate_data()
-    {
-        QTest::addColumn<QDateTime>("moment");
-        QTest::addColumn<SkyRate>("rate");
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<bool>("backwards");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QDateTime>("changes");
-        using enum SkyRate;
-        const QDateTime late = Utc("2026-12-08T23:15:07.250");
-        QTest::newRow("the bar") << late << SpeedBar << false << false << "8 dicembre 2026" << Utc("2026-12-09T00:00:00");
-        QTest::newRow("real time") << late << RealTime << false << false << "8 dicembre 2026 23:15:07 UTC \u00B7 tempo reale"
-                                   << Utc("2026-12-08T23:15:08");
-        QTest::newRow("a minute, paused") << late << Minute << true << false
-                                          << "8 dicembre 2026 23:15:07 UTC \u00B7 1 minuto/s (in pausa)"
-                                          << Utc("2026-12-08T23:15:08");
-        QTest::newRow("an hour, backwards") << late << Hour << false << true << "8 dicembre 2026 23:15:07 UTC \u00B7 1 ora/s \u25C0"
-                                            << Utc("2026-12-08T23:15:08");
-        QTest::newRow("a day") << late << Day << false << false << "8 dicembre 2026 23:15 UTC \u00B7 1 giorno/s"
-                               << Utc("2026-12-08T23:16:00");
-        QTest::newRow("a week, both") << late << Week << true << true << "8 dicembre 2026 \u00B7 1 settimana/s (in pausa) \u25C0"
-                                      << Utc("2026-12-09T00:00:00");
-        QTest::newRow("a month") << late << Month << false << false << "8 dicembre 2026 \u00B7 1 mese/s" << Utc("2026-12-09T00:00:00");
-        QTest::newRow("a year") << late << Year << false << false << "8 dicembre 2026 \u00B7 1 anno/s" << Utc("2026-12-09T00:00:00");
-        QTest::newRow("before 1970") << Utc("1969-12-31T23:59:59.500") << RealTime << false << false
-                                     << "31 dicembre 1969 23:59:59 UTC \u00B7 tempo reale" << Utc("1970-01-01T00:00:00");
-    }
-
+    // The time of day and the rate at each rate; the text stays until
+    // `changes`, the first moment it shows otherwise.
     void theDateSaysTheTimeAndTheRate()
     {
-        QFETCH(QDateTime, moment);
-        QFETCH(SkyRate, rate);
-        QFETCH(bool, paused);
-        QFETCH(bool, backwards);
-        QFETCH(QDateTime, changes);
-        QTEST(SkyDateText(moment, paused, backwards, rate), "text");
-        const auto unit = [rate](const QDateTime& at) { return SkyDateTextUnit(at.toMSecsSinceEpoch(), rate); };
-        QCOMPARE(unit(changes.addMSecs(-1)), unit(moment));
-        QVERIFY(unit(changes) != unit(moment));
+        using enum SkyRate;
+        const char* late = "2026-12-08T23:15:07.250";
+        const std::tuple<const char*, SkyRate, bool, bool, const char*, const char*> rows[] = {
+            {late, SpeedBar, false, false, "8 dicembre 2026", "2026-12-09T00:00:00"},
+            {late, RealTime, false, false, "8 dicembre 2026 23:15:07 UTC · tempo reale", "2026-12-08T23:15:08"},
+            {late, Minute, true, false, "8 dicembre 2026 23:15:07 UTC · 1 minuto/s (in pausa)", "2026-12-08T23:15:08"},
+            {late, Hour, false, true, "8 dicembre 2026 23:15:07 UTC · 1 ora/s ◀", "2026-12-08T23:15:08"},
+            {late, Day, false, false, "8 dicembre 2026 23:15 UTC · 1 giorno/s", "2026-12-08T23:16:00"},
+            {late, Week, true, true, "8 dicembre 2026 · 1 settimana/s (in pausa) ◀", "2026-12-09T00:00:00"},
+            {late, Year, false, false, "8 dicembre 2026 · 1 anno/s", "2026-12-09T00:00:00"},
+            {"1969-12-31T23:59:59.500", RealTime, false, false, "31 dicembre 1969 23:59:59 UTC · tempo reale",
+             "1970-01-01T00:00:00"},
+        };
+        for (const auto& [moment, rate, paused, backwards, text, changes] : rows) {
+            QCOMPARE(SkyDateText(Utc(moment), paused, backwards, rate), QString::fromUtf8(text));
+            const auto unit = [rate](const QDateTime& at) { return SkyDateTextUnit(at.toMSecsSinceEpoch(), rate); };
+            QCOMPARE(unit(Utc(changes).addMSecs(-1)), unit(Utc(moment)));
+            QVERIFY(unit(Utc(changes)) != unit(Utc(moment)));
+        }
     }
 };
 
