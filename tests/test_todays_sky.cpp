@@ -155,6 +155,8 @@ private slots:
         w.mnupausa->trigger();
         QCOMPARE(w.lblData->text(), QString("28 settembre 2088 (in pausa) \u25C0"));
         QVERIFY(w.lblData->contentsRect().width() >= w.lblData->fontMetrics().horizontalAdvance(w.lblData->text()));
+        w.mnurate[1]->trigger(); // the longest text: real time, with seconds
+        QVERIFY(w.lblData->contentsRect().width() >= w.lblData->fontMetrics().horizontalAdvance(w.lblData->text()));
     }
 
     // Past 2099 the clock stops at the edge, pauses and says why, once.
@@ -172,6 +174,10 @@ private slots:
         QCOMPARE(w.lblData->text(), QString("31 dicembre 2099 (in pausa)"));
         QCOMPARE(w.mnupausa->text(), QString("Riprendi"));
         QVERIFY(OGLModule::FrameTimer().Paused());
+        w.StepSky(CalendarUnit::Day, -1); // a step back, then a year on: the edge again, and why
+        w.StepSky(CalendarUnit::Year, 1);
+        QCOMPARE(fixture->messages.size(), 2);
+        QCOMPARE(w.Sky.Moment(), Utc("2099-12-31T23:59:59"));
     }
 
     void aClockOutsideTheRangeLeavesTheSceneAndSaysSo_data()
