@@ -224,6 +224,9 @@ private:
     bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;
     bool TimePaused = false;  // "Pausa" holds the frame timer's pause
+    SkyRate Rate = SkyRate::SpeedBar;
+    double TimeFactor = 1;      // the frame time's factor for Rate
+    bool FollowingClock = false; // "Adesso" runs: the sky takes the system clock's moment
     bool FullScreen = false;
     QByteArray NormalGeometry;   // the window's place and size before full screen
     bool CapturingFrame = false; // the frame is drawn to be read back, not shown
@@ -231,9 +234,6 @@ private:
     BodyPlaces Places;           // where the last frame drew each body
     BodyNameLabels Names;        // the names' textures, in the view's context
     PlanetTrack Track;        // the planets' places along the sky's clock
-    SkyRate Rate = SkyRate::SpeedBar;
-    double TimeFactor = 1;      // the frame time's factor for Rate
-    bool FollowingClock = false; // "Adesso" runs: the sky takes the system clock's moment
     // What lblData says: the day, minute or second (SkyDateTextUnit), the
     // rate, and whether time is paused and runs backwards. It is written only
     // when one of them changes.

@@ -21,9 +21,9 @@ bool OGLWin::SetSkyMoment(const QDateTime& moment)
     if (!Sky.SetMoment(moment)) {
         return false;
     }
-    FollowingClock = false;
     SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
     ShowSkyDate();
+    FollowingClock = false;
     return true;
 }
 
@@ -41,15 +41,6 @@ void OGLWin::AdvanceSky(double step)
         }
     }
     SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
-}
-
-void OGLWin::StopTimeAtEdge()
-{
-    SetTimePaused(true);
-    ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
-                                       "solo da %2 a %3.")
-                            .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
-                                 LatestSkyMoment().toString(Qt::ISODate)));
 }
 
 void OGLWin::ShowSkyDate()
@@ -80,6 +71,15 @@ void OGLWin::SetTimePaused(bool paused)
     }
     mnupausa->setText(paused ? QStringLiteral("Riprendi") : QStringLiteral("Pausa"));
     ShowSkyDate();
+}
+
+void OGLWin::StopTimeAtEdge()
+{
+    SetTimePaused(true);
+    ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
+                                       "solo da %2 a %3.")
+                            .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
+                                 LatestSkyMoment().toString(Qt::ISODate)));
 }
 
 void OGLWin::mnupausa_Click()
