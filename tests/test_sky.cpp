@@ -1,6 +1,6 @@
-#include "calendar_step.h"
 #include "planet_positions.h"
 #include "scene_state.h"
+#include "sky_calendar_step.h"
 #include "sky_clock.h"
 #include "sky_date_text.h"
 #include "sky_expectations.h"

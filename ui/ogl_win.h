@@ -8,7 +8,7 @@
 #include "planet_track.h"
 #include "scene_renderer.h"
 #include "scene_state.h"
-#include "calendar_step.h"
+#include "sky_calendar_step.h"
 #include "sky_clock.h"
 #include "sky_rates.h"
 #include "view_camera.h"

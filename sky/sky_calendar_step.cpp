@@ -1,4 +1,4 @@
-#include "calendar_step.h"
+#include "sky_calendar_step.h"
 
 #include "sky_moment.h"
 
