@@ -18,10 +18,14 @@ double JulianDayOf(const QDateTime& moment)
     return static_cast<double>(moment.toMSecsSinceEpoch()) / kMillisecondsPerDay + kJulianDayOfUnixEpoch;
 }
 
+std::int64_t UnixMillisecondsOfJulianDay(double julianDay)
+{
+    return std::llround((julianDay - kJulianDayOfUnixEpoch) * kMillisecondsPerDay);
+}
+
 QDateTime MomentOfJulianDay(double julianDay)
 {
-    const auto milliseconds = std::llround((julianDay - kJulianDayOfUnixEpoch) * kMillisecondsPerDay);
-    return QDateTime::fromMSecsSinceEpoch(milliseconds, Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(UnixMillisecondsOfJulianDay(julianDay), Qt::UTC);
 }
 
 bool SkyClock::SetMoment(const QDateTime& moment)

@@ -29,6 +29,7 @@ private:
 };
 
 // The Julian day of universal time at `moment`, and back (to the
-// millisecond).
+// millisecond), also as milliseconds since 1970.
 double JulianDayOf(const QDateTime& moment);
 QDateTime MomentOfJulianDay(double julianDay);
+std::int64_t UnixMillisecondsOfJulianDay(double julianDay);

@@ -87,7 +87,11 @@ private slots:
             }
         }
         QCOMPARE(items, QStringList({"Tempo: Pausa Space", "Tempo: Indietro nel tempo J",
-                                     "Tempo: Vai alla data… Ctrl+G", "Vista: Schermo intero F11",
+                                     "Tempo: Vai alla data… Ctrl+G", "Tempo:  ", "Tempo: Adesso Ctrl+N",
+                                     "Tempo: Velocità del tempo ", "Tempo:  ", "Tempo: Giorno dopo .",
+                                     "Tempo: Giorno prima ,", "Tempo: Mese dopo Ctrl+.", "Tempo: Mese prima Ctrl+,",
+                                     "Tempo: Anno dopo Alt+.", "Tempo: Anno prima Alt+,",
+                                     "Vista: Schermo intero F11",
                                      "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C", "Vista: Nomi dei corpi N",
                                      "Vista: Orbite vere O", "Vista: Vista iniziale Home"}));
         QVERIFY(w.lblData->text().isEmpty()); // no date before the sky is real

@@ -1,9 +1,11 @@
 #include "planet_positions.h"
 #include "scene_state.h"
+#include "sky_calendar_step.h"
 #include "sky_clock.h"
 #include "sky_date_text.h"
 #include "sky_expectations.h"
 #include "sky_moment.h"
+#include "sky_rates.h"
 
 #include <QtTest>
 
@@ -257,6 +259,77 @@ private slots:
         QFETCH(bool, backwards);
         QFETCH(QString, text);
         QCOMPARE(SkyDateText(moment, paused, backwards), text);
+    }
+
+    // What a second of frame time moves the sky by from 2026-01-01T00:00:00
+    // at each rate, and where ] and [ go from there.
+    void ratesMoveTheSkyAndStepAlongTheList()
+    {
+        using enum SkyRate;
+        const std::tuple<SkyRate, int, const char*, SkyRate, SkyRate> rows[] = {
+            {SpeedBar, 220, "2026-01-02T15:50:43.636", Week, Day}, {SpeedBar, 10, "2026-02-06T12:36:00", Year, Month},
+            {SpeedBar, 12, "2026-01-31T10:30:00", Year, Week},     {RealTime, 220, "2026-01-01T00:00:01", Minute, RealTime},
+            {Minute, 205, "2026-01-01T00:01:00", Hour, RealTime},  {Hour, 10, "2026-01-01T01:00:00", Day, Minute},
+            {Day, 220, "2026-01-02T00:00:00", Week, Hour},         {Week, 220, "2026-01-08T00:00:00", Month, Day},
+            {Month, 220, "2026-01-31T10:30:00", Year, Week},       {Year, 220, "2027-01-01T06:00:00", Year, Month},
+        };
+        for (const auto& [rate, secondsPerYear, end, faster, slower] : rows) {
+            const auto year = static_cast<std::uint8_t>(secondsPerYear);
+            SkyClock clock;
+            clock.SetMoment(Utc("2026-01-01T00:00:00"));
+            clock.Advance(RateFactor(rate, year), year);
+            QCOMPARE(clock.Moment(), Utc(end));
+            QCOMPARE(FasterRate(rate, year), faster);
+            QCOMPARE(SlowerRate(rate, year), slower);
+        }
+    }
+
+    // Calendar steps in UTC: month ends and leap days clamp, the span's edges
+    // hold.
+    void calendarStepsClampToMonthEndsAndTheSpan()
+    {
+        using enum CalendarUnit;
+        const std::tuple<const char*, CalendarUnit, int, const char*, bool> rows[] = {
+            {"2026-12-31T23:30:00", Day, 1, "2027-01-01T23:30:00", false},
+            {"2027-01-31T10:00:00", Month, 1, "2027-02-28T10:00:00", false},
+            {"2024-01-31T10:00:00", Month, 1, "2024-02-29T10:00:00", false},
+            {"1900-01-29T00:00:00", Month, 1, "1900-02-28T00:00:00", false}, // 1900 is no leap year
+            {"2026-03-31T00:00:00", Month, -1, "2026-02-28T00:00:00", false}, // backwards too
+            {"2024-02-29T12:00:00", Year, 1, "2025-02-28T12:00:00", false},
+            {"2099-06-01T00:00:00", Year, 1, "2099-12-31T23:59:59", true},
+            {"2099-12-31T23:59:59", Day, 1, "2099-12-31T23:59:59", true},
+            {"1885-01-15T00:00:00", Month, -1, "1885-01-01T00:00:00", true},
+            {"1886-01-01T00:00:00", Year, -1, "1885-01-01T00:00:00", false},
+        };
+        for (const auto& [start, unit, count, end, edge] : rows) {
+            const CalendarStep step = StepCalendar(Utc(start), unit, count);
+            QVERIFY2(step.moment == Utc(end) && step.reachedEdge == edge, start);
+        }
+    }
+
+    // The time of day and the rate at each rate; the text stays until
+    // `changes`, the first moment it shows otherwise.
+    void theDateSaysTheTimeAndTheRate()
+    {
+        using enum SkyRate;
+        const char* late = "2026-12-08T23:15:07.250";
+        const std::tuple<const char*, SkyRate, bool, bool, const char*, const char*> rows[] = {
+            {late, SpeedBar, false, false, "8 dicembre 2026", "2026-12-09T00:00:00"},
+            {late, RealTime, false, false, "8 dicembre 2026 23:15:07 UTC · tempo reale", "2026-12-08T23:15:08"},
+            {late, Minute, true, false, "8 dicembre 2026 23:15:07 UTC · 1 minuto/s (in pausa)", "2026-12-08T23:15:08"},
+            {late, Hour, false, true, "8 dicembre 2026 23:15:07 UTC · 1 ora/s ◀", "2026-12-08T23:15:08"},
+            {late, Day, false, false, "8 dicembre 2026 23:15 UTC · 1 giorno/s", "2026-12-08T23:16:00"},
+            {late, Week, true, true, "8 dicembre 2026 · 1 settimana/s (in pausa) ◀", "2026-12-09T00:00:00"},
+            {late, Year, false, false, "8 dicembre 2026 · 1 anno/s", "2026-12-09T00:00:00"},
+            {"1969-12-31T23:59:59.500", RealTime, false, false, "31 dicembre 1969 23:59:59 UTC · tempo reale",
+             "1970-01-01T00:00:00"},
+        };
+        for (const auto& [moment, rate, paused, backwards, text, changes] : rows) {
+            QCOMPARE(SkyDateText(Utc(moment), paused, backwards, rate), QString::fromUtf8(text));
+            const auto unit = [rate](const QDateTime& at) { return SkyDateTextUnit(at.toMSecsSinceEpoch(), rate); };
+            QCOMPARE(unit(Utc(changes).addMSecs(-1)), unit(Utc(moment)));
+            QVERIFY(unit(Utc(changes)) != unit(Utc(moment)));
+        }
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVector3D>
@@ -219,6 +220,8 @@ private slots:
         w.mnupausa->trigger();
         QCOMPARE(w.lblData->text(), QString("28 settembre 2088 (in pausa) \u25C0"));
         QVERIFY(w.lblData->contentsRect().width() >= w.lblData->fontMetrics().horizontalAdvance(w.lblData->text()));
+        w.mnurate[1]->trigger(); // the longest text: real time, with seconds
+        QVERIFY(w.lblData->contentsRect().width() >= w.lblData->fontMetrics().horizontalAdvance(w.lblData->text()));
     }
 
     // Past 2099 the clock stops at the edge, pauses and says why, once.
@@ -236,6 +239,10 @@ private slots:
         QCOMPARE(w.lblData->text(), QString("31 dicembre 2099 (in pausa)"));
         QCOMPARE(w.mnupausa->text(), QString("Riprendi"));
         QVERIFY(OGLModule::FrameTimer().Paused());
+        w.StepSky(CalendarUnit::Day, -1); // a step back, then a year on: the edge again, and why
+        w.StepSky(CalendarUnit::Year, 1);
+        QCOMPARE(fixture->messages.size(), 2);
+        QCOMPARE(w.Sky.Moment(), Utc("2099-12-31T23:59:59"));
     }
 
     void aClockOutsideTheRangeLeavesTheSceneAndSaysSo_data()
@@ -341,6 +348,101 @@ private slots:
         } else {
             QVERIFY(static_cast<const SceneState&>(w) == before);
             QVERIFY(w.lblData->text().isEmpty());
+        }
+    }
+
+    // The rates' submenu and the keys of the rates and the steps on the view;
+    // the first makes the sky real at the system clock's moment. Bursts end
+    // at the list's ends; moving "Velocità" gives the bar its rate back.
+    void theKeysChooseRatesAndStepTheCalendar()
+    {
+        fixture = std::make_unique<MainWindowFixture>();
+        OGLWin& w = fixture->Window();
+        w.SystemClock = [] { return Utc("2026-12-08T23:15:07"); };
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QStringList rates;
+        for (const QAction* item : w.mnuVelocita->actions()) {
+            rates << item->text() + item->shortcut().toString();
+        }
+        QCOMPARE(rates.join('|'), QString("Come la barra Velocità|Tempo reale\\|1 minuto al secondo|1 ora al secondo|"
+                                          "1 giorno al secondo|1 settimana al secondo|1 mese al secondo|"
+                                          "1 anno al secondo||Più veloce]|Più lento["));
+        const QString real = QStringLiteral(" 23:15:07 UTC · tempo reale");
+        const std::tuple<Qt::Key, Qt::KeyboardModifiers, QString, int> presses[] = {
+            {Qt::Key_BracketRight, {}, "8 dicembre 2026 · 1 settimana/s", 1},
+            {Qt::Key_BracketLeft, {}, "8 dicembre 2026 23:15 UTC · 1 giorno/s", 1},
+            {Qt::Key_Backslash, {}, "8 dicembre 2026" + real, 1},
+            {Qt::Key_Period, {}, "9 dicembre 2026" + real, 1},
+            {Qt::Key_Comma, Qt::ControlModifier, "9 novembre 2026" + real, 1},
+            {Qt::Key_Period, Qt::AltModifier, "9 novembre 2027" + real, 1},
+            {Qt::Key_Space, {}, "9 novembre 2027" + real + " (in pausa)", 1},
+            {Qt::Key_Comma, Qt::AltModifier, "9 novembre 2026" + real + " (in pausa)", 1},
+            {Qt::Key_Period, Qt::ControlModifier, "9 dicembre 2026" + real + " (in pausa)", 1},
+            {Qt::Key_Comma, {}, "8 dicembre 2026" + real + " (in pausa)", 1},
+            {Qt::Key_BracketRight, {}, "8 dicembre 2026 · 1 anno/s (in pausa)", 1000},
+            {Qt::Key_BracketLeft, {}, "8 dicembre 2026" + real + " (in pausa)", 1000},
+        };
+        for (const auto& [key, modifiers, text, times] : presses) {
+            for (int press = 0; press < times; ++press) {
+                QTest::keyClick(w.glView1Container, key, modifiers);
+            }
+            QCOMPARE(w.lblData->text(), text);
+        }
+        w.HSpeed->setValue(40);
+        QCOMPARE(w.lblData->text(), QString("8 dicembre 2026 (in pausa)"));
+        QVERIFY(w.mnurate.front()->isChecked());
+    }
+
+    // "Adesso": now, forwards, running, in real time; each frame takes the
+    // system clock's moment, after a jump of an hour or a step back, in
+    // whatever zone the clock reads it. Paused, the sky runs on from there.
+    void adessoFollowsTheSystemClock()
+    {
+        QDateTime now = Utc("2000-01-01T10:58:56");
+        fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.SystemClock = [&now] { return now; }; });
+        OGLWin& w = fixture->Window();
+        for (QAction* before : {w.mnurate.back(), w.mnuindietro, w.mnupausa, w.mnuadesso}) {
+            before->trigger();
+        }
+        const QString real = QStringLiteral(" UTC · tempo reale");
+        QCOMPARE(w.lblData->text(), "1 gennaio 2000 10:58:56" + real);
+        now = Utc(kJ2000Utc); // an hour on, in a frame of a second
+        fixture->Pass(1.0);
+        QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
+        QCOMPARE(w.lblData->text(), "1 gennaio 2000 11:58:56" + real);
+        now = now.addSecs(-120).toOffsetFromUtc(9 * 3600);
+        fixture->Pass(1.0);
+        QCOMPARE(w.lblData->text(), "1 gennaio 2000 11:56:56" + real);
+        w.mnupausa->trigger();
+        w.mnupausa->trigger();
+        now = now.addSecs(3600);
+        fixture->Pass(2.0);
+        QCOMPARE(w.lblData->text(), "1 gennaio 2000 11:56:58" + real);
+    }
+
+    // A second at a day a second, and backwards at an hour a second, moves
+    // the spins and the Moon as the bar's time for that much sky does.
+    void aRateMovesTheSkyTheSpinsAndTheMoonInStep()
+    {
+        QDateTime moment = Utc("2026-12-08T00:00:00");
+        fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.SetSkyMoment(moment); });
+        OGLWin& w = fixture->Window();
+        const std::tuple<SkyRate, bool, int, double> rows[] = {{SkyRate::Day, false, 86400, 220 / 365.25},
+                                                               {SkyRate::Hour, true, -3600, -220 / 8766.0}};
+        for (const auto& [rate, backwards, skySeconds, barSeconds] : rows) {
+            w.mnurate[static_cast<std::size_t>(rate)]->trigger();
+            w.mnuindietro->setChecked(backwards);
+            SceneState expected = w;
+            fixture->Pass(1.0);
+            AdvanceAnimation(expected, barSeconds);
+            for (BodyId planet : kPlanetIds) {
+                expected.OrbitAngle[planet] = w.OrbitAngle[planet];
+            }
+            expected.Real = w.Real; // the real sky's Moon moves with the moment
+            QVERIFY(static_cast<const SceneState&>(w) == expected);
+            moment = moment.addSecs(skySeconds);
+            QCOMPARE(w.Sky.Moment(), moment);
         }
     }
 

@@ -101,7 +101,7 @@ void OGLWin::RenderLoopPass()
 
 void OGLWin::AnimationStep(double elapsed)
 {
-    const double step = mnuindietro->isChecked() ? -elapsed : elapsed;
+    const double step = (mnuindietro->isChecked() ? -elapsed : elapsed) * TimeFactor;
     AdvanceAnimation(*this, step);
     AdvanceSky(step);
     ShowSkyDate();

@@ -8,7 +8,9 @@
 #include "planet_track.h"
 #include "scene_renderer.h"
 #include "scene_state.h"
+#include "sky_calendar_step.h"
 #include "sky_clock.h"
+#include "sky_rates.h"
 #include "true_orbit_lines.h"
 #include "view_camera.h"
 #include "view_drag.h"
@@ -17,7 +19,9 @@
 #include <QImage>
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
+#include <limits>
 #include <memory>
 
 class FrmPeta;
@@ -94,6 +98,12 @@ public:
     void mnupausa_Click();
     void mnuindietro_Click();
     void mnudata_Click();
+    void mnuadesso_Click(); // "Adesso": the sky now, live, in real time
+    // Time runs at `rate` from the next frame on; a rate other than the bar's
+    // makes the sky real now if it is not yet.
+    void ChooseRate(SkyRate rate);
+    // The sky's moment jumps `count` calendar days, months or years.
+    void StepSky(CalendarUnit unit, int count);
     void mnuschermo_Click();
     void mnusalva_Click();
     void mnucopia_Click();
@@ -139,6 +149,11 @@ public:
     QAction* mnupausa = nullptr;    // "Pausa" / "Riprendi", Space
     QAction* mnuindietro = nullptr; // "Indietro nel tempo", J, a toggle
     QAction* mnudata = nullptr;     // "Vai alla data…", Ctrl+G
+    QAction* mnuadesso = nullptr;   // "Adesso", Ctrl+N
+    QMenu* mnuVelocita = nullptr;   // "Velocità del tempo", one rate checked
+    std::array<QAction*, kSkyRates.size()> mnurate{}; // in the order of kSkyRates
+    QAction* mnuveloce = nullptr;   // "Più veloce", ]
+    QAction* mnulento = nullptr;    // "Più lento", [
     QLabel* lblData = nullptr;      // the sky's date, at the right of the menu bar
     QMenu* mnuVista = nullptr;
     QAction* mnuschermo = nullptr; // "Schermo intero", F11
@@ -184,6 +199,11 @@ private:
     void PlaceSkyBodies();
     void ShowSkyDate();
     void SetTimePaused(bool paused);
+    void CreateTimeRateMenu();
+    bool MakeSkyRealNow();
+    bool MoveSkyMoment(double step);
+    void StopTimeAtEdge();
+    void ShowRate();
     QList<QWidget*> ControlStrip() const;
     bool ViewShown() const;
     void FollowViewScale();
@@ -208,6 +228,9 @@ private:
     bool ViewHidden = false; // the loop holds the timer's pause for the hidden view
     bool Loaded = false;
     bool TimePaused = false;  // "Pausa" holds the frame timer's pause
+    SkyRate Rate = SkyRate::SpeedBar;
+    double TimeFactor = 1;      // the frame time's factor for Rate
+    bool FollowingClock = false; // "Adesso" runs: the sky takes the system clock's moment
     bool FullScreen = false;
     QByteArray NormalGeometry;   // the window's place and size before full screen
     bool CapturingFrame = false; // the frame is drawn to be read back, not shown
@@ -216,10 +239,12 @@ private:
     BodyNameLabels Names;        // the names' textures, in the view's context
     PlanetTrack Track;        // the planets' places along the sky's clock
     TrueOrbitLines TruePaths; // the planets' true paths, in the view's context
-    // What lblData says: the day (a Julian day number), and whether time is
-    // paused and runs backwards. It is written only when one of them changes.
+    // What lblData says: the day, minute or second (SkyDateTextUnit), the
+    // rate, and whether time is paused and runs backwards. It is written only
+    // when one of them changes.
     struct DateShown {
-        std::int64_t day = -1;
+        std::int64_t unit = std::numeric_limits<std::int64_t>::min(); // none yet
+        SkyRate rate = SkyRate::SpeedBar;
         bool paused = false;
         bool backwards = false;
         bool operator==(const DateShown&) const = default;

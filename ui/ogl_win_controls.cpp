@@ -97,6 +97,7 @@ void OGLWin::HSpeed_Change()
 {
     XPModule::SecondsPerYear = static_cast<std::uint8_t>(std::abs(HSpeed->value() - 210));
     ComputeRates();
+    ChooseRate(SkyRate::SpeedBar); // the bar sets the rate again
 }
 
 void OGLWin::mnupeta_Click()
@@ -112,13 +113,22 @@ void OGLWin::mnupeta_Click()
 
 void OGLWin::mnuoggi_Click()
 {
+    MakeSkyRealNow();
+}
+
+// The sky becomes real at the system clock's moment; a clock outside the span
+// leaves it as it was and gets a message.
+bool OGLWin::MakeSkyRealNow()
+{
     const QDateTime now = SystemClock();
-    if (!SetSkyMoment(now)) {
-        ShowCriticalMessage(QStringLiteral("L'orologio di sistema segna %1: le posizioni dei pianeti si calcolano "
-                                           "solo da %2 a %3.")
-                                .arg(now.toUTC().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
-                                     LatestSkyMoment().toString(Qt::ISODate)));
+    if (SetSkyMoment(now)) {
+        return true;
     }
+    ShowCriticalMessage(QStringLiteral("L'orologio di sistema segna %1: le posizioni dei pianeti si calcolano "
+                                       "solo da %2 a %3.")
+                            .arg(now.toUTC().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
+                                 LatestSkyMoment().toString(Qt::ISODate)));
+    return false;
 }
 
 // The view's keys work the controls themselves, so that labels and bars

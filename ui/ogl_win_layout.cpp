@@ -137,6 +137,7 @@ void OGLWin::CreateControls()
     mnuindietro->setCheckable(true);
     mnudata = mnuTempo->addAction(QStringLiteral("Vai alla data…"));
     mnudata->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    CreateTimeRateMenu();
     mnuVista = menuBar()->addMenu(QStringLiteral("Vista"));
     mnuschermo = mnuVista->addAction(QStringLiteral("Schermo intero"));
     mnuschermo->setShortcut(Qt::Key_F11);
@@ -163,12 +164,15 @@ void OGLWin::CreateControls()
     lblData = new QLabel(menuBar());
     lblData->setContentsMargins(0, 0, 8, 0);
     lblData->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // As wide as its longest text, whatever the month, so that the menu bar
-    // never cuts it.
+    // As wide as its longest text, whatever the month and the rate, so that
+    // the menu bar never cuts it.
     int dateWidth = 0;
-    for (int month = 1; month <= 12; ++month) {
-        const QString longest = SkyDateText(QDateTime(QDate(2088, month, 28), QTime(0, 0), Qt::UTC), true, true);
-        dateWidth = std::max(dateWidth, lblData->fontMetrics().horizontalAdvance(longest));
+    for (const SkyRate rate : kSkyRates) {
+        for (int month = 1; month <= 12; ++month) {
+            const QString longest =
+                SkyDateText(QDateTime(QDate(2088, month, 28), QTime(23, 58, 58), Qt::UTC), true, true, rate);
+            dateWidth = std::max(dateWidth, lblData->fontMetrics().horizontalAdvance(longest));
+        }
     }
     lblData->setMinimumWidth(dateWidth + 8);
     lblData->setAccessibleName(QStringLiteral("Data del cielo"));

@@ -15,8 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include <cmath>
-
 using namespace OGLModule;
 
 bool OGLWin::SetSkyMoment(const QDateTime& moment)
@@ -26,6 +24,7 @@ bool OGLWin::SetSkyMoment(const QDateTime& moment)
     }
     PlaceSkyBodies();
     ShowSkyDate();
+    FollowingClock = false;
     return true;
 }
 
@@ -63,12 +62,8 @@ void OGLWin::AdvanceSky(double step)
         return;
     }
     if (Selected == NoBody) {
-        if (Sky.Advance(step, XPModule::SecondsPerYear)) {
-            SetTimePaused(true);
-            ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
-                                               "solo da %2 a %3.")
-                                    .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
-                                         LatestSkyMoment().toString(Qt::ISODate)));
+        if (MoveSkyMoment(step)) {
+            StopTimeAtEdge();
         }
     }
     PlaceSkyBodies();
@@ -79,14 +74,13 @@ void OGLWin::ShowSkyDate()
     if (!Sky.IsSet()) {
         return;
     }
-    // The civil day of the moment, in UTC: Julian days begin at noon.
-    const DateShown now{static_cast<std::int64_t>(std::floor(Sky.JulianDay() + 0.5)), TimePaused,
+    const DateShown now{SkyDateTextUnit(UnixMillisecondsOfJulianDay(Sky.JulianDay()), Rate), Rate, TimePaused,
                         mnuindietro->isChecked()};
     if (now == ShownDate) {
         return;
     }
     ShownDate = now;
-    lblData->setText(SkyDateText(Sky.Moment(), now.paused, now.backwards));
+    lblData->setText(SkyDateText(Sky.Moment(), now.paused, now.backwards, now.rate));
 }
 
 void OGLWin::SetTimePaused(bool paused)
@@ -96,12 +90,22 @@ void OGLWin::SetTimePaused(bool paused)
     }
     TimePaused = paused;
     if (paused) {
+        FollowingClock = false; // on resuming, time runs on from the moment it stood at
         HoldTimerPause(TimerPause::UserPause);
     } else {
         ReleaseTimerPause(TimerPause::UserPause);
     }
     mnupausa->setText(paused ? QStringLiteral("Riprendi") : QStringLiteral("Pausa"));
     ShowSkyDate();
+}
+
+void OGLWin::StopTimeAtEdge()
+{
+    SetTimePaused(true);
+    ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
+                                       "solo da %2 a %3.")
+                            .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
+                                 LatestSkyMoment().toString(Qt::ISODate)));
 }
 
 void OGLWin::mnupausa_Click()
@@ -111,6 +115,7 @@ void OGLWin::mnupausa_Click()
 
 void OGLWin::mnuindietro_Click()
 {
+    FollowingClock = false;
     ShowSkyDate();
 }
 
