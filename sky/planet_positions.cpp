@@ -1,9 +1,9 @@
 #include "planet_positions.h"
 
+#include "delta_t.h"
 #include "sky_bodies.h"
 #include "sky_clock.h"
 
-#include <libnova/dynamical_time.h>
 #include <libnova/elliptic_motion.h>
 #include <libnova/ln_types.h>
 #include <libnova/lunar.h>
@@ -54,10 +54,10 @@ EclipticPlace HeliocentricPlace(BodyId planet, double julianEphemerisDay)
 }
 
 // The theories run on dynamical time: the Julian day of universal time,
-// moved on by libnova's table of the difference.
+// moved on by ΔT.
 double JulianEphemerisDay(double julianDay)
 {
-    return ln_get_jde(julianDay);
+    return julianDay + DeltaTSeconds(julianDay) / 86400;
 }
 
 EclipticPlace PlutoOnItsEllipse(double julianEphemerisDay)

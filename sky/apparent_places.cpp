@@ -1,0 +1,185 @@
+#include "apparent_places.h"
+
+#include <libnova/nutation.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
+constexpr double kJ2000 = 2451545.0;
+constexpr double kLightDaysPerAu = 0.0057755183;
+constexpr double kMarginDays = 2; // light-time from Pluto, and the velocity's span
+
+// The grid steps, in days, that keep each interpolated place within half an
+// arcsecond of its theory (body-id order; 0: no theory of its own).
+constexpr std::array<double, Pluto + 1> kStepDays{0, 0, 2, 4, 2, 0.5, 4, 16, 32, 64, 64, 64};
+
+struct Rotation {
+    std::array<std::array<double, 3>, 3> m{};
+};
+
+// From the ecliptic and equinox of J2000 to the mean ecliptic and equinox of
+// date: to the equator of J2000, the IAU 1976 precession of the equator
+// (Lieske's angles), then to the ecliptic of date by its mean obliquity.
+Rotation EclipticOfDate(double jde)
+{
+    const double t = (jde - kJ2000) / 36525;
+    const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * kRadiansPerArcsecond;
+    const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * kRadiansPerArcsecond;
+    const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * kRadiansPerArcsecond;
+    const double e0 = 84381.448 * kRadiansPerArcsecond;
+    const double e = (84381.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) * kRadiansPerArcsecond;
+    auto product = [](const Rotation& a, const Rotation& b) {
+        Rotation r;
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) {
+                for (int k = 0; k < 3; ++k) {
+                    r.m[i][j] += a.m[i][k] * b.m[k][j];
+                }
+            }
+        }
+        return r;
+    };
+    auto aboutX = [](double a) { return Rotation{{{{1, 0, 0}, {0, std::cos(a), -std::sin(a)}, {0, std::sin(a), std::cos(a)}}}}; };
+    auto aboutY = [](double a) { return Rotation{{{{std::cos(a), 0, -std::sin(a)}, {0, 1, 0}, {std::sin(a), 0, std::cos(a)}}}}; };
+    auto aboutZ = [](double a) { return Rotation{{{{std::cos(a), -std::sin(a), 0}, {std::sin(a), std::cos(a), 0}, {0, 0, 1}}}}; };
+    // aboutX and aboutZ turn a vector counter-clockwise by the angle; aboutY
+    // turns x towards z, the sense of θ.
+    return product(aboutX(-e), product(aboutZ(z), product(aboutY(theta), product(aboutZ(zeta), aboutX(e0)))));
+}
+
+} // namespace
+
+ApparentSky::Samples::Samples(BodyId body, double stepDays, double firstJde, double lastJde)
+    : Body(body), Step(stepDays)
+{
+    if (Step <= 0) {
+        FirstIndex = 0;
+        return;
+    }
+    FirstIndex = static_cast<std::ptrdiff_t>(std::floor((firstJde - kMarginDays) / Step)) - 2;
+    const auto lastIndex = static_cast<std::ptrdiff_t>(std::ceil((lastJde + kMarginDays) / Step)) + 3;
+    Values.resize(static_cast<std::size_t>(lastIndex - FirstIndex + 1));
+    Known.resize(Values.size());
+}
+
+ApparentSky::Vector ApparentSky::Samples::Sample(std::ptrdiff_t index)
+{
+    const auto slot = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(index - FirstIndex, 0, std::ssize(Values) - 1));
+    if (!Known[slot]) {
+        const double jde = static_cast<double>(FirstIndex + static_cast<std::ptrdiff_t>(slot)) * Step;
+        const EclipticPlace place = Body == Moon ? LunarPlace(jde) : HeliocentricPlace(Body, jde);
+        const double l = place.longitude * kRadiansPerDegree;
+        const double b = place.latitude * kRadiansPerDegree;
+        Values[slot] = {place.distance * std::cos(b) * std::cos(l), place.distance * std::cos(b) * std::sin(l),
+                        place.distance * std::sin(b)};
+        Known[slot] = true;
+    }
+    return Values[slot];
+}
+
+// Lagrange's four-point interpolation between the samples about `jde`.
+ApparentSky::Vector ApparentSky::Samples::At(double jde)
+{
+    if (Step <= 0) {
+        return {};
+    }
+    const double position = jde / Step;
+    const double whole = std::floor(position);
+    const double u = position - whole;
+    const auto index = static_cast<std::ptrdiff_t>(whole);
+    const std::array<double, 4> weights{-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2,
+                                        -(u + 1) * u * (u - 2) / 2, (u + 1) * u * (u - 1) / 6};
+    Vector sum;
+    for (std::ptrdiff_t k = 0; k < 4; ++k) {
+        const Vector sample = Sample(index - 1 + k);
+        const double w = weights[static_cast<std::size_t>(k)];
+        sum = {sum.x + w * sample.x, sum.y + w * sample.y, sum.z + w * sample.z};
+    }
+    return sum;
+}
+
+ApparentSky::Vector ApparentSky::Samples::Velocity(double jde)
+{
+    constexpr double kHalfSpan = 0.05;
+    const Vector before = At(jde - kHalfSpan);
+    const Vector after = At(jde + kHalfSpan);
+    return {(after.x - before.x) / (2 * kHalfSpan), (after.y - before.y) / (2 * kHalfSpan),
+            (after.z - before.z) / (2 * kHalfSpan)};
+}
+
+ApparentSky::ApparentSky(double firstJulianDay, double lastJulianDay)
+{
+    const double firstJde = JulianEphemerisDay(firstJulianDay);
+    const double lastJde = JulianEphemerisDay(lastJulianDay);
+    Theories.reserve(kStepDays.size());
+    for (std::size_t body = 0; body < kStepDays.size(); ++body) {
+        Theories.emplace_back(static_cast<BodyId>(body), kStepDays[body], firstJde, lastJde);
+    }
+}
+
+ApparentSky::Samples& ApparentSky::SamplesOf(BodyId body)
+{
+    return Theories[body];
+}
+
+EclipticPlace ApparentSky::Place(BodyId body, double julianDay)
+{
+    const double jde = JulianEphemerisDay(julianDay);
+    const Vector earth = SamplesOf(Earth).At(jde);
+    Vector seen;
+    if (body == Moon) {
+        seen = SamplesOf(Moon).At(jde);
+    } else {
+        // Where the body stood when the light now arriving left it.
+        double lightTime = 0;
+        for (int pass = 0; pass < 3; ++pass) {
+            const Vector from = SamplesOf(body).At(jde - lightTime);
+            seen = {from.x - earth.x, from.y - earth.y, from.z - earth.z};
+            lightTime = kLightDaysPerAu * std::sqrt(seen.x * seen.x + seen.y * seen.y + seen.z * seen.z);
+        }
+    }
+    const double distance = std::sqrt(seen.x * seen.x + seen.y * seen.y + seen.z * seen.z);
+    Vector direction{seen.x / distance, seen.y / distance, seen.z / distance};
+    if (body != Moon) {
+        // The aberration: the direction leans towards the Earth's motion by
+        // its velocity over that of light.
+        const Vector velocity = SamplesOf(Earth).Velocity(jde);
+        direction = {direction.x + velocity.x * kLightDaysPerAu, direction.y + velocity.y * kLightDaysPerAu,
+                     direction.z + velocity.z * kLightDaysPerAu};
+    }
+    const Rotation turn = EclipticOfDate(jde);
+    const double x = turn.m[0][0] * direction.x + turn.m[0][1] * direction.y + turn.m[0][2] * direction.z;
+    const double y = turn.m[1][0] * direction.x + turn.m[1][1] * direction.y + turn.m[1][2] * direction.z;
+    const double z = turn.m[2][0] * direction.x + turn.m[2][1] * direction.y + turn.m[2][2] * direction.z;
+    ln_nutation nutation{};
+    ln_get_nutation(jde, &nutation);
+    return {std::atan2(y, x) / kRadiansPerDegree + nutation.longitude,
+            std::atan2(z, std::hypot(x, y)) / kRadiansPerDegree, distance};
+}
+
+double AngularSeparation(const EclipticPlace& a, const EclipticPlace& b)
+{
+    const double la = a.longitude * kRadiansPerDegree;
+    const double lb = b.longitude * kRadiansPerDegree;
+    const double ba = a.latitude * kRadiansPerDegree;
+    const double bb = b.latitude * kRadiansPerDegree;
+    // The haversine form keeps small separations exact.
+    const double h = std::pow(std::sin((ba - bb) / 2), 2) + std::cos(ba) * std::cos(bb) * std::pow(std::sin((la - lb) / 2), 2);
+    return 2 * std::asin(std::sqrt(std::min(1.0, h))) / kRadiansPerDegree;
+}
+
+double Wrapped180(double degrees)
+{
+    double wrapped = std::fmod(degrees, 360.0);
+    if (wrapped <= -180) {
+        wrapped += 360;
+    } else if (wrapped > 180) {
+        wrapped -= 360;
+    }
+    return wrapped;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "planet_positions.h"
+#include "sky_events.h"
+
+#include <optional>
+
+// The shadows' geometry at a syzygy, from the Sun's and the Moon's apparent
+// geocentric places (degrees, AU).
+
+// How far the axis of the Moon's shadow passes from the Earth's centre, in
+// Earth radii (the eclipse's gamma); least at the greatest solar eclipse.
+double ShadowAxisGap(const EclipticPlace& sun, const EclipticPlace& moon);
+
+// The solar eclipse these places make, if any: total, annular, hybrid
+// (total at its greatest, annular at the ends of its path) or partial.
+std::optional<SkyEventType> SolarEclipseKind(const EclipticPlace& sun, const EclipticPlace& moon);
+
+// How far the Moon's centre stands from the axis of the Earth's shadow, in
+// degrees; least at the greatest lunar eclipse.
+double MoonFromEarthShadow(const EclipticPlace& sun, const EclipticPlace& moon);
+
+// The lunar eclipse these places make, if any: total, partial or penumbral,
+// with the Earth's shadow enlarged by its atmosphere as Danjon's rule has it.
+std::optional<SkyEventType> LunarEclipseKind(const EclipticPlace& sun, const EclipticPlace& moon);
