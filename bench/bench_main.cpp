@@ -4,6 +4,7 @@
 //   solar-bench                                     runs everything, prints the table
 //   solar-bench --startup-probe <launch ns> <frames> the real window's start-up as a probe
 
+#include "events_bench.h"
 #include "frame_bench.h"
 #include "planet_catalogue.h"
 #include "probe_runs.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[])
         bench.MeasureNameTimes(kTimedCalls, results.times);
     } // the window closes before the probes compete for the processor
 
+    results.events = MeasureEventSearch();
     results.startupLaunches = kStartupLaunches;
     results.startup = CompareProbes(kStartupLaunches, 1);
     results.memoryLaunches = kMemoryLaunches;

@@ -14,6 +14,11 @@ constexpr double kPacedCpuPerSecond = 0.25;
 constexpr double kHiddenCpuPerSecond = 0.01;
 constexpr double kStartupOverMinimal = 1.15;
 constexpr double kMemoryOverMinimal = 1.15;
+// A year's events in well under half a second, and a period's cost in
+// proportion to its length.
+constexpr double kYearOfEventsSeconds = 0.5;
+constexpr double kYearOfEventsShare = 0.5;
+constexpr double kSpanOverYears = 1.10;
 
 constexpr char kRowFormat[] = "%-40s %10s  %-32s %6s  %-7s %s\n";
 
@@ -170,6 +175,18 @@ void PrintAllocationRows(const FrameAllocations& allocations)
              QStringLiteral("animation step + Render_glView1"), {}, QStringLiteral("= 0"), Verdict(own == 0));
 }
 
+void PrintEventRows(const EventSearchTimes& events)
+{
+    PrintRatioRow(QStringLiteral("events: one year (2027), every kind"), Milliseconds(events.year),
+                  QStringLiteral("%1 events; 500 ms").arg(events.yearEvents), events.year / kYearOfEventsSeconds,
+                  kYearOfEventsShare);
+    PrintRatioRow(QStringLiteral("events: 1885-2099, every kind"), QStringLiteral("%1 s").arg(events.span, 0, 'f', 2),
+                  QStringLiteral("%1 events; %2 years at 2027's")
+                      .arg(events.spanEvents)
+                      .arg(events.spanYears, 0, 'f', 0),
+                  events.span / (events.spanYears * events.year), kSpanOverYears);
+}
+
 } // namespace
 
 void PrintReport(const BenchResults& results)
@@ -189,6 +206,7 @@ void PrintReport(const BenchResults& results)
              QStringLiteral("target"), QStringLiteral("result"));
     PrintFrameRows(results.times);
     PrintPacingRows(results.pacing);
+    PrintEventRows(results.events);
     PrintProbeRows(results);
     PrintAllocationRows(results.allocations);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "events_bench.h"
 #include "frame_bench.h"
 #include "probe_runs.h"
 
@@ -21,6 +22,7 @@ struct BenchResults {
     int memoryLaunches = 0;
     int memoryFrames = 0;
     std::optional<ProbeComparison> memory;
+    EventSearchTimes events;
 };
 
 // Prints the results as one table, each compared figure with its ratio, its

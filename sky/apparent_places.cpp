@@ -1,5 +1,7 @@
 #include "apparent_places.h"
 
+#include "libnova_turn.h"
+
 #include <libnova/nutation.h>
 
 #include <algorithm>
@@ -127,6 +129,19 @@ ApparentSky::Samples& ApparentSky::SamplesOf(BodyId body)
     return Theories[body];
 }
 
+const ApparentSky::DateFrame& ApparentSky::FrameAt(double jde)
+{
+    if (jde != Frame.jde) {
+        Frame.jde = jde;
+        Frame.turn = EclipticOfDate(jde).m;
+        ln_nutation nutation{};
+        const auto libnova = LibnovaTurn();
+        ln_get_nutation(jde, &nutation);
+        Frame.nutation = nutation.longitude;
+    }
+    return Frame;
+}
+
 EclipticPlace ApparentSky::Place(BodyId body, double julianDay)
 {
     const double jde = JulianEphemerisDay(julianDay);
@@ -152,13 +167,12 @@ EclipticPlace ApparentSky::Place(BodyId body, double julianDay)
         direction = {direction.x + velocity.x * kLightDaysPerAu, direction.y + velocity.y * kLightDaysPerAu,
                      direction.z + velocity.z * kLightDaysPerAu};
     }
-    const Rotation turn = EclipticOfDate(jde);
-    const double x = turn.m[0][0] * direction.x + turn.m[0][1] * direction.y + turn.m[0][2] * direction.z;
-    const double y = turn.m[1][0] * direction.x + turn.m[1][1] * direction.y + turn.m[1][2] * direction.z;
-    const double z = turn.m[2][0] * direction.x + turn.m[2][1] * direction.y + turn.m[2][2] * direction.z;
-    ln_nutation nutation{};
-    ln_get_nutation(jde, &nutation);
-    return {std::atan2(y, x) / kRadiansPerDegree + nutation.longitude,
+    const DateFrame& frame = FrameAt(jde);
+    const auto& m = frame.turn;
+    const double x = m[0][0] * direction.x + m[0][1] * direction.y + m[0][2] * direction.z;
+    const double y = m[1][0] * direction.x + m[1][1] * direction.y + m[1][2] * direction.z;
+    const double z = m[2][0] * direction.x + m[2][1] * direction.y + m[2][2] * direction.z;
+    return {std::atan2(y, x) / kRadiansPerDegree + frame.nutation,
             std::atan2(z, std::hypot(x, y)) / kRadiansPerDegree, distance};
 }
 

@@ -48,7 +48,17 @@ private:
         std::vector<bool> Known;
     };
     Samples& SamplesOf(BodyId body);
+    // The turn from J2000's ecliptic to the ecliptic of date and the
+    // nutation in longitude (degrees), kept for the last moment asked:
+    // a search asks for several bodies at each moment.
+    struct DateFrame {
+        double jde = -1;
+        std::array<std::array<double, 3>, 3> turn{};
+        double nutation = 0;
+    };
+    const DateFrame& FrameAt(double jde);
     std::vector<Samples> Theories; // body-id order, from the Sun (empty) to Pluto
+    DateFrame Frame;
 };
 
 // Angular distance between two places, in degrees.

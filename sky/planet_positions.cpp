@@ -1,6 +1,7 @@
 #include "planet_positions.h"
 
 #include "delta_t.h"
+#include "libnova_turn.h"
 #include "sky_bodies.h"
 #include "sky_clock.h"
 
@@ -49,6 +50,7 @@ bool EclipticPlace::IsFinite() const
 EclipticPlace HeliocentricPlace(BodyId planet, double julianEphemerisDay)
 {
     ln_helio_posn position{};
+    const auto turn = LibnovaTurn();
     SkyBodies()[planet].helioCoordinates(julianEphemerisDay, &position);
     return {position.L, position.B, position.R};
 }
@@ -81,6 +83,7 @@ EclipticPlace PlutoOnItsEllipse(double julianEphemerisDay)
 EclipticPlace LunarPlace(double julianEphemerisDay)
 {
     ln_rect_posn moon{};
+    const auto turn = LibnovaTurn();
     ln_get_lunar_geo_posn(julianEphemerisDay, &moon, kLunarPrecision);
     return PlaceOf(moon.X / kKilometresPerAu, moon.Y / kKilometresPerAu, moon.Z / kKilometresPerAu);
 }

@@ -71,6 +71,8 @@ private slots:
 
     // Each published event is found once near its moment, of its kind,
     // within the accuracy its kind allows.
+    // - The seasons of 2011, when the nutation in longitude stood near its
+    //   greatest (17"), from the same table, 2 minutes.
     // - Eclipses: greatest eclipse, from NASA's eclipse web site (F. Espenak,
     //   "Five Millennium Canon" of solar and of lunar eclipses), 10 minutes.
     // - Oppositions, an inferior conjunction and the great conjunction (in
@@ -89,6 +91,10 @@ private slots:
             QTest::newRow(utc) << QString::fromLatin1(utc) << static_cast<int>(type) << static_cast<int>(body)
                                << minutes << degrees;
         };
+        row("2011-03-20T23:21", MarchEquinox, NoBody, 2);
+        row("2011-06-21T17:16", JuneSolstice, NoBody, 2);
+        row("2011-09-23T09:04", SeptemberEquinox, NoBody, 2);
+        row("2011-12-22T05:30", DecemberSolstice, NoBody, 2);
         row("1900-05-28T14:54", TotalSolarEclipse, NoBody, 10);
         row("2023-04-20T04:17", HybridSolarEclipse, NoBody, 10);
         row("2024-04-08T18:17", TotalSolarEclipse, NoBody, 10);
