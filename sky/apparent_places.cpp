@@ -17,8 +17,11 @@ constexpr double kLightDaysPerAu = 0.0057755183;
 constexpr double kMarginDays = 2; // light-time from Pluto, and the velocity's span
 
 // The grid steps, in days, that keep each interpolated place within half an
-// arcsecond of its theory (body-id order; 0: no theory of its own).
-constexpr std::array<double, Pluto + 1> kStepDays{0, 0, 2, 4, 2, 0.5, 4, 16, 32, 64, 64, 64};
+// arcsecond of its theory as seen from the Earth, at its nearest (body-id
+// order; 0: no theory of its own).
+constexpr std::array<double, Pluto + 1> kStepDays{0, 0, 2, 8, 4, 1, 16, 32, 64, 128, 128, 128};
+// The interpolation's points: three on each side of the moment.
+constexpr std::ptrdiff_t kPointsEachSide = 3;
 
 struct Rotation {
     std::array<std::array<double, 3>, 3> m{};
@@ -63,8 +66,8 @@ ApparentSky::Samples::Samples(BodyId body, double stepDays, double firstJde, dou
         FirstIndex = 0;
         return;
     }
-    FirstIndex = static_cast<std::ptrdiff_t>(std::floor((firstJde - kMarginDays) / Step)) - 2;
-    const auto lastIndex = static_cast<std::ptrdiff_t>(std::ceil((lastJde + kMarginDays) / Step)) + 3;
+    FirstIndex = static_cast<std::ptrdiff_t>(std::floor((firstJde - kMarginDays) / Step)) - kPointsEachSide;
+    const auto lastIndex = static_cast<std::ptrdiff_t>(std::ceil((lastJde + kMarginDays) / Step)) + kPointsEachSide;
     Values.resize(static_cast<std::size_t>(lastIndex - FirstIndex + 1));
     Known.resize(Values.size());
 }
@@ -84,7 +87,7 @@ ApparentSky::Vector ApparentSky::Samples::Sample(std::ptrdiff_t index)
     return Values[slot];
 }
 
-// Lagrange's four-point interpolation between the samples about `jde`.
+// Lagrange's interpolation through the six samples about `jde`.
 ApparentSky::Vector ApparentSky::Samples::At(double jde)
 {
     if (Step <= 0) {
@@ -94,13 +97,16 @@ ApparentSky::Vector ApparentSky::Samples::At(double jde)
     const double whole = std::floor(position);
     const double u = position - whole;
     const auto index = static_cast<std::ptrdiff_t>(whole);
-    const std::array<double, 4> weights{-u * (u - 1) * (u - 2) / 6, (u + 1) * (u - 1) * (u - 2) / 2,
-                                        -(u + 1) * u * (u - 2) / 2, (u + 1) * u * (u - 1) / 6};
     Vector sum;
-    for (std::ptrdiff_t k = 0; k < 4; ++k) {
-        const Vector sample = Sample(index - 1 + k);
-        const double w = weights[static_cast<std::size_t>(k)];
-        sum = {sum.x + w * sample.x, sum.y + w * sample.y, sum.z + w * sample.z};
+    for (std::ptrdiff_t j = 1 - kPointsEachSide; j <= kPointsEachSide; ++j) {
+        double weight = 1;
+        for (std::ptrdiff_t k = 1 - kPointsEachSide; k <= kPointsEachSide; ++k) {
+            if (k != j) {
+                weight *= (u - static_cast<double>(k)) / static_cast<double>(j - k);
+            }
+        }
+        const Vector sample = Sample(index + j);
+        sum = {sum.x + weight * sample.x, sum.y + weight * sample.y, sum.z + weight * sample.z};
     }
     return sum;
 }

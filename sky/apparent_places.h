@@ -15,7 +15,7 @@
 // theory already holds its own light-time.
 //
 // Each theory is evaluated on a grid of dynamical days, a step of its own
-// apart, and interpolated in between (four points), within 0.5 arcseconds
+// apart, and interpolated in between (six points), within 0.5 arcseconds
 // of the theory: a search that asks for thousands of places in a year pays
 // for a few hundred theory calls.
 class ApparentSky {

@@ -5,17 +5,40 @@
 // Narrowing a sky event's moment down between two Julian days.
 
 // The moment, to within `precision` days, where `f` changes sign between
-// `before` and `after` (f(before) and f(after) of opposite signs).
+// `before` and `after` (f(before) and f(after) of opposite signs), by false
+// position with the Illinois rule: it keeps the sign change bracketed, and
+// on these smooth angles it needs a handful of steps where bisection needs
+// sixteen.
 template <typename Function>
-double Bisected(Function f, double before, double after, double precision)
+double SignChange(Function f, double before, double after, double precision)
 {
-    const bool risesThrough = f(before) < 0;
-    while (after - before > precision) {
-        const double middle = (before + after) / 2;
-        if ((f(middle) < 0) == risesThrough) {
+    double atBefore = f(before);
+    double atAfter = f(after);
+    int sameSide = 0; // which end the last two steps moved: -1 before, 1 after
+    for (int guard = 0; guard < 100 && after - before > precision; ++guard) {
+        const double middle = (before * atAfter - after * atBefore) / (atAfter - atBefore);
+        const double atMiddle = f(middle);
+        if (atMiddle == 0) {
+            return middle;
+        }
+        if ((atMiddle < 0) == (atBefore < 0)) {
             before = middle;
+            atBefore = atMiddle;
+            if (sameSide == -1) {
+                atAfter /= 2;
+            }
+            sameSide = -1;
         } else {
             after = middle;
+            atAfter = atMiddle;
+            if (sameSide == 1) {
+                atBefore /= 2;
+            }
+            sameSide = 1;
+        }
+        // Once the step is below the precision, the root is as good as found.
+        if (std::abs(after - before) <= precision || std::abs(atMiddle) < 1e-9) {
+            return middle;
         }
     }
     return (before + after) / 2;

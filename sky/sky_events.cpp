@@ -84,9 +84,10 @@ private:
     }
     EclipticPlace Place(BodyId body, double julianDay) { return Sky.Place(body, julianDay); }
     // The moments in this chunk where `gap` changes sign, each with the
-    // sign it had before.
+    // sign it had before. With a latitude limit, a crossing where the two
+    // bodies stand farther apart than it in latitude is passed over.
     template <typename Keep>
-    void ForEachCrossing(const LongitudeGap& gap, Keep keep);
+    void ForEachCrossing(const LongitudeGap& gap, Keep keep, double latitudeLimit = 360);
     double GapAt(const LongitudeGap& gap, double julianDay)
     {
         Places places{};
@@ -111,15 +112,22 @@ private:
 };
 
 template <typename Keep>
-void ChunkSearch::ForEachCrossing(const LongitudeGap& gap, Keep keep)
+void ChunkSearch::ForEachCrossing(const LongitudeGap& gap, Keep keep, double latitudeLimit)
 {
+    // The latitudes change by less than this over a step (the Moon's, by
+    // 0.6 degrees at most).
+    constexpr double kLatitudeChange = 1;
+    auto tooFar = [&](std::ptrdiff_t step) {
+        const Places& places = GridAt(step);
+        return std::abs(places[gap.a].latitude - places[gap.b].latitude) > latitudeLimit + kLatitudeChange;
+    };
     double before = gap.Of(GridAt(FirstStep));
     for (std::ptrdiff_t step = FirstStep; step < EndStep; ++step) {
         const double after = gap.Of(GridAt(step + 1));
         // A jump of half a circle is the angle's wrap, no crossing.
-        if ((before < 0) != (after < 0) && std::abs(after - before) < 180) {
-            const double moment = Bisected([&](double day) { return GapAt(gap, day); }, TimeOf(step),
-                                           TimeOf(step + 1), kSecondInDays);
+        if ((before < 0) != (after < 0) && std::abs(after - before) < 180 && !(tooFar(step) && tooFar(step + 1))) {
+            const double moment = SignChange([&](double day) { return GapAt(gap, day); }, TimeOf(step),
+                                             TimeOf(step + 1), kSecondInDays);
             keep(moment, before < 0);
         }
         before = after;
@@ -229,7 +237,7 @@ void ChunkSearch::PlanetConjunctions()
                 if (separation < kPlanetConjunctionLimit) {
                     Add(moment, SkyEventType::PlanetConjunction, a, b, separation);
                 }
-            });
+            }, kPlanetConjunctionLimit);
         }
     }
 }
@@ -242,7 +250,7 @@ void ChunkSearch::MoonConjunctions()
             if (separation < kMoonConjunctionLimit) {
                 Add(moment, SkyEventType::MoonConjunction, planet, NoBody, separation);
             }
-        });
+        }, kMoonConjunctionLimit);
     }
 }
 
