@@ -41,12 +41,16 @@ class TestSkyEvents : public QObject {
 
 private slots:
     // The US Naval Observatory's tables "Earth's Seasons" and "Phases of the
-    // Moon" for 2024 (UTC, to the minute): every season, new moon and full
-    // moon of the year, none missed or doubled, each within two minutes.
+    // Moon" (UTC, to the minute): every season, new moon and full moon of a
+    // year, none missed or doubled, each within a minute (the two minutes
+    // asked of the search, less the tables' rounding). The search starts so
+    // that its seam between one year and the next falls two minutes before
+    // the full moon of 2024-12-15.
     void aYearOfSeasonsAndPhases()
     {
         using enum SkyEventType;
         const std::vector<PublishedEvent> published{
+            {"2023-12-22T03:27", DecemberSolstice}, {"2023-12-27T00:33", FullMoon},
             {"2024-01-11T11:57", NewMoon},      {"2024-01-25T17:54", FullMoon},  {"2024-02-09T22:59", NewMoon},
             {"2024-02-24T12:30", FullMoon},     {"2024-03-10T09:00", NewMoon},   {"2024-03-20T03:06", MarchEquinox},
             {"2024-03-25T07:00", FullMoon},     {"2024-04-08T18:21", NewMoon},   {"2024-04-23T23:49", FullMoon},
@@ -60,11 +64,11 @@ private slots:
         };
         SkyEventGroups groups = Only(SkyEventGroup::Seasons);
         groups[static_cast<std::size_t>(SkyEventGroup::MoonPhases)] = true;
-        std::vector<SkyEvent> found = Search("2024-01-01T00:00", "2024-12-31T23:59", groups);
+        std::vector<SkyEvent> found = Search("2023-12-16T09:00", "2024-12-31T23:59", groups);
         std::erase_if(found, [](const SkyEvent& e) { return e.type == FirstQuarter || e.type == LastQuarter; });
         QCOMPARE(found.size(), published.size());
         for (std::size_t i = 0; i < found.size(); ++i) {
-            QVERIFY2(found[i].type == published[i].type && MinutesApart(found[i], published[i].utc) <= 2,
+            QVERIFY2(found[i].type == published[i].type && MinutesApart(found[i], published[i].utc) <= 1,
                      published[i].utc);
         }
     }
@@ -103,6 +107,7 @@ private slots:
         row("2024-03-25T07:13", PenumbralLunarEclipse, NoBody, 10);
         row("2024-09-18T02:44", PartialLunarEclipse, NoBody, 10);
         row("2025-03-14T06:59", TotalLunarEclipse, NoBody, 10);
+        row("2021-11-19T09:03", PartialLunarEclipse, NoBody, 10); // umbral magnitude 0.974
         row("2018-07-27T05:07", Opposition, Mars, 60);
         row("2023-08-27T08:00", Opposition, Saturn, 60);
         row("2023-11-03T05:00", Opposition, Jupiter, 60);
