@@ -70,6 +70,40 @@ private slots:
         QCOMPARE(options->platform.has_value(), !platform.isNull());
         QCOMPARE(options->display.value_or(QString()), display);
         QCOMPARE(options->display.has_value(), !display.isNull());
+        QVERIFY(!options->events);
+    }
+
+    void eventsLinesGiveTheirPeriod_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QDateTime>("from");
+        QTest::addColumn<QDateTime>("to");
+        QTest::addColumn<bool>("ics");
+        const auto utc = [](int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+            return QDateTime(QDate(year, month, day), QTime(hour, minute, second), QTimeZone::utc());
+        };
+        QTest::newRow("a year") << "--events 2027-01-01 2027-12-31" << utc(2027, 1, 1) << utc(2027, 12, 31, 23, 59, 59)
+                                << false;
+        QTest::newRow("one day") << "--events 2027-03-01 2027-03-01" << utc(2027, 3, 1) << utc(2027, 3, 1, 23, 59, 59)
+                                 << false;
+        QTest::newRow("times and a zone") << "--format ics --events=2027-01-01T06:00 2027-01-01T18:30:00+01:00"
+                                          << utc(2027, 1, 1, 6) << utc(2027, 1, 1, 17, 30) << true;
+        QTest::newRow("the whole span") << "--events 1885-01-01 2099-12-31 --format csv" << utc(1885, 1, 1)
+                                        << utc(2099, 12, 31, 23, 59, 59) << false;
+    }
+
+    void eventsLinesGiveTheirPeriod()
+    {
+        QFETCH(QString, line);
+        QFETCH(QDateTime, from);
+        QFETCH(QDateTime, to);
+        QFETCH(bool, ics);
+        const auto parsed = ParseCommandLine(Arguments(line));
+        const auto* options = std::get_if<CommandLineOptions>(&parsed);
+        QVERIFY(options != nullptr && options->events);
+        QCOMPARE(options->events->from, from);
+        QCOMPARE(options->events->to, to);
+        QCOMPARE(options->events->format == EventsFormat::ICalendar, ics);
     }
 
     void badLinesGetOneLineAndStatusTwo_data()
@@ -92,6 +126,27 @@ private slots:
         QTest::newRow("before the range") << "--date 1200-01-01" << badDate.arg("1200-01-01", "out of range");
         QTest::newRow("an empty date") << "--date="
                                        << QString(badDate).replace("'%1' is %2", "needs a moment");
+        const QString events = "solar-system: %1. Try 'solar-system --help'.\n";
+        const QString reversed = "--events needs a TO later than its FROM, not '%1' to '%2'";
+        QTest::newRow("reversed") << "--events 2027-12-31 2027-01-01"
+                                  << events.arg(reversed.arg("2027-12-31", "2027-01-01"));
+        QTest::newRow("empty") << "--events 2027-01-01T12:00 2027-01-01T12:00"
+                               << events.arg(reversed.arg("2027-01-01T12:00", "2027-01-01T12:00"));
+        const auto badEnd = [&badDate](const char* what) {
+            return QString(badDate).replace("--date '%1' is %2", what);
+        };
+        QTest::newRow("before the span") << "--events 1884-12-31 2027-01-01"
+                                         << badEnd("--events FROM '1884-12-31' is out of range");
+        QTest::newRow("no such TO") << "--events 2027-01-01 2027-13-01"
+                                    << badEnd("--events TO '2027-13-01' is not a date");
+        QTest::newRow("no TO") << "--events 2027-01-01"
+                               << events.arg("--events takes two moments, FROM and TO, as in '--events 2027-01-01 "
+                                             "2027-12-31'");
+        QTest::newRow("a third moment") << "--events 2027-01-01 2027-12-31 2028-01-01"
+                                        << events.arg("unexpected argument '2028-01-01'");
+        QTest::newRow("bad format") << "--events 2027-01-01 2027-12-31 --format xml"
+                                    << events.arg("--format takes csv or ics, not 'xml'");
+        QTest::newRow("format alone") << "--format ics" << events.arg("--format goes with --events");
         const QString unknown = "solar-system: Unknown option '%1'. Try 'solar-system --help'.\n";
         QTest::newRow("unknown option") << "--fullscreen" << unknown.arg("--fullscreen");
         QTest::newRow("a misspelt Qt option") << "-platfrom xcb" << unknown.arg("-platfrom");
