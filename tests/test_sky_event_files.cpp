@@ -19,7 +19,7 @@ double DayAt(QDate date, QTime time)
 const std::vector<SkyEvent> kEvents{
     {DayAt(QDate(2027, 1, 3), QTime(10, 2, 29, 900)), SkyEventType::FullMoon},
     {DayAt(QDate(2020, 12, 21), QTime(18, 20, 30)), SkyEventType::PlanetConjunction, Jupiter, Saturn, 0.1},
-    {DayAt(QDate(1900, 12, 31), QTime(23, 59, 30)), SkyEventType::Opposition, Mars},
+    {DayAt(QDate(1900, 12, 31), QTime(23, 59, 45)), SkyEventType::Opposition, Mars},
 };
 
 } // namespace
