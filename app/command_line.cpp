@@ -15,8 +15,9 @@ constexpr char kProgramName[] = "solar-system";
 constexpr int kMaxFpsLimit = 1000;
 
 // An option that takes a value. Reading the value either stores it in the
-// options or returns why it was refused (empty when it was accepted); an
-// option without `read` is read with others after them.
+// options or returns why it was refused (empty when it was accepted). An
+// option without `read` is read after the others, with the values it goes
+// with.
 struct ValueOption {
     const char* name;
     const char* valueName;
