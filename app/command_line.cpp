@@ -15,7 +15,9 @@ constexpr char kProgramName[] = "solar-system";
 constexpr int kMaxFpsLimit = 1000;
 
 // An option that takes a value. Reading the value either stores it in the
-// options or returns why it was refused (empty when it was accepted).
+// options or returns why it was refused (empty when it was accepted). An
+// option without `read` is read after the others, with the values it goes
+// with.
 struct ValueOption {
     const char* name;
     const char* valueName;
@@ -57,6 +59,17 @@ const std::vector<ValueOption>& ValueOptions()
                         "or date and time (2026-12-08T21:30:00Z; UTC unless a zone is given), from %1.")
              .arg(SkyRangeText()),
          ReadDate},
+        // The help shows the value's name in angle brackets: TO, the
+        // positional argument that follows, gets its own pair.
+        {"events", "FROM> <TO",
+         QStringLiteral("Print the sky's events from FROM to TO (moments as --date takes them; a TO without a "
+                        "time means the end of that day, so '--events 2027-01-01 2027-12-31' is the whole year) "
+                        "and exit, without opening a window."),
+         nullptr},
+        {"format", "csv|ics",
+         QStringLiteral("The form of --events: csv (the default; RFC 4180, UTF-8) or ics (an iCalendar file, "
+                        "RFC 5545)."),
+         nullptr},
     };
     return options;
 }
@@ -186,8 +199,11 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
     if (!parsed) {
         return Refusal(parser.errorText());
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return Refusal(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    // --events takes its TO as the one argument after the options.
+    const QStringList positional = parser.positionalArguments();
+    const qsizetype allowedPositional = parser.isSet(QStringLiteral("events")) ? 1 : 0;
+    if (positional.size() > allowedPositional) {
+        return Refusal(QStringLiteral("unexpected argument '%1'").arg(positional[allowedPositional]));
     }
     if (parser.isSet(help)) {
         return CommandLineExit{0, parser.helpText().replace(QStringLiteral("<executable_name>"),
@@ -209,7 +225,7 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
     CommandLineOptions options;
     for (std::size_t index = 0; index < valueOptions.size(); ++index) {
         const QCommandLineOption& option = valueOptions[index];
-        if (!parser.isSet(option)) {
+        if (!parser.isSet(option) || !ValueOptions()[index].read) {
             continue;
         }
         const QString refusal = ValueOptions()[index].read(parser.value(option), options);
@@ -217,13 +233,21 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
             return Refusal(refusal);
         }
     }
+    const auto valueOf = [&parser](const char* name) -> std::optional<QString> {
+        const QString option = QString::fromLatin1(name);
+        return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
+    };
+    if (parser.isSet(QStringLiteral("events")) || parser.isSet(QStringLiteral("format"))) {
+        const auto to = positional.isEmpty() ? std::nullopt : std::optional(positional.first());
+        auto request = ReadEventsRequest(valueOf("events"), to, valueOf("format"));
+        if (const auto* refusal = std::get_if<QString>(&request)) {
+            return Refusal(*refusal);
+        }
+        options.events = std::get<EventsRequest>(request);
+    }
     // The last one given counts, as for Qt.
-    if (parser.isSet(QStringLiteral("platform"))) {
-        options.platform = parser.value(QStringLiteral("platform"));
-    }
-    if (parser.isSet(QStringLiteral("display"))) {
-        options.display = parser.value(QStringLiteral("display"));
-    }
+    options.platform = valueOf("platform");
+    options.display = valueOf("display");
     return options;
 }
 

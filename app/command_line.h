@@ -1,5 +1,7 @@
 #pragma once
 
+#include "events_request.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -20,6 +22,8 @@ struct CommandLineOptions {
     // given.
     std::optional<QString> platform;
     std::optional<QString> display;
+    // Print the sky's events of a period instead of opening the window.
+    std::optional<EventsRequest> events;
 };
 
 // The command line asked for text instead of a run (--help, --version), or

@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "display_loss.h"
+#include "events_export.h"
 #include "window_font.h"
 #include "xp_main.h"
 
@@ -25,6 +26,9 @@ int main(int argc, char* argv[])
         return ReportCommandLineExit(*exit);
     }
     const auto& options = std::get<CommandLineOptions>(commandLine);
+    if (options.events) {
+        return ExportSkyEvents(*options.events, stdout);
+    }
     auto displayCheck = std::make_unique<DisplayCheck>(options);
     if (const char* failure = displayCheck->Failure(); failure != nullptr) {
         std::fputs(failure, stderr);

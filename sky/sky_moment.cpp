@@ -59,17 +59,17 @@ QString SkyRangeText()
     return EarliestSkyMoment().toString(Qt::ISODate) + QStringLiteral(" to ") + LatestSkyMoment().toString(Qt::ISODate);
 }
 
-std::variant<QDateTime, QString> ParseDateOption(const QString& value)
+std::variant<QDateTime, QString> ParseDateOption(const QString& value, const QString& option)
 {
     if (value.isEmpty()) {
-        return QStringLiteral("--date needs a moment: %1").arg(AcceptedForm());
+        return QStringLiteral("%1 needs a moment: %2").arg(option, AcceptedForm());
     }
     const QDateTime moment = ReadIsoMoment(value);
     if (!moment.isValid()) {
-        return QStringLiteral("--date '%1' is not a date: %2").arg(value, AcceptedForm());
+        return QStringLiteral("%1 '%2' is not a date: %3").arg(option, value, AcceptedForm());
     }
     if (!IsInSkyRange(moment)) {
-        return QStringLiteral("--date '%1' is out of range: %2").arg(value, AcceptedForm());
+        return QStringLiteral("%1 '%2' is out of range: %3").arg(option, value, AcceptedForm());
     }
     return moment;
 }

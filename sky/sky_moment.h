@@ -19,5 +19,6 @@ QString SkyRangeText();
 // or date-time (2026-12-08T21:30 or 2026-12-08T21:30:00, optionally ending in
 // Z or +hh:mm/-hh:mm; without a zone it is UTC) within the range above.
 // Returns the moment in UTC, or one line that says what is wrong and names
-// the accepted form and range.
-std::variant<QDateTime, QString> ParseDateOption(const QString& value);
+// the accepted form and range, which names the value as `option` does.
+std::variant<QDateTime, QString> ParseDateOption(const QString& value,
+                                                 const QString& option = QStringLiteral("--date"));

@@ -72,6 +72,27 @@ private slots:
         QCOMPARE(options->display.has_value(), !display.isNull());
     }
 
+    void eventsLinesGiveTheirRequest_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("request"); // FROM and TO in UTC, the format
+        QTest::newRow("a year") << "--events 2027-01-01 2027-12-31" << "2027-01-01T00:00:00Z 2027-12-31T23:59:59Z csv";
+        QTest::newRow("times and a zone") << "--format ics --events=2027-01-01T06:00 2027-01-01T18:30:00+01:00"
+                                          << "2027-01-01T06:00:00Z 2027-01-01T17:30:00Z ics";
+    }
+
+    void eventsLinesGiveTheirRequest()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, request);
+        const auto parsed = ParseCommandLine(Arguments(line));
+        const auto* options = std::get_if<CommandLineOptions>(&parsed);
+        QVERIFY(options != nullptr && options->events);
+        const EventsRequest& events = *options->events;
+        QCOMPARE(QStringList({events.from.toString(Qt::ISODate), events.to.toString(Qt::ISODate),
+                              events.format == EventsFormat::ICalendar ? "ics" : "csv"}).join(' '), request);
+    }
+
     void badLinesGetOneLineAndStatusTwo_data()
     {
         QTest::addColumn<QString>("line");
@@ -92,6 +113,22 @@ private slots:
         QTest::newRow("before the range") << "--date 1200-01-01" << badDate.arg("1200-01-01", "out of range");
         QTest::newRow("an empty date") << "--date="
                                        << QString(badDate).replace("'%1' is %2", "needs a moment");
+        const QString events = "solar-system: %1. Try 'solar-system --help'.\n";
+        const QString reversed = "--events needs a TO later than its FROM, not '%1' to '%2'";
+        QTest::newRow("reversed") << "--events 2027-12-31 2027-01-01"
+                                  << events.arg(reversed.arg("2027-12-31", "2027-01-01"));
+        QTest::newRow("empty") << "--events 2027-01-01T12:00 2027-01-01T12:00"
+                               << events.arg(reversed.arg("2027-01-01T12:00", "2027-01-01T12:00"));
+        QTest::newRow("after the span")
+            << "--events 2027-01-01 2100-01-01"
+            << QString(badDate).replace("--date", "--events TO").arg("2100-01-01", "out of range");
+        QTest::newRow("no TO") << "--events 2027-01-01"
+                               << events.arg("--events takes two moments, FROM and TO, as in '--events 2027-01-01 "
+                                             "2027-12-31'");
+        QTest::newRow("a third moment") << "--events 2027-01-01 2027-12-31 2028-01-01"
+                                        << events.arg("unexpected argument '2028-01-01'");
+        QTest::newRow("bad format") << "--events 2027-01-01 2027-12-31 --format xml"
+                                    << events.arg("--format takes csv or ics, not 'xml'");
         const QString unknown = "solar-system: Unknown option '%1'. Try 'solar-system --help'.\n";
         QTest::newRow("unknown option") << "--fullscreen" << unknown.arg("--fullscreen");
         QTest::newRow("a misspelt Qt option") << "-platfrom xcb" << unknown.arg("-platfrom");
