@@ -36,8 +36,9 @@ for event in events:
 _, err = run("--events", "2027-12-31", "2027-01-01", status=2)
 assert err.count("\n") == 1, err
 
-# A reader that leaves early, and no standard output at all: a quiet end with status 1.
-reader = subprocess.Popen([program, "--events", "1900-01-01", "2000-01-01", "--format", "ics"],
+# A reader that leaves early (three years of ics fill more than the pipe holds), and no
+# standard output at all: a quiet end with status 1.
+reader = subprocess.Popen([program, "--events", "2027-01-01", "2029-12-31", "--format", "ics"],
                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env)
 reader.stdout.readline()
 reader.stdout.close()
