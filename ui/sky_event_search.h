@@ -1,0 +1,47 @@
+#pragma once
+
+#include "sky_events.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+// One search of the sky's events at a time, run on a worker thread so that
+// the windows keep answering. What the worker reports reaches the owner's
+// thread as signals; a search cancelled or replaced reports nothing more.
+class SkyEventSearch final : public QObject {
+    Q_OBJECT
+
+public:
+    SkyEventSearch() = default;
+    // Cancels a search still running and waits for its worker to end.
+    ~SkyEventSearch() override;
+    SkyEventSearch(const SkyEventSearch&) = delete;
+    SkyEventSearch& operator=(const SkyEventSearch&) = delete;
+
+    // Cancels the search running, if any, and starts this one.
+    void Start(double fromJulianDay, double toJulianDay, const SkyEventGroups& groups);
+    // The search running stops as soon as its worker asks; Found never comes.
+    void Cancel();
+    bool Running() const { return Current != nullptr; }
+
+signals:
+    void Progress(double doneShare);
+    void Found(const std::vector<SkyEvent>& events);
+    void Failed(const QString& reason);
+
+private:
+    struct Run {
+        std::atomic<bool> cancelled{false};
+    };
+    void Join();
+    void Deliver(const std::shared_ptr<Run>& run, const std::optional<std::vector<SkyEvent>>& events,
+                 const QString& failure);
+
+    std::shared_ptr<Run> Current; // the search whose reports count; null when none runs
+    std::shared_ptr<Run> Working; // the search the worker runs, cancelled or not
+    std::thread Worker;
+};
