@@ -39,8 +39,9 @@ public:
 
 } // namespace
 
-FrmEventi::FrmEventi(const QDateTime& start, AskFile askFile, std::function<QDateTime()> now, QWidget* owner)
-    : QDialog(owner), AskFileName(std::move(askFile)), Now(std::move(now))
+FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find, AskFile askFile,
+                     std::function<QDateTime()> now, QWidget* owner)
+    : QDialog(owner), Search(find), AskFileName(std::move(askFile)), Now(std::move(now))
 {
     setWindowTitle(QStringLiteral("Eventi del cielo"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -28,8 +28,9 @@ public:
     using AskFile = std::function<QString(QWidget* owner, const SaveFileQuestion& question)>;
 
     // The period runs from `start` for a year, within the span; its events
-    // are searched at once. `now` stamps the exported calendars.
-    FrmEventi(const QDateTime& start, AskFile askFile, std::function<QDateTime()> now, QWidget* owner);
+    // are searched with `find` at once. `now` stamps the exported calendars.
+    FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find, AskFile askFile,
+              std::function<QDateTime()> now, QWidget* owner);
 
     // Lists `events` (in time order) in place of those shown.
     void ShowEvents(const std::vector<SkyEvent>& events);

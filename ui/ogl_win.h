@@ -9,6 +9,7 @@
 #include "save_file_dialog.h"
 #include "scene_renderer.h"
 #include "scene_state.h"
+#include "sky_events.h"
 #include "sky_calendar_step.h"
 #include "sky_clock.h"
 #include "sky_rates.h"
@@ -179,6 +180,8 @@ public:
     // Asks where to save a picture or the events, proposing a path; empty
     // when cancelled (tests answer in place of the file dialog).
     std::function<QString(const QString& proposed)> ChooseSaveFile;
+    // The search of "Eventi del cielo…" (tests put one here that lasts until cancelled).
+    std::function<decltype(FindSkyEvents)> FindEvents = &FindSkyEvents;
     InfoCard* BodyCard = nullptr; // names the body under the pointer
 
     // The loop's pacing: when the next frame is due, and how the loop waits

@@ -14,7 +14,7 @@ void OGLWin::mnueventi_Click()
     const ScopedTimerPause pause(TimerPause::ModalDialog);
     BodyCard->hide();
     FrmEventi dialog(
-        SceneMoment(), [this](QWidget* owner, const SaveFileQuestion& question) { return AskSaveFile(owner, question); },
+        SceneMoment(), FindEvents, [this](QWidget* owner, const SaveFileQuestion& question) { return AskSaveFile(owner, question); },
         [this] { return SystemClock(); }, this);
     if (dialog.exec() == QDialog::Accepted && SetSkyMoment(dialog.ChosenMoment())) {
         SetTimePaused(true);

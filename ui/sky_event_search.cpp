@@ -53,7 +53,7 @@ void SkyEventSearch::Start(double fromJulianDay, double toJulianDay, const SkyEv
         std::optional<std::vector<SkyEvent>> events;
         QString failure;
         try {
-            events = FindSkyEvents(fromJulianDay, toJulianDay, groups, progress);
+            events = Find(fromJulianDay, toJulianDay, groups, progress);
         } catch (const std::exception& error) {
             failure = QString::fromLocal8Bit(error.what());
         }

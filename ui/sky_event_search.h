@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -16,7 +17,10 @@ class SkyEventSearch final : public QObject {
     Q_OBJECT
 
 public:
-    SkyEventSearch() = default;
+    // What runs on the worker: FindSkyEvents, or a stand-in of the tests'.
+    using Finder = std::function<decltype(FindSkyEvents)>;
+
+    explicit SkyEventSearch(Finder find) : Find(std::move(find)) {}
     // Cancels a search still running and waits for its worker to end.
     ~SkyEventSearch() override;
     SkyEventSearch(const SkyEventSearch&) = delete;
@@ -43,5 +47,6 @@ private:
 
     std::shared_ptr<Run> Current; // the search whose reports count; null when none runs
     std::shared_ptr<Run> Working; // the search the worker runs, cancelled or not
+    Finder Find;
     std::thread Worker;
 };
