@@ -178,6 +178,7 @@ private slots:
             (how == "Cerca" ? dialog.cmdCerca : dialog.cmdAnnulla)->click();
             QCOMPARE(dialog.Searching(), days > 0);
             QVERIFY(SearchEnds(dialog));
+            dialog.WaitForWorker();
             QCoreApplication::processEvents(); // what the long search's worker left behind
             QVERIFY2(dialog.lblMessaggio->text().startsWith(message), qPrintable(dialog.lblMessaggio->text()));
             QVERIFY(!dialog.cmdAnnulla->isEnabled());

@@ -234,5 +234,6 @@ void FrmEventi::cmdEsporta_Click()
 void FrmEventi::done(int result)
 {
     Search.Cancel();
+    Search.Wait();
     QDialog::done(result);
 }

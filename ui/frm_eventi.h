@@ -35,6 +35,8 @@ public:
     // Lists `events` (in time order) in place of those shown.
     void ShowEvents(const std::vector<SkyEvent>& events);
     bool Searching() const { return Search.Running(); }
+    // Until the worker of the last search has ended, as closing waits.
+    void WaitForWorker() { Search.Wait(); }
     // The moment of the event chosen with "Vai".
     QDateTime ChosenMoment() const { return Chosen; }
 
@@ -50,7 +52,7 @@ public:
     QPushButton* cmdEsporta = nullptr;
     QPushButton* cmdChiudi = nullptr;
 
-    void done(int result) override; // cancels a search still running
+    void done(int result) override; // cancels a search still running and waits for its worker
 
 private:
     void CreateControls(const QDateTime& start);

@@ -7,7 +7,7 @@
 SkyEventSearch::~SkyEventSearch()
 {
     Cancel();
-    Join();
+    Wait();
 }
 
 void SkyEventSearch::Cancel()
@@ -18,7 +18,7 @@ void SkyEventSearch::Cancel()
     Current.reset();
 }
 
-void SkyEventSearch::Join()
+void SkyEventSearch::Wait()
 {
     if (Worker.joinable()) {
         Worker.join();
@@ -29,7 +29,7 @@ void SkyEventSearch::Start(double fromJulianDay, double toJulianDay, const SkyEv
 {
     // The worker checks the flag at each report, so the wait is short.
     Cancel();
-    Join();
+    Wait();
     auto run = std::make_shared<Run>();
     Current = run;
     Working = run;

@@ -31,6 +31,9 @@ public:
     // The search running stops as soon as its worker asks; Found never comes.
     void Cancel();
     bool Running() const { return Current != nullptr; }
+    // Waits for the worker to end, cancelled or not; what it reported is
+    // then queued to this object.
+    void Wait();
 
 signals:
     void Progress(double doneShare);
@@ -41,7 +44,6 @@ private:
     struct Run {
         std::atomic<bool> cancelled{false};
     };
-    void Join();
     void Deliver(const std::shared_ptr<Run>& run, const std::optional<std::vector<SkyEvent>>& events,
                  const QString& failure);
 
