@@ -219,8 +219,8 @@ void FrmEventi::cmdEsporta_Click()
     const QString proposed = QDir(SaveFolder(QStandardPaths::DocumentsLocation))
                                  .filePath(QStringLiteral("Eventi del cielo %1.csv")
                                                .arg(txtDal->dateTime().toUTC().toString(QStringLiteral("yyyy-MM-dd"))));
-    const QString path = AskFileName(
-        this, {QStringLiteral("Esporta gli eventi"), proposed, {QStringLiteral("CSV (*.csv)"), QStringLiteral("iCalendar (*.ics)")}});
+    const QStringList types{QStringLiteral("CSV (*.csv)"), QStringLiteral("iCalendar (*.ics)")};
+    const QString path = AskFileName(this, {QStringLiteral("Esporta gli eventi"), proposed, types});
     if (path.isEmpty()) {
         return;
     }

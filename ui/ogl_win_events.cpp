@@ -13,9 +13,10 @@ void OGLWin::mnueventi_Click()
 {
     const ScopedTimerPause pause(TimerPause::ModalDialog);
     BodyCard->hide();
-    FrmEventi dialog(
-        SceneMoment(), FindEvents, [this](QWidget* owner, const SaveFileQuestion& question) { return AskSaveFile(owner, question); },
-        [this] { return SystemClock(); }, this);
+    const auto askFile = [this](QWidget* owner, const SaveFileQuestion& question) {
+        return AskSaveFile(owner, question);
+    };
+    FrmEventi dialog(SceneMoment(), FindEvents, askFile, [this] { return SystemClock(); }, this);
     if (dialog.exec() == QDialog::Accepted && SetSkyMoment(dialog.ChosenMoment())) {
         SetTimePaused(true);
     }
