@@ -128,7 +128,7 @@ void FrmEventi::CreateControls(const QDateTime& start)
     connect(tblEventi, &QTableWidget::itemSelectionChanged, this,
             [this] { cmdVai->setEnabled(SelectedEvent() >= 0); });
     connect(tblEventi, &QTableWidget::cellDoubleClicked, this, &FrmEventi::cmdVai_Click);
-    cmdVai->setDefault(true);
+    cmdCerca->setDefault(true); // Enter in the period searches it
 }
 
 void FrmEventi::ShowEvents(const std::vector<SkyEvent>& events)
