@@ -87,7 +87,7 @@ private slots:
             }
         }
         QCOMPARE(items, QStringList({"Tempo: Pausa Space", "Tempo: Indietro nel tempo J",
-                                     "Tempo: Vai alla data… Ctrl+G", "Tempo:  ", "Tempo: Adesso Ctrl+N",
+                                     "Tempo: Vai alla data… Ctrl+G", "Tempo: Eventi del cielo… Ctrl+E", "Tempo:  ", "Tempo: Adesso Ctrl+N",
                                      "Tempo: Velocità del tempo ", "Tempo:  ", "Tempo: Giorno dopo .",
                                      "Tempo: Giorno prima ,", "Tempo: Mese dopo Ctrl+.", "Tempo: Mese prima Ctrl+,",
                                      "Tempo: Anno dopo Alt+.", "Tempo: Anno prima Alt+,",

@@ -6,8 +6,10 @@
 #include "loop_wait.h"
 #include "ogl_module.h"
 #include "planet_track.h"
+#include "save_file_dialog.h"
 #include "scene_renderer.h"
 #include "scene_state.h"
+#include "sky_events.h"
 #include "sky_calendar_step.h"
 #include "sky_clock.h"
 #include "sky_rates.h"
@@ -98,6 +100,7 @@ public:
     void mnupausa_Click();
     void mnuindietro_Click();
     void mnudata_Click();
+    void mnueventi_Click(); // "Eventi del cielo…": "Vai" takes the sky to one, paused
     void mnuadesso_Click(); // "Adesso": the sky now, live, in real time
     // Time runs at `rate` from the next frame on; a rate other than the bar's
     // makes the sky real now if it is not yet.
@@ -149,6 +152,7 @@ public:
     QAction* mnupausa = nullptr;    // "Pausa" / "Riprendi", Space
     QAction* mnuindietro = nullptr; // "Indietro nel tempo", J, a toggle
     QAction* mnudata = nullptr;     // "Vai alla data…", Ctrl+G
+    QAction* mnueventi = nullptr;   // "Eventi del cielo…", Ctrl+E
     QAction* mnuadesso = nullptr;   // "Adesso", Ctrl+N
     QMenu* mnuVelocita = nullptr;   // "Velocità del tempo", one rate checked
     std::array<QAction*, kSkyRates.size()> mnurate{}; // in the order of kSkyRates
@@ -173,9 +177,11 @@ public:
 
     // The clock that "Posizioni di oggi" reads (tests put a fixed moment here).
     std::function<QDateTime()> SystemClock = &QDateTime::currentDateTimeUtc;
-    // Asks where to save a picture, proposing a path; empty when cancelled
-    // (tests answer in place of the file dialog).
+    // Asks where to save a picture or the events, proposing a path; empty
+    // when cancelled (tests answer in place of the file dialog).
     std::function<QString(const QString& proposed)> ChooseSaveFile;
+    // The search of "Eventi del cielo…" (tests put one here that lasts until cancelled).
+    std::function<decltype(FindSkyEvents)> FindEvents = &FindSkyEvents;
     InfoCard* BodyCard = nullptr; // names the body under the pointer
 
     // The loop's pacing: when the next frame is due, and how the loop waits
@@ -199,6 +205,10 @@ private:
     void PlaceSkyBodies();
     void ShowSkyDate();
     void SetTimePaused(bool paused);
+    // The moment the dialogs of time start from: the sky's when it is real,
+    // else the system clock's, kept within the span.
+    QDateTime SceneMoment() const;
+    QString AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
     void CreateTimeRateMenu();
     bool MakeSkyRealNow();
     bool MoveSkyMoment(double step);

@@ -137,6 +137,8 @@ void OGLWin::CreateControls()
     mnuindietro->setCheckable(true);
     mnudata = mnuTempo->addAction(QStringLiteral("Vai alla data…"));
     mnudata->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnueventi = mnuTempo->addAction(QStringLiteral("Eventi del cielo…"));
+    mnueventi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     CreateTimeRateMenu();
     mnuVista = menuBar()->addMenu(QStringLiteral("Vista"));
     mnuschermo = mnuVista->addAction(QStringLiteral("Schermo intero"));
@@ -159,7 +161,7 @@ void OGLWin::CreateControls()
     mnuesci->setEnabled(false);
     // The shortcuts belong to the window too, so that they work while the
     // menu bar is hidden in full screen.
-    addActions({mnupausa, mnuindietro, mnudata, mnuschermo, mnusalva, mnucopia, mnunomi, mnuorbite, mnuvista, mnuesci});
+    addActions({mnupausa, mnuindietro, mnudata, mnueventi, mnuschermo, mnusalva, mnucopia, mnunomi, mnuorbite, mnuvista, mnuesci});
     // Empty until the sky is real.
     lblData = new QLabel(menuBar());
     lblData->setContentsMargins(0, 0, 8, 0);
@@ -212,6 +214,7 @@ void OGLWin::ConnectControls()
     connect(mnupausa, &QAction::triggered, this, &OGLWin::mnupausa_Click);
     connect(mnuindietro, &QAction::triggered, this, &OGLWin::mnuindietro_Click);
     connect(mnudata, &QAction::triggered, this, &OGLWin::mnudata_Click);
+    connect(mnueventi, &QAction::triggered, this, &OGLWin::mnueventi_Click);
     connect(mnuschermo, &QAction::triggered, this, &OGLWin::mnuschermo_Click);
     connect(mnuesci, &QAction::triggered, this, &OGLWin::mnuesci_Click);
     connect(mnusalva, &QAction::triggered, this, &OGLWin::mnusalva_Click);

@@ -7,12 +7,12 @@
 #include "ogl_module.h"
 #include "ogl_win.h"
 #include "picture_file.h"
+#include "save_file_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -96,17 +96,10 @@ QImage OGLWin::FrameImage()
     return frame.mirrored();
 }
 
-namespace {
-
-QString ChooseSaveFileWithDialog(QWidget* owner, const QString& proposed)
+QString OGLWin::AskSaveFile(QWidget* owner, const SaveFileQuestion& question)
 {
-    QFileDialog dialog(owner, QStringLiteral("Salva immagine"), proposed, QStringLiteral("Immagini PNG (*.png)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return ChooseSaveFile ? ChooseSaveFile(question.proposed) : AskSaveFileName(owner, question);
 }
-
-} // namespace
 
 void OGLWin::mnusalva_Click()
 {
@@ -119,14 +112,9 @@ void OGLWin::mnusalva_Click()
     {
         const ScopedTimerPause pause(TimerPause::ModalDialog);
         BodyCard->hide();
-        // Without a Pictures folder, the dialog would propose a file where
-        // none can be written; the home folder stands in for it.
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        if (!QDir(folder).exists()) {
-            folder = QDir::homePath();
-        }
-        const QString proposed = QDir(folder).filePath(ProposedPictureName(SystemClock()));
-        path = ChooseSaveFile ? ChooseSaveFile(proposed) : ChooseSaveFileWithDialog(this, proposed);
+        const QString proposed =
+            QDir(SaveFolder(QStandardPaths::PicturesLocation)).filePath(ProposedPictureName(SystemClock()));
+        path = AskSaveFile(this, {QStringLiteral("Salva immagine"), proposed, {QStringLiteral("Immagini PNG (*.png)")}});
     }
     if (path.isEmpty()) {
         return;

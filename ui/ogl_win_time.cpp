@@ -119,14 +119,16 @@ void OGLWin::mnuindietro_Click()
     ShowSkyDate();
 }
 
+QDateTime OGLWin::SceneMoment() const
+{
+    return Sky.IsSet() ? Sky.Moment() : std::clamp(SystemClock().toUTC(), EarliestSkyMoment(), LatestSkyMoment());
+}
+
 void OGLWin::mnudata_Click()
 {
     const ScopedTimerPause pause(TimerPause::ModalDialog);
     BodyCard->hide();
-    const QDateTime now = SystemClock();
-    const QDateTime start = Sky.IsSet() ? Sky.Moment()
-                                        : std::clamp(now.toUTC(), EarliestSkyMoment(), LatestSkyMoment());
-    FrmData dialog(start, this);
+    FrmData dialog(SceneMoment(), this);
     if (dialog.exec() == QDialog::Accepted) {
         SetSkyMoment(dialog.Moment());
     }

@@ -1,8 +1,9 @@
 #include "picture_file.h"
 
+#include "atomic_file.h"
+
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 QString ProposedPictureName(const QDateTime& moment)
 {
@@ -15,17 +16,8 @@ QString SavePicture(const QImage& picture, const QString& path)
     if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
         return QStringLiteral("il nome deve finire in .png");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    QImageWriter writer(&file, "png");
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return writer.errorString();
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return WriteFileAtomically(path, [&picture](QIODevice& file) {
+        QImageWriter writer(&file, "png");
+        return writer.write(picture) ? QString() : writer.errorString();
+    });
 }

@@ -1,0 +1,239 @@
+#include "frm_eventi.h"
+
+#include "message_box.h"
+#include "sky_clock.h"
+#include "sky_event_export.h"
+#include "sky_moment.h"
+#include "sky_moment_edit.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+enum Column { DateColumn, EventColumn };
+constexpr int kEventIndexRole = Qt::UserRole; // the row's index in the events shown
+constexpr int kJulianDayRole = Qt::UserRole + 1;
+constexpr int kProgressSteps = 1000;
+
+// The date's cell sorts by the moment, whatever its text.
+class MomentItem final : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        return data(kJulianDayRole).toDouble() < other.data(kJulianDayRole).toDouble();
+    }
+};
+
+} // namespace
+
+FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find, AskFile askFile,
+                     std::function<QDateTime()> now, QWidget* owner)
+    : QDialog(owner), Search(find), AskFileName(std::move(askFile)), Now(std::move(now))
+{
+    setWindowTitle(QStringLiteral("Eventi del cielo"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    CreateControls(start);
+    connect(&Search, &SkyEventSearch::Progress, this,
+            [this](double share) { prgRicerca->setValue(static_cast<int>(std::lround(share * kProgressSteps))); });
+    connect(&Search, &SkyEventSearch::Found, this, [this](const std::vector<SkyEvent>& events) {
+        SearchEnded();
+        ShowEvents(events);
+        ShowMessage(events.empty() ? QStringLiteral("Nessun evento nel periodo.")
+                                   : QStringLiteral("Eventi trovati: %1.").arg(events.size()),
+                    false);
+    });
+    connect(&Search, &SkyEventSearch::Failed, this, [this](const QString& reason) {
+        SearchEnded();
+        ShowMessage(QStringLiteral("La ricerca non è riuscita: %1.").arg(reason), true);
+    });
+    cmdCerca_Click();
+}
+
+void FrmEventi::CreateControls(const QDateTime& start)
+{
+    txtDal = MakeSkyMomentEdit(this, start, QStringLiteral("Dal"));
+    txtAl = MakeSkyMomentEdit(this, std::min(start.toUTC().addYears(1), LatestSkyMoment()), QStringLiteral("Al"));
+    auto* period = new QHBoxLayout;
+    period->addWidget(new QLabel(QStringLiteral("Dal (UTC):"), this));
+    period->addWidget(txtDal);
+    period->addWidget(new QLabel(QStringLiteral("Al (UTC):"), this));
+    period->addWidget(txtAl);
+
+    auto* kinds = new QGridLayout;
+    for (std::size_t i = 0; i < chkGruppi.size(); ++i) {
+        chkGruppi[i] = new QCheckBox(SkyEventGroupText(static_cast<SkyEventGroup>(i)), this);
+        chkGruppi[i]->setChecked(true);
+        kinds->addWidget(chkGruppi[i], static_cast<int>(i / 4), static_cast<int>(i % 4));
+    }
+
+    cmdCerca = new QPushButton(QStringLiteral("Cerca"), this);
+    prgRicerca = new QProgressBar(this);
+    prgRicerca->setRange(0, kProgressSteps);
+    prgRicerca->setAccessibleName(QStringLiteral("Avanzamento della ricerca"));
+    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    auto* search = new QHBoxLayout;
+    search->addWidget(cmdCerca);
+    search->addWidget(prgRicerca, 1);
+    search->addWidget(cmdAnnulla);
+    lblMessaggio = new QLabel(this);
+
+    tblEventi = new QTableWidget(0, 2, this);
+    tblEventi->setHorizontalHeaderLabels({QStringLiteral("Data e ora (UTC)"), QStringLiteral("Evento")});
+    tblEventi->setAccessibleName(QStringLiteral("Eventi"));
+    tblEventi->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblEventi->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblEventi->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblEventi->verticalHeader()->hide();
+    tblEventi->horizontalHeader()->setStretchLastSection(true);
+    // Qt's header starts descending; the list starts in time order.
+    tblEventi->horizontalHeader()->setSortIndicator(DateColumn, Qt::AscendingOrder);
+    tblEventi->setSortingEnabled(true);
+    tblEventi->setMinimumSize(560, 300);
+
+    cmdVai = new QPushButton(QStringLiteral("Vai"), this);
+    cmdEsporta = new QPushButton(QStringLiteral("Esporta…"), this);
+    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdVai);
+    buttons->addWidget(cmdEsporta);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdChiudi);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(period);
+    layout->addLayout(kinds);
+    layout->addLayout(search);
+    layout->addWidget(lblMessaggio);
+    layout->addWidget(tblEventi, 1);
+    layout->addLayout(buttons);
+
+    connect(cmdCerca, &QPushButton::clicked, this, &FrmEventi::cmdCerca_Click);
+    connect(cmdAnnulla, &QPushButton::clicked, this, &FrmEventi::cmdAnnulla_Click);
+    connect(cmdVai, &QPushButton::clicked, this, &FrmEventi::cmdVai_Click);
+    connect(cmdEsporta, &QPushButton::clicked, this, &FrmEventi::cmdEsporta_Click);
+    connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(tblEventi, &QTableWidget::itemSelectionChanged, this,
+            [this] { cmdVai->setEnabled(SelectedEvent() >= 0); });
+    connect(tblEventi, &QTableWidget::cellDoubleClicked, this, &FrmEventi::cmdVai_Click);
+    cmdCerca->setDefault(true); // Enter in the period searches it
+}
+
+void FrmEventi::ShowEvents(const std::vector<SkyEvent>& events)
+{
+    Shown = events;
+    tblEventi->setSortingEnabled(false); // rows filled while sorting move under the loop
+    tblEventi->clearContents();
+    tblEventi->setRowCount(static_cast<int>(events.size()));
+    for (int row = 0; row < tblEventi->rowCount(); ++row) {
+        const SkyEvent& event = events[static_cast<std::size_t>(row)];
+        // To the nearest minute, as the exported files have it.
+        auto* date = new MomentItem(
+            MomentOfJulianDay(event.julianDay).addSecs(30).toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        date->setData(kEventIndexRole, row);
+        date->setData(kJulianDayRole, event.julianDay);
+        tblEventi->setItem(row, DateColumn, date);
+        tblEventi->setItem(row, EventColumn, new QTableWidgetItem(SkyEventText(event)));
+    }
+    tblEventi->setSortingEnabled(true);
+    tblEventi->resizeColumnToContents(DateColumn);
+    cmdVai->setEnabled(SelectedEvent() >= 0);
+    cmdEsporta->setEnabled(!events.empty());
+}
+
+void FrmEventi::cmdCerca_Click()
+{
+    ShowEvents({});
+    const QDateTime from = txtDal->dateTime().toUTC();
+    const QDateTime to = txtAl->dateTime().toUTC();
+    if (to <= from) {
+        Search.Cancel();
+        SearchEnded();
+        ShowMessage(QStringLiteral("Il periodo è vuoto: la data «Al» deve venire dopo la data «Dal»."), true);
+        return;
+    }
+    SkyEventGroups groups{};
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        groups[i] = chkGruppi[i]->isChecked();
+    }
+    Search.Start(JulianDayOf(from), JulianDayOf(to), groups);
+    prgRicerca->setValue(0);
+    cmdAnnulla->setEnabled(true);
+    ShowMessage(QStringLiteral("Ricerca in corso…"), false);
+}
+
+void FrmEventi::cmdAnnulla_Click()
+{
+    Search.Cancel();
+    SearchEnded();
+    ShowMessage(QStringLiteral("Ricerca annullata."), false);
+}
+
+void FrmEventi::SearchEnded()
+{
+    cmdAnnulla->setEnabled(false);
+    prgRicerca->setValue(0);
+}
+
+void FrmEventi::ShowMessage(const QString& text, bool wrong)
+{
+    lblMessaggio->setText(text);
+    lblMessaggio->setStyleSheet(wrong ? QStringLiteral("color: #c00000;") : QString());
+}
+
+int FrmEventi::SelectedEvent() const
+{
+    const QList<QTableWidgetItem*> selected = tblEventi->selectedItems();
+    for (const QTableWidgetItem* item : selected) {
+        if (item->column() == DateColumn) {
+            return item->data(kEventIndexRole).toInt();
+        }
+    }
+    return -1;
+}
+
+void FrmEventi::cmdVai_Click()
+{
+    const int index = SelectedEvent();
+    if (index < 0) {
+        return;
+    }
+    Chosen = MomentOfJulianDay(Shown[static_cast<std::size_t>(index)].julianDay);
+    accept();
+}
+
+void FrmEventi::cmdEsporta_Click()
+{
+    const QString proposed = QDir(SaveFolder(QStandardPaths::DocumentsLocation))
+                                 .filePath(QStringLiteral("Eventi del cielo %1.csv")
+                                               .arg(txtDal->dateTime().toUTC().toString(QStringLiteral("yyyy-MM-dd"))));
+    const QStringList types{QStringLiteral("CSV (*.csv)"), QStringLiteral("iCalendar (*.ics)")};
+    const QString path = AskFileName(this, {QStringLiteral("Esporta gli eventi"), proposed, types});
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString failure = SaveSkyEvents(Shown, path, Now());
+    if (!failure.isEmpty()) {
+        ShowCriticalMessage(QStringLiteral("Non è stato possibile esportare gli eventi in \"%1\": %2.")
+                                .arg(QDir::toNativeSeparators(path), failure));
+    }
+}
+
+void FrmEventi::done(int result)
+{
+    Search.Cancel();
+    Search.Wait();
+    QDialog::done(result);
+}

@@ -1,0 +1,22 @@
+#include "sky_event_export.h"
+
+#include "atomic_file.h"
+#include "sky_event_files.h"
+
+#include <QFileInfo>
+
+QString SaveSkyEvents(const std::vector<SkyEvent>& events, const QString& path, const QDateTime& stamp)
+{
+    const QString ending = QFileInfo(path).suffix().toLower();
+    QByteArray content;
+    if (ending == QLatin1String("csv")) {
+        content = SkyEventsCsv(events);
+    } else if (ending == QLatin1String("ics")) {
+        content = SkyEventsICalendar(events, stamp);
+    } else {
+        return QStringLiteral("il nome deve finire in .csv o in .ics");
+    }
+    return WriteFileAtomically(path, [&content](QIODevice& file) {
+        return file.write(content) == content.size() ? QString() : file.errorString();
+    });
+}
