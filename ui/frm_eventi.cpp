@@ -50,6 +50,7 @@ FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find,
             [this](double share) { prgRicerca->setValue(static_cast<int>(std::lround(share * kProgressSteps))); });
     connect(&Search, &SkyEventSearch::Found, this, [this](const std::vector<SkyEvent>& events) {
         SearchEnded();
+        prgRicerca->setValue(kProgressSteps); // a whole search shows a full bar
         ShowEvents(events);
         ShowMessage(events.empty() ? QStringLiteral("Nessun evento nel periodo.")
                                    : QStringLiteral("Eventi trovati: %1.").arg(events.size()),
