@@ -83,9 +83,9 @@ private:
         return places;
     }
     EclipticPlace Place(BodyId body, double julianDay) { return Sky.Place(body, julianDay); }
-    // The moments in this chunk where `gap` changes sign, each with the
-    // sign it had before. With a latitude limit, a crossing where the two
-    // bodies stand farther apart than it in latitude is passed over.
+    // The moments in this chunk where `gap` changes sign. With a latitude
+    // limit, a crossing where the two bodies stand farther apart than it in
+    // latitude is passed over.
     template <typename Keep>
     void ForEachCrossing(const LongitudeGap& gap, Keep keep, double latitudeLimit = 360);
     double GapAt(const LongitudeGap& gap, double julianDay)
@@ -128,7 +128,7 @@ void ChunkSearch::ForEachCrossing(const LongitudeGap& gap, Keep keep, double lat
         if ((before < 0) != (after < 0) && std::abs(after - before) < 180 && !(tooFar(step) && tooFar(step + 1))) {
             const double moment = SignChange([&](double day) { return GapAt(gap, day); }, TimeOf(step),
                                              TimeOf(step + 1), kSecondInDays);
-            keep(moment, before < 0);
+            keep(moment);
         }
         before = after;
     }
@@ -140,7 +140,7 @@ void ChunkSearch::Seasons()
                                                    SkyEventType::SeptemberEquinox, SkyEventType::DecemberSolstice};
     for (std::size_t quarter = 0; quarter < kSeasons.size(); ++quarter) {
         ForEachCrossing({Sun, NoBody, 90.0 * static_cast<double>(quarter)},
-                        [&](double moment, bool /*rising*/) { Add(moment, kSeasons[quarter]); });
+                        [&](double moment) { Add(moment, kSeasons[quarter]); });
     }
 }
 
@@ -153,7 +153,7 @@ void ChunkSearch::MoonPhases(bool phases, bool eclipses)
         if (!phases && !(eclipses && syzygy)) {
             continue;
         }
-        ForEachCrossing({Moon, Sun, 90.0 * static_cast<double>(quarter)}, [&](double moment, bool /*rising*/) {
+        ForEachCrossing({Moon, Sun, 90.0 * static_cast<double>(quarter)}, [&](double moment) {
             if (phases) {
                 Add(moment, kPhases[quarter]);
             }
@@ -189,7 +189,7 @@ void ChunkSearch::Eclipse(double syzygy, bool solar)
 void ChunkSearch::SunAlignments()
 {
     for (const BodyId planet : kSeenPlanets) {
-        ForEachCrossing({planet, Sun, 0}, [&](double moment, bool /*rising*/) {
+        ForEachCrossing({planet, Sun, 0}, [&](double moment) {
             if (!IsInner(planet)) {
                 Add(moment, SkyEventType::Conjunction, planet);
             } else {
@@ -199,7 +199,7 @@ void ChunkSearch::SunAlignments()
         });
         if (!IsInner(planet)) {
             ForEachCrossing({planet, Sun, 180},
-                            [&](double moment, bool /*rising*/) { Add(moment, SkyEventType::Opposition, planet); });
+                            [&](double moment) { Add(moment, SkyEventType::Opposition, planet); });
         }
     }
 }
@@ -232,7 +232,7 @@ void ChunkSearch::PlanetConjunctions()
         for (std::size_t second = first + 1; second < kSeenPlanets.size(); ++second) {
             const BodyId a = kSeenPlanets[first];
             const BodyId b = kSeenPlanets[second];
-            ForEachCrossing({a, b, 0}, [&](double moment, bool /*rising*/) {
+            ForEachCrossing({a, b, 0}, [&](double moment) {
                 const double separation = AngularSeparation(Place(a, moment), Place(b, moment));
                 if (separation < kPlanetConjunctionLimit) {
                     Add(moment, SkyEventType::PlanetConjunction, a, b, separation);
@@ -245,7 +245,7 @@ void ChunkSearch::PlanetConjunctions()
 void ChunkSearch::MoonConjunctions()
 {
     for (const BodyId planet : kSeenPlanets) {
-        ForEachCrossing({Moon, planet, 0}, [&](double moment, bool /*rising*/) {
+        ForEachCrossing({Moon, planet, 0}, [&](double moment) {
             const double separation = AngularSeparation(Place(Moon, moment), Place(planet, moment));
             if (separation < kMoonConjunctionLimit) {
                 Add(moment, SkyEventType::MoonConjunction, planet, NoBody, separation);
