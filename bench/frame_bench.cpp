@@ -5,7 +5,7 @@
 #include "gl_projection.h"
 #include "gl_view.h"
 #include "ogl_module.h"
-#include "ogl_win.h"
+#include "window_parts.h"
 #include "timing.h"
 
 #include <QAction>
@@ -47,19 +47,19 @@ AllocationRate CountPerCall(int calls, Action&& action)
 
 WindowBench::WindowBench() : window(std::make_unique<OGLWin>())
 {
-    window->Pacer.SetCeiling(0);
+    window->Loop.Pacer.SetCeiling(0);
     if (!window->LoadForm()) {
         return;
     }
-    window->ChkPath->setChecked(true);
+    Ui(*window).ChkPath->setChecked(true);
     const QDeadlineTimer deadline(kExposeTimeoutMs);
-    while (!window->glView1->isExposed() && !deadline.hasExpired()) {
+    while (!Ui(*window).glView1->isExposed() && !deadline.hasExpired()) {
         window->RenderLoopPass();
     }
     for (int pass = 0; pass < kWarmUpPasses; ++pass) {
         window->RenderLoopPass();
     }
-    loaded = window->glView1->isExposed() && OGLModule::MakeViewCurrent();
+    loaded = Ui(*window).glView1->isExposed() && OGLModule::MakeViewCurrent();
     if (!loaded) {
         return;
     }
@@ -67,8 +67,8 @@ WindowBench::WindowBench() : window(std::make_unique<OGLWin>())
     // origin is the Sun's centre. The viewport is in device pixels from the
     // bottom; mouse events come in logical pixels from the top.
     const QPointF device = ProjectToViewport(0, 0, 0);
-    const double ratio = window->glView1->devicePixelRatio();
-    sunOnView = {device.x() / ratio, (window->glView1->height() * ratio - device.y()) / ratio};
+    const double ratio = Ui(*window).glView1->devicePixelRatio();
+    sunOnView = {device.x() / ratio, (Ui(*window).glView1->height() * ratio - device.y()) / ratio};
 }
 
 WindowBench::~WindowBench() = default;
@@ -76,11 +76,11 @@ WindowBench::~WindowBench() = default;
 QString WindowBench::Description() const
 {
     OGLModule::MakeViewCurrent();
-    const double ratio = window->glView1->devicePixelRatio();
+    const double ratio = Ui(*window).glView1->devicePixelRatio();
     return QStringLiteral("%1, view %2x%3 device pixels")
         .arg(QString::fromLatin1(reinterpret_cast<const char*>(glGetString(GL_RENDERER))))
-        .arg(qRound(window->glView1->width() * ratio))
-        .arg(qRound(window->glView1->height() * ratio));
+        .arg(qRound(Ui(*window).glView1->width() * ratio))
+        .arg(qRound(Ui(*window).glView1->height() * ratio));
 }
 
 void WindowBench::EmptyFrame()
@@ -117,10 +117,10 @@ FrameTimes WindowBench::MeasureTimes(int calls)
         emptyFrame.push_back(SecondsFor([this] { EmptyFrame(); }));
         // The pointer rests on the Sun: picked already, it has its halo
         // drawn in the selection pass too. The frames have nothing picked.
-        window->Selected = Sun;
+        window->Scene.Selected = Sun;
         pick.push_back(SecondsFor([this] { PickSun(); }));
-        times.pickHitsSun = window->Selected == Sun;
-        window->Selected = NoBody;
+        times.pickHitsSun = window->Scene.Selected == Sun;
+        window->Scene.Selected = NoBody;
     }
     times.loopPass = Median(loopPass);
     times.bareFrame = Median(bareFrame);
@@ -140,7 +140,7 @@ void WindowBench::MeasureSkyTimes(int calls, FrameTimes& times)
         loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
         bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
         skyStep.push_back(SecondsFor([this] { window->AnimationStep(kAnimationStepSeconds); }));
-        defaultStep.push_back(SecondsFor([this] { AdvanceAnimation(*window, kAnimationStepSeconds); }));
+        defaultStep.push_back(SecondsFor([this] { AdvanceAnimation(window->Scene, kAnimationStepSeconds); }));
     }
     times.skyLoopPass = Median(loopPass);
     times.skyBareFrame = Median(bareFrame);
@@ -150,7 +150,7 @@ void WindowBench::MeasureSkyTimes(int calls, FrameTimes& times)
 
 void WindowBench::MeasureTrueOrbitTimes(int calls, FrameTimes& times)
 {
-    window->mnuorbite->trigger();
+    Vista(*window).mnuorbite->trigger();
     std::vector<double> loopPass;
     std::vector<double> bareFrame;
     for (int call = 0; call < calls; ++call) {
@@ -162,11 +162,11 @@ void WindowBench::MeasureTrueOrbitTimes(int calls, FrameTimes& times)
         TrueOrbitLines lines;
         OGLModule::MakeViewCurrent();
         linesBuild.push_back(SecondsFor([&] {
-            while (!lines.Follow(window->Sky.JulianDay())) {
+            while (!lines.Follow(window->Time.JulianDay())) {
             }
         }));
     }
-    window->mnuorbite->trigger();
+    Vista(*window).mnuorbite->trigger();
     times.trueLoopPass = Median(loopPass);
     times.trueBareFrame = Median(bareFrame);
     times.trueLinesBuild = Median(linesBuild);
@@ -177,9 +177,9 @@ void WindowBench::MeasureNameTimes(int calls, FrameTimes& times)
     std::vector<double> loopPass;
     std::vector<double> bareFrame;
     for (int call = 0; call < calls; ++call) {
-        window->mnunomi->setChecked(true);
+        Vista(*window).mnunomi->setChecked(true);
         loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
-        window->mnunomi->setChecked(false);
+        Vista(*window).mnunomi->setChecked(false);
         bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
     }
     times.namesLoopPass = Median(loopPass);
@@ -193,23 +193,23 @@ void WindowBench::MeasureFollowTimes(int calls, FrameTimes& times)
     for (const int key : {Qt::Key_6, Qt::Key_Return, Qt::Key_Escape}) {
         window->glView1_KeyDown(key);
     }
-    window->Camera.Turn(kFollowTurnDegrees);
+    window->Rig.Camera.Turn(kFollowTurnDegrees);
     const QDeadlineTimer glide(static_cast<qint64>(ViewCamera::kGlideSeconds * 1000) + 200);
     while (!glide.hasExpired()) {
         window->RenderLoopPass();
     }
-    const ViewCamera following = window->Camera;
+    const ViewCamera following = window->Rig.Camera;
     std::vector<double> loopPass;
     std::vector<double> bareFrame;
     std::vector<double> restFrame;
     for (int call = 0; call < calls; ++call) {
         loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
         bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
-        window->Camera = ViewCamera{};
+        window->Rig.Camera = ViewCamera{};
         restFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
-        window->Camera = following;
+        window->Rig.Camera = following;
     }
-    window->Camera = ViewCamera{};
+    window->Rig.Camera = ViewCamera{};
     times.followLoopPass = Median(loopPass);
     times.followBareFrame = Median(bareFrame);
     times.restBareFrame = Median(restFrame);
@@ -222,12 +222,12 @@ FrameAllocations WindowBench::CountAllocations(int calls)
     allocations.processEvents = CountPerCall(calls, [] { QCoreApplication::processEvents(); });
     allocations.animationStep = CountPerCall(calls, [this] {
         OGLModule::FrameTimer().UpdateTimer(1);
-        AdvanceAnimation(*window, kAnimationStepSeconds);
+        AdvanceAnimation(window->Scene, kAnimationStepSeconds);
     });
     OGLModule::MakeViewCurrent();
     allocations.renderFrame = CountPerCall(calls, [this] { window->Render_glView1(); });
-    window->Selected = Sun;
+    window->Scene.Selected = Sun;
     allocations.pick = CountPerCall(calls, [this] { PickSun(); });
-    window->Selected = NoBody;
+    window->Scene.Selected = NoBody;
     return allocations;
 }

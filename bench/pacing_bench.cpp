@@ -1,7 +1,7 @@
 #include "frame_bench.h"
 
 #include "gl_view.h"
-#include "ogl_win.h"
+#include "window_parts.h"
 
 #include <QAction>
 #include <QDeadlineTimer>
@@ -54,7 +54,7 @@ private:
 
 LoopCost WindowBench::RunLoopFor(double seconds)
 {
-    const CostMeter meter(window->Pacer);
+    const CostMeter meter(window->Loop.Pacer);
     const auto end = Clock::now() + std::chrono::duration<double>(seconds);
     while (Clock::now() < end) {
         window->RenderLoopPass();
@@ -65,16 +65,16 @@ LoopCost WindowBench::RunLoopFor(double seconds)
 LoopCosts WindowBench::MeasurePacing(double seconds)
 {
     LoopCosts costs;
-    costs.refreshRate = window->glView1->screen()->refreshRate();
-    window->Pacer.SetCeiling(std::nullopt);
+    costs.refreshRate = Ui(*window).glView1->screen()->refreshRate();
+    window->Loop.Pacer.SetCeiling(std::nullopt);
     costs.paced = RunLoopFor(seconds);
-    costs.pacedTo = window->Pacer.FramesPerSecond();
-    window->Pacer.SetCeiling(0);
+    costs.pacedTo = window->Loop.Pacer.FramesPerSecond();
+    window->Loop.Pacer.SetCeiling(0);
     costs.unpaced = RunLoopFor(seconds);
 
     // Hidden: the loop sleeps until the window is shown again.
     window->hide();
-    const CostMeter meter(window->Pacer);
+    const CostMeter meter(window->Loop.Pacer);
     bool measured = false;
     QTimer::singleShot(std::chrono::duration<double, std::milli>(seconds).count(), window.get(), [&] {
         costs.hidden = meter.Take();
@@ -87,17 +87,17 @@ LoopCosts WindowBench::MeasurePacing(double seconds)
 
     // Full screen, paced like the window. Xvfb has no window manager to give
     // a full-screen window the screen, so the benchmark does.
-    window->mnuschermo->trigger();
+    Vista(*window).mnuschermo->trigger();
     const QRect screen = window->screen()->geometry();
     window->setGeometry(screen);
     const QDeadlineTimer deadline(kFullScreenTimeoutMs);
-    while (window->glView1->size() != screen.size() && !deadline.hasExpired()) {
+    while (Ui(*window).glView1->size() != screen.size() && !deadline.hasExpired()) {
         window->RenderLoopPass();
     }
-    costs.fullScreenView = window->glView1->size() * window->glView1->devicePixelRatio();
-    window->Pacer.SetCeiling(std::nullopt);
+    costs.fullScreenView = Ui(*window).glView1->size() * Ui(*window).glView1->devicePixelRatio();
+    window->Loop.Pacer.SetCeiling(std::nullopt);
     costs.fullScreen = RunLoopFor(seconds);
-    window->Pacer.SetCeiling(0);
-    window->mnuesci->trigger();
+    window->Loop.Pacer.SetCeiling(0);
+    Vista(*window).mnuesci->trigger();
     return costs;
 }

@@ -1,6 +1,6 @@
 #include "startup_probe.h"
 
-#include "ogl_win.h"
+#include "window_parts.h"
 #include "planet_catalogue.h"
 #include "xp_module.h"
 
@@ -12,7 +12,7 @@ int RunStartupProbe(const ProbeArguments& arguments)
     XPModule::ResetViewSettings();
     XPModule::InitPlanetData();
     auto window = std::make_unique<OGLWin>();
-    window->Pacer.SetCeiling(0); // frames as fast as they come, as the minimal program draws them
+    window->Loop.Pacer.SetCeiling(0); // frames as fast as they come, as the minimal program draws them
     if (!window->LoadForm()) {
         return EXIT_FAILURE;
     }

@@ -13,7 +13,7 @@ MainWindowFixture::MainWindowFixture(const std::function<void(OGLWin&)>& beforeL
     OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(counter));
     window = std::make_unique<OGLWin>();
     // Each pass draws at once: the loop as the tests drive it, frame by frame.
-    window->Pacer.SetCeiling(0);
+    window->Loop.Pacer.SetCeiling(0);
     if (beforeLoad) {
         beforeLoad(*window);
     }
@@ -41,13 +41,13 @@ QPointF MainWindowFixture::ViewPointOf(double x, double y, double z)
     OGLModule::MakeViewCurrent();
     // The last frame left the model-view matrix in the scene frame.
     const QPointF device = ProjectToViewport(x, y, z);
-    const double ratio = window->glView1->devicePixelRatio();
-    return {device.x() / ratio, (window->glView1->height() * ratio - device.y()) / ratio};
+    const double ratio = Ui(*window).glView1->devicePixelRatio();
+    return {device.x() / ratio, (Ui(*window).glView1->height() * ratio - device.y()) / ratio};
 }
 
 void MainWindowFixture::PointAt(QPointF position)
 {
-    QTest::mouseMove(window->glView1, position.toPoint());
+    QTest::mouseMove(Ui(*window).glView1, position.toPoint());
 }
 
 long MainWindowFixture::BrightnessAt(QPointF position, int radius)
@@ -55,14 +55,14 @@ long MainWindowFixture::BrightnessAt(QPointF position, int radius)
     OGLModule::MakeViewCurrent();
     // Any render mode but GL_RENDER draws without swapping, so the frame
     // stays in the back buffer to be read.
-    const std::int16_t mode = window->RenderMode;
-    window->RenderMode = kRenderModeSelect;
+    const std::int16_t mode = window->Scene.RenderMode;
+    window->Scene.RenderMode = kRenderModeSelect;
     window->Render_glView1();
-    window->RenderMode = mode;
+    window->Scene.RenderMode = mode;
 
-    const double ratio = window->glView1->devicePixelRatio();
+    const double ratio = Ui(*window).glView1->devicePixelRatio();
     glReadBuffer(GL_BACK);
-    return SummedBrightness(position.x() * ratio, (window->glView1->height() - position.y()) * ratio, radius);
+    return SummedBrightness(position.x() * ratio, (Ui(*window).glView1->height() - position.y()) * ratio, radius);
 }
 
 bool NameShownAt(const QImage& named, const QImage& bare, QPointF from, double ratio)

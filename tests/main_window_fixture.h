@@ -3,7 +3,7 @@
 #include "fake_counter.h"
 #include "frame_timer.h"
 #include "message_box.h"
-#include "ogl_win.h"
+#include "window_parts.h"
 #include "xp_module.h"
 
 #include <QImage>

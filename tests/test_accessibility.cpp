@@ -63,9 +63,9 @@ private slots:
         });
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(", ")));
         // The tree reaches every control a user can get to, the view included.
-        const QList<QObject*> reachable = {w.glView1Container, w.HScroll, w.HSpeed, w.CmdUP, w.CmdDown,
-                                           w.CmdLeft, w.CmdRight, w.CmdRotasiUp, w.CmdRotasiDown, w.ChkPath,
-                                           w.mnupeta};
+        const QList<QObject*> reachable = {Ui(w).glView1Container, Ui(w).HScroll, Ui(w).HSpeed, Ui(w).CmdUP, Ui(w).CmdDown,
+                                           Ui(w).CmdLeft, Ui(w).CmdRight, Ui(w).CmdRotasiUp, Ui(w).CmdRotasiDown, Ui(w).ChkPath,
+                                           WindowParts::Picture(w)};
         for (QObject* control : reachable) {
             QVERIFY2(named.contains(control), qPrintable(QString(control->metaObject()->className()) + " missing from the tree"));
         }
@@ -98,10 +98,10 @@ private slots:
         QFETCH(QString, description);
         OGLWin& w = fixture->Window();
         const QHash<QString, QWidget*> controls = {
-            {"CmdUP", w.CmdUP},     {"CmdDown", w.CmdDown},         {"CmdLeft", w.CmdLeft},
-            {"CmdRight", w.CmdRight}, {"CmdRotasiUp", w.CmdRotasiUp}, {"CmdRotasiDown", w.CmdRotasiDown},
-            {"HScroll", w.HScroll}, {"HSpeed", w.HSpeed},           {"glView1", w.glView1Container},
-            {"ChkPath", w.ChkPath}};
+            {"CmdUP", Ui(w).CmdUP},     {"CmdDown", Ui(w).CmdDown},         {"CmdLeft", Ui(w).CmdLeft},
+            {"CmdRight", Ui(w).CmdRight}, {"CmdRotasiUp", Ui(w).CmdRotasiUp}, {"CmdRotasiDown", Ui(w).CmdRotasiDown},
+            {"HScroll", Ui(w).HScroll}, {"HSpeed", Ui(w).HSpeed},           {"glView1", Ui(w).glView1Container},
+            {"ChkPath", Ui(w).ChkPath}};
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(controls.value(control));
         QVERIFY(node != nullptr);
         QCOMPARE(node->text(QAccessible::Name), name);

@@ -48,7 +48,7 @@ private slots:
         QCursor::setPos(0, 0);
         fixture = std::make_unique<MainWindowFixture>();
         QVERIFY(fixture->Loaded());
-        fixture->Window().OrbitAngle[Saturn] = kSaturnAngle;
+        fixture->Window().Scene.OrbitAngle[Saturn] = kSaturnAngle;
         fixture->Pass();
     }
 
@@ -57,27 +57,27 @@ private slots:
     void namesStandBesideTheBodiesAndLeaveNoTrace()
     {
         OGLWin& w = fixture->Window();
-        QVERIFY(!w.mnunomi->isChecked());
-        QCOMPARE(w.mnunomi->shortcut(), QKeySequence(Qt::Key_N));
-        QVERIFY(w.actions().contains(w.mnunomi));
-        w.HScroll->setValue(60); // wide enough for Saturn and its name
+        QVERIFY(!Vista(w).mnunomi->isChecked());
+        QCOMPARE(Vista(w).mnunomi->shortcut(), QKeySequence(Qt::Key_N));
+        QVERIFY(w.actions().contains(Vista(w).mnunomi));
+        Ui(w).HScroll->setValue(60); // wide enough for Saturn and its name
         const QImage before = w.FrameImage();
-        w.mnunomi->trigger();
+        Vista(w).mnunomi->trigger();
         const QImage named = w.FrameImage();
-        w.mnunomi->trigger();
-        QVERIFY(!w.mnunomi->isChecked());
+        Vista(w).mnunomi->trigger();
+        QVERIFY(!Vista(w).mnunomi->isChecked());
         QCOMPARE(w.FrameImage(), before); // off, every pixel as before
 
         // Right of each body's edge, where nothing bright stood before.
-        const double ratio = w.glView1->devicePixelRatio();
+        const double ratio = Ui(w).glView1->devicePixelRatio();
         const QPointF sunEdge = fixture->ViewPointOf(3, 0, 0);
         const QPointF saturnEdge = fixture->ViewPointOf(kSaturnX + 4.5, 0, kSaturnZ);
-        QVERIFY(QRectF(QPointF(0, 0), w.glView1->size()).contains(saturnEdge + QPointF(50, 0)));
+        QVERIFY(QRectF(QPointF(0, 0), Ui(w).glView1->size()).contains(saturnEdge + QPointF(50, 0)));
         QVERIFY2(NameShownAt(named, before, sunEdge, ratio), "no name beside the Sun");
         QVERIFY2(NameShownAt(named, before, saturnEdge, ratio), "no name beside Saturn");
         // Nor does the picking pass see them: left of the Sun's name, empty sky.
         fixture->PointAt(sunEdge + QPointF(30, 0));
-        QCOMPARE(w.Selected, std::uint8_t{NoBody});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody});
     }
 
     void keysChooseTheBodies_data()
@@ -102,29 +102,29 @@ private slots:
         QFETCH(int, body);
         QFETCH(QVector3D, where);
         OGLWin& w = fixture->Window();
-        w.HScroll->setValue(w.HScroll->maximum()); // the widest view shows all the bodies
+        Ui(w).HScroll->setValue(Ui(w).HScroll->maximum()); // the widest view shows all the bodies
         fixture->Pass();
-        QTest::keyClick(w.glView1, Qt::Key(key));
-        QCOMPARE(int(w.Selected), body);
-        QVERIFY(w.BodyCard->isVisible());
-        QCOMPARE(w.BodyCard->lblName->text(), QString::fromUtf8(SkyBodies()[body].italianName));
+        QTest::keyClick(Ui(w).glView1, Qt::Key(key));
+        QCOMPARE(int(w.Scene.Selected), body);
+        QVERIFY(WindowParts::Card(w)->isVisible());
+        QCOMPARE(WindowParts::Card(w)->lblName->text(), QString::fromUtf8(SkyBodies()[body].italianName));
 
         // Beside the body, far from the pointer, and it stays there while
         // the body stands still on its orbit.
-        const float angle = w.OrbitAngle[body];
+        const float angle = w.Scene.OrbitAngle[body];
         fixture->Pass(1);
-        QCOMPARE(w.OrbitAngle[body], angle);
-        const QPoint at = w.glView1->mapToGlobal(fixture->ViewPointOf(where.x(), where.y(), where.z())).toPoint();
-        const QRect card = w.BodyCard->frameGeometry();
+        QCOMPARE(w.Scene.OrbitAngle[body], angle);
+        const QPoint at = Ui(w).glView1->mapToGlobal(fixture->ViewPointOf(where.x(), where.y(), where.z())).toPoint();
+        const QRect card = WindowParts::Card(w)->frameGeometry();
         QVERIFY2(!card.contains(at) && card.adjusted(-40, -40, 40, 40).contains(at),
                  qPrintable(QStringLiteral("card at %1,%2, body at %3,%4").arg(card.x()).arg(card.y()).arg(at.x()).arg(at.y())));
         QVERIFY(!card.adjusted(-200, -200, 200, 200).contains(QCursor::pos()));
 
-        QTest::keyClick(w.glView1, Qt::Key_Escape);
-        QCOMPARE(w.Selected, std::uint8_t{NoBody});
-        QVERIFY(!w.BodyCard->isVisible());
+        QTest::keyClick(Ui(w).glView1, Qt::Key_Escape);
+        QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody});
+        QVERIFY(!WindowParts::Card(w)->isVisible());
         fixture->Pass();
-        QVERIFY(!w.BodyCard->isVisible());
+        QVERIFY(!WindowParts::Card(w)->isVisible());
     }
 
     // Jupiter a quarter turn round stands nearer than the eye, behind it:
@@ -132,22 +132,22 @@ private slots:
     void aBodyBehindTheViewerGetsNoCard()
     {
         OGLWin& w = fixture->Window();
-        w.OrbitAngle[Jupiter] = 270;
+        w.Scene.OrbitAngle[Jupiter] = 270;
         fixture->Pass();
-        QTest::keyClick(w.glView1, Qt::Key_5);
-        QCOMPARE(w.Selected, std::uint8_t{Jupiter});
-        QVERIFY(!w.BodyCard->isVisible());
+        QTest::keyClick(Ui(w).glView1, Qt::Key_5);
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Jupiter});
+        QVERIFY(!WindowParts::Card(w)->isVisible());
     }
 
     void thePointerTakesTheSelectionBack()
     {
         OGLWin& w = fixture->Window();
-        QTest::keyClick(w.glView1, Qt::Key_2);
-        QCOMPARE(w.Selected, std::uint8_t{Venus});
+        QTest::keyClick(Ui(w).glView1, Qt::Key_2);
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Venus});
         fixture->PointAt(QPointF(5, 5));
-        QCOMPARE(w.Selected, std::uint8_t{NoBody});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody});
         fixture->Pass();
-        QVERIFY(!w.BodyCard->isVisible());
+        QVERIFY(!WindowParts::Card(w)->isVisible());
     }
 
     // Qt hands the events on only while an assistive technology has made
@@ -156,7 +156,7 @@ private slots:
     void screenReadersHearEachNewCard()
     {
         OGLWin& w = fixture->Window();
-        announcer = w.BodyCard;
+        announcer = WindowParts::Card(w);
         announcements.clear();
         const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&RecordAnnouncement);
         const auto heard = [](QAccessible::Event type) {
@@ -166,12 +166,12 @@ private slots:
             }
             return count;
         };
-        const auto cardName = [&w] { return QAccessible::queryAccessibleInterface(w.BodyCard)->text(QAccessible::Name); };
+        const auto cardName = [&w] { return QAccessible::queryAccessibleInterface(WindowParts::Card(w))->text(QAccessible::Name); };
 
-        QTest::keyClick(w.glView1, Qt::Key_0);
+        QTest::keyClick(Ui(w).glView1, Qt::Key_0);
         QCOMPARE(cardName(), BodyCardText(Sun));
         fixture->Pass(0.1);
-        QTest::keyClick(w.glView1, Qt::Key_0); // the same body: nothing new to say
+        QTest::keyClick(Ui(w).glView1, Qt::Key_0); // the same body: nothing new to say
         const QPointF sun = fixture->ViewPointOf(0, 0, 0);
         fixture->PointAt(sun);
         fixture->PointAt(sun + QPointF(3, 2));

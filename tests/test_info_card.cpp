@@ -35,7 +35,7 @@ private slots:
         QCursor::setPos(0, 0);
         fixture = std::make_unique<MainWindowFixture>();
         QVERIFY(fixture->Loaded());
-        card = fixture->Window().BodyCard;
+        card = WindowParts::Card(fixture->Window());
         QVERIFY(card != nullptr);
         QVERIFY(!card->isVisible());
     }
@@ -64,7 +64,7 @@ private slots:
         OGLWin& w = fixture->Window();
         const QPointF at = fixture->ViewPointOf(where.x(), where.y(), where.z());
         fixture->PointAt(at);
-        QCOMPARE(int(w.Selected), body);
+        QCOMPARE(int(w.Scene.Selected), body);
         QVERIFY(card->isVisible()); // at once, with no tooltip delay
         QCOMPARE(card->lblName->text(), name);
         QVERIFY(card->lblName->font().bold());
@@ -74,7 +74,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(card));
 
         // Beside the pointer, not under it.
-        const QPoint pointer = w.glView1->mapToGlobal(at).toPoint();
+        const QPoint pointer = Ui(w).glView1->mapToGlobal(at).toPoint();
         QVERIFY(!card->frameGeometry().contains(pointer));
         QVERIFY(card->frameGeometry().adjusted(-40, -40, 40, 40).contains(pointer));
     }
@@ -86,7 +86,7 @@ private slots:
         fixture->PointAt(sun);
         const QPoint before = card->pos();
         fixture->PointAt(sun + QPointF(10, 6));
-        QCOMPARE(w.Selected, std::uint8_t{Sun});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Sun});
         QCOMPARE(card->pos(), before + QPoint(10, 6));
     }
 
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(card->lblName->text(), QString("Venere"));
         QVERIFY(card->isVisible());
         fixture->PointAt(QPointF(5, 5));
-        QCOMPARE(w.Selected, std::uint8_t{NoBody});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody});
         QVERIFY(!card->isVisible());
     }
 
@@ -107,9 +107,9 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         w.activateWindow();
-        w.glView1Container->setFocus();
+        Ui(w).glView1Container->setFocus();
         // The container hands the focus on to the view's surface.
-        QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::focusWindow() == w.glView1, kDeliveryMs);
+        QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::focusWindow() == Ui(w).glView1, kDeliveryMs);
         QWindow* focusWindow = QGuiApplication::focusWindow();
         fixture->PointAt(fixture->ViewPointOf(0, 0, 0));
         QVERIFY(QTest::qWaitForWindowExposed(card));
@@ -128,23 +128,23 @@ private slots:
         OGLWin& w = fixture->Window();
         const QPointF mercury = fixture->ViewPointOf(10, 0, 0);
         fixture->PointAt(mercury);
-        QCOMPARE(w.Selected, std::uint8_t{Mercury});
-        const QPointF onCard = w.glView1->mapFromGlobal(QPointF(card->geometry().center()));
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Mercury});
+        const QPointF onCard = Ui(w).glView1->mapFromGlobal(QPointF(card->geometry().center()));
         fixture->PointAt(onCard);
-        QCOMPARE(w.Selected, std::uint8_t{NoBody}); // the card stands over empty space
+        QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody}); // the card stands over empty space
 
-        QCursor::setPos(w.glView1->mapToGlobal(mercury).toPoint());
-        QTRY_COMPARE_WITH_TIMEOUT(w.Selected, std::uint8_t{Mercury}, kDeliveryMs);
+        QCursor::setPos(Ui(w).glView1->mapToGlobal(mercury).toPoint());
+        QTRY_COMPARE_WITH_TIMEOUT(w.Scene.Selected, std::uint8_t{Mercury}, kDeliveryMs);
         QVERIFY(QTest::qWaitForWindowExposed(card));
-        QCursor::setPos(w.glView1->mapToGlobal(onCard).toPoint());
-        QTRY_COMPARE_WITH_TIMEOUT(w.Selected, std::uint8_t{NoBody}, kDeliveryMs);
+        QCursor::setPos(Ui(w).glView1->mapToGlobal(onCard).toPoint());
+        QTRY_COMPARE_WITH_TIMEOUT(w.Scene.Selected, std::uint8_t{NoBody}, kDeliveryMs);
         QVERIFY(!card->isVisible());
 
-        QCursor::setPos(w.glView1->mapToGlobal(mercury).toPoint());
+        QCursor::setPos(Ui(w).glView1->mapToGlobal(mercury).toPoint());
         QTRY_VERIFY_WITH_TIMEOUT(card->isVisible(), kDeliveryMs);
-        QCursor::setPos(w.ChkPath->mapToGlobal(w.ChkPath->rect().center()));
+        QCursor::setPos(Ui(w).ChkPath->mapToGlobal(Ui(w).ChkPath->rect().center()));
         QTRY_VERIFY_WITH_TIMEOUT(!card->isVisible(), kDeliveryMs);
-        QCOMPARE(w.Selected, std::uint8_t{Mercury}); // the pick itself stays in force
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Mercury}); // the pick itself stays in force
     }
 
     // The halo is read from the screen, on the side of the Sun away from the
@@ -157,12 +157,12 @@ private slots:
         const long plain = ScreenBrightness(besideSun);
         fixture->PointAt(sun);
         QVERIFY(QTest::qWaitForWindowExposed(card));
-        QVERIFY(!card->frameGeometry().contains(w.glView1->mapToGlobal(besideSun).toPoint()));
+        QVERIFY(!card->frameGeometry().contains(Ui(w).glView1->mapToGlobal(besideSun).toPoint()));
         fixture->Pass();
         QVERIFY2(ScreenBrightness(besideSun) > plain, "the halo is drawn");
         QVERIFY(card->isVisible());
         fixture->PointAt(fixture->ViewPointOf(18, 0, 0));
-        QCOMPARE(w.Selected, std::uint8_t{Venus});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Venus});
         fixture->Pass();
         QCOMPARE(ScreenBrightness(besideSun), plain);
     }
@@ -184,12 +184,12 @@ private slots:
             fixture->PointAt(sun + QPointF(1, 1));
             w.glView1_MouseMove(float(sun.x()), float(sun.y()));
             shownAfterMoves = card->isVisible();
-            selectedAfterMoves = w.Selected;
+            selectedAfterMoves = w.Scene.Selected;
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 modal->close();
             }
         });
-        w.mnupeta->trigger();
+        WindowParts::Picture(w)->trigger();
         QVERIFY(sawPicture);
         QVERIFY(!shownOnOpening);
         QVERIFY(!shownAfterMoves);
@@ -205,7 +205,7 @@ private slots:
     void quickMovesAcrossBodiesLeaveNoStaleCard()
     {
         OGLWin& w = fixture->Window();
-        w.HScroll->setValue(120); // every planet in sight
+        Ui(w).HScroll->setValue(120); // every planet in sight
         fixture->Pass();
         QList<QVector3D> walk;
         for (int step = 0; step <= 180; ++step) {
@@ -219,7 +219,7 @@ private slots:
                 fixture->Pass();
             }
             fixture->PointAt(fixture->ViewPointOf(walk[i].x(), walk[i].y(), walk[i].z()));
-            const std::uint8_t selected = w.Selected;
+            const std::uint8_t selected = w.Scene.Selected;
             QCOMPARE(card->isVisible(), selected != NoBody);
             if (selected != NoBody) {
                 named.insert(selected);
@@ -235,7 +235,7 @@ private:
     long ScreenBrightness(QPointF point)
     {
         OGLWin& w = fixture->Window();
-        const QImage shot = w.glView1->screen()->grabWindow(w.glView1->winId()).toImage();
+        const QImage shot = Ui(w).glView1->screen()->grabWindow(Ui(w).glView1->winId()).toImage();
         const double ratio = shot.devicePixelRatio();
         const QPoint centre = (point * ratio).toPoint();
         long sum = 0;

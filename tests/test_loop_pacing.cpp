@@ -27,7 +27,7 @@ public:
         if (atMost) {
             ++timedSleeps;
         } else if (++untimedSleeps > kMostHiddenWakeUps) {
-            window.Done = true; // a deadline, not a hang
+            window.Scene.Done = true; // a deadline, not a hang
         }
         if (auto happen = std::exchange(arrive, nullptr)) {
             happen();
@@ -64,10 +64,10 @@ private slots:
         fixture = std::make_unique<MainWindowFixture>();
         QVERIFY(fixture->Loaded());
         OGLWin& window = fixture->Window();
-        window.Pacer = FramePacer(fixture->counter);
+        window.Loop.Pacer = FramePacer(fixture->counter);
         auto fake = std::make_unique<FakeWait>(fixture->counter, window);
         wait = fake.get();
-        window.Wait = std::move(fake);
+        window.Loop.Wait = std::move(fake);
     }
 
     void cleanup()
@@ -88,45 +88,45 @@ private slots:
     {
         QFETCH(int, maxFps);
         OGLWin& window = fixture->Window();
-        window.Pacer.SetCeiling(maxFps < 0 ? std::nullopt : std::optional<int>(maxFps));
+        window.Loop.Pacer.SetCeiling(maxFps < 0 ? std::nullopt : std::optional<int>(maxFps));
         fixture->Pass(); // the first frame starts the grid
-        const int expected = static_cast<int>(std::lround(window.Pacer.FramesPerSecond()));
+        const int expected = static_cast<int>(std::lround(window.Loop.Pacer.FramesPerSecond()));
         const std::int64_t start = fixture->counter.now;
-        const std::int64_t swaps = window.Pacer.Swaps();
+        const std::int64_t swaps = window.Loop.Pacer.Swaps();
         for (int pass = 0; fixture->counter.now - start < kTicksPerSecond && pass <= expected; ++pass) {
             fixture->Pass();
         }
-        QCOMPARE(window.Pacer.Swaps() - swaps, expected);
+        QCOMPARE(window.Loop.Pacer.Swaps() - swaps, expected);
         QCOMPARE(wait->timedSleeps, expected);
     }
 
     void aPointerMoveDuringTheWaitIsPickedBeforeTheNextFrame()
     {
         OGLWin& window = fixture->Window();
-        window.Pacer.SetCeiling(30);
+        window.Loop.Pacer.SetCeiling(30);
         fixture->Pass();
         const QPointF sun = fixture->ViewPointOf(0, 0, 0);
-        const std::int64_t due = fixture->counter.now + window.Pacer.TicksUntilDue();
-        const std::int64_t swaps = window.Pacer.Swaps();
-        QCOMPARE(window.Selected, NoBody);
+        const std::int64_t due = fixture->counter.now + window.Loop.Pacer.TicksUntilDue();
+        const std::int64_t swaps = window.Loop.Pacer.Swaps();
+        QCOMPARE(window.Scene.Selected, NoBody);
 
         wait->arrive = [&] {
-            QCoreApplication::postEvent(window.glView1, new QMouseEvent(QEvent::MouseMove, sun, sun,
+            QCoreApplication::postEvent(Ui(window).glView1, new QMouseEvent(QEvent::MouseMove, sun, sun,
                                                                          Qt::NoButton, Qt::NoButton, Qt::NoModifier));
         };
         std::int16_t pickedWhileWaiting = NoBody;
         std::int64_t swapsWhileWaiting = -1;
         std::int64_t pickedAt = 0;
         wait->handled = [&] {
-            pickedWhileWaiting = window.Selected;
-            swapsWhileWaiting = window.Pacer.Swaps();
+            pickedWhileWaiting = window.Scene.Selected;
+            swapsWhileWaiting = window.Loop.Pacer.Swaps();
             pickedAt = fixture->counter.now;
         };
         fixture->Pass();
         QCOMPARE(pickedWhileWaiting, std::int16_t{Sun});
         QCOMPARE(swapsWhileWaiting, swaps);
         QVERIFY(pickedAt < due);
-        QCOMPARE(window.Pacer.Swaps(), swaps + 1);
+        QCOMPARE(window.Loop.Pacer.Swaps(), swaps + 1);
         QCOMPARE(fixture->counter.now, due);
     }
 
@@ -134,34 +134,34 @@ private slots:
     {
         OGLWin& window = fixture->Window();
         fixture->Pass(1.0);
-        const float sunSpin = window.SunSpin;
-        const std::int64_t swaps = window.Pacer.Swaps();
+        const float sunSpin = window.Scene.SunSpin;
+        const std::int64_t swaps = window.Loop.Pacer.Swaps();
         window.hide();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.glView1->isExposed(), kExposeTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!Ui(window).glView1->isExposed(), kExposeTimeoutMs);
 
         std::int64_t swapsWhileHidden = -1;
         bool pausedWhileHidden = false;
         wait->arrive = [&] {
             fixture->counter.now += 100 * kTicksPerSecond; // a long absence
-            swapsWhileHidden = window.Pacer.Swaps();
+            swapsWhileHidden = window.Loop.Pacer.Swaps();
             pausedWhileHidden = OGLModule::FrameTimer().Paused();
             window.show();
             // The loop draws again once the main window is exposed.
             QVERIFY(QTest::qWaitForWindowExposed(&window, kExposeTimeoutMs));
-            QVERIFY(QTest::qWaitForWindowExposed(window.glView1, kExposeTimeoutMs));
+            QVERIFY(QTest::qWaitForWindowExposed(Ui(window).glView1, kExposeTimeoutMs));
         };
         fixture->Pass();
-        QVERIFY(!window.Done);
+        QVERIFY(!window.Scene.Done);
         QCOMPARE(wait->timedSleeps, 0);
         QVERIFY(wait->untimedSleeps >= 1);
         QCOMPARE(swapsWhileHidden, swaps);
         QVERIFY(pausedWhileHidden);
         // Paints resume; the absence is no part of any frame time.
-        QVERIFY(window.Pacer.Swaps() > swaps);
+        QVERIFY(window.Loop.Pacer.Swaps() > swaps);
         QVERIFY(!OGLModule::FrameTimer().Paused());
-        QCOMPARE(window.SunSpin, sunSpin);
+        QCOMPARE(window.Scene.SunSpin, sunSpin);
         fixture->Pass(0.5);
-        QVERIFY(window.SunSpin > sunSpin);
+        QVERIFY(window.Scene.SunSpin > sunSpin);
     }
 
 private:

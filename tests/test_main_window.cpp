@@ -39,38 +39,38 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         const std::pair<QWidget*, QRect> placed[] = {
-            {w.HScroll, {31, 485, 145, 17}},      {w.HSpeed, {225, 485, 145, 17}},
-            {w.CmdUP, {417, 476, 32, 32}},        {w.CmdLeft, {448, 476, 32, 32}},
-            {w.CmdRight, {479, 476, 32, 32}},     {w.CmdDown, {510, 476, 32, 32}},
-            {w.CmdRotasiUp, {610, 474, 32, 32}},  {w.CmdRotasiDown, {641, 474, 32, 32}},
-            {w.ChkPath, {680, 481, 112, 27}},     {w.ChkCam, {663, 435, 89, 17}},
-            {w.lblRotaSi, {637, 475, 8, 21}},
+            {Ui(w).HScroll, {31, 485, 145, 17}},      {Ui(w).HSpeed, {225, 485, 145, 17}},
+            {Ui(w).CmdUP, {417, 476, 32, 32}},        {Ui(w).CmdLeft, {448, 476, 32, 32}},
+            {Ui(w).CmdRight, {479, 476, 32, 32}},     {Ui(w).CmdDown, {510, 476, 32, 32}},
+            {Ui(w).CmdRotasiUp, {610, 474, 32, 32}},  {Ui(w).CmdRotasiDown, {641, 474, 32, 32}},
+            {Ui(w).ChkPath, {680, 481, 112, 27}},     {Ui(w).ChkCam, {663, 435, 89, 17}},
+            {Ui(w).lblRotaSi, {637, 475, 8, 21}},
         };
         for (const auto& [control, rect] : placed) {
             QCOMPARE(control->geometry(), rect);
         }
         const std::tuple<QLabel*, QString, QPoint> labels[] = {
-            {w.Label1, "Zoom", {2, 487}},
-            {w.Label4, "Velocità", {184, 487}},
-            {w.Label2, "Quadro", {377, 487}},
-            {w.Label3, "Prospettiva", {551, 487}},
+            {Ui(w).Label1, "Zoom", {2, 487}},
+            {Ui(w).Label4, "Velocità", {184, 487}},
+            {Ui(w).Label2, "Quadro", {377, 487}},
+            {Ui(w).Label3, "Prospettiva", {551, 487}},
         };
         for (const auto& [label, text, topLeft] : labels) {
             QCOMPARE(label->text(), text);
             QCOMPARE(label->pos(), topLeft);
             QVERIFY(label->isVisible());
         }
-        QCOMPARE(w.glView1Container->pos(), QPoint(0, 0));
-        QCOMPARE(w.glView1Container->height(), 473);
-        QVERIFY(w.glView1Container->width() >= 785);
-        QCOMPARE(w.ChkPath->text(), QString("Visualizza le orbite"));
-        QCOMPARE(w.ChkCam->text(), QString("Spinning"));
-        QVERIFY(!w.ChkPath->isChecked());
-        QVERIFY(!w.ChkCam->isVisible());
-        QVERIFY(!w.ChkCam->isChecked());
-        QVERIFY(!w.lblRotaSi->isVisible());
-        QCOMPARE(w.lblRotaSi->text(), QString("25"));
-        for (QToolButton* button : {w.CmdUP, w.CmdDown, w.CmdLeft, w.CmdRight, w.CmdRotasiUp, w.CmdRotasiDown}) {
+        QCOMPARE(Ui(w).glView1Container->pos(), QPoint(0, 0));
+        QCOMPARE(Ui(w).glView1Container->height(), 473);
+        QVERIFY(Ui(w).glView1Container->width() >= 785);
+        QCOMPARE(Ui(w).ChkPath->text(), QString("Visualizza le orbite"));
+        QCOMPARE(Ui(w).ChkCam->text(), QString("Spinning"));
+        QVERIFY(!Ui(w).ChkPath->isChecked());
+        QVERIFY(!Ui(w).ChkCam->isVisible());
+        QVERIFY(!Ui(w).ChkCam->isChecked());
+        QVERIFY(!Ui(w).lblRotaSi->isVisible());
+        QCOMPARE(Ui(w).lblRotaSi->text(), QString("25"));
+        for (QToolButton* button : {Ui(w).CmdUP, Ui(w).CmdDown, Ui(w).CmdLeft, Ui(w).CmdRight, Ui(w).CmdRotasiUp, Ui(w).CmdRotasiDown}) {
             QVERIFY(!button->icon().isNull());
             QVERIFY(button->text().isEmpty());
         }
@@ -94,22 +94,22 @@ private slots:
                                      "Vista: Schermo intero F11",
                                      "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C", "Vista: Nomi dei corpi N",
                                      "Vista: Orbite vere O", "Vista: Vista iniziale Home"}));
-        QVERIFY(w.lblData->text().isEmpty()); // no date before the sky is real
+        QVERIFY(Tempo(w).lblData->text().isEmpty()); // no date before the sky is real
     }
 
     void scrollBarsHaveTheirRanges()
     {
         OGLWin& w = fixture->Window();
-        QCOMPARE(w.HScroll->minimum(), 0);
-        QCOMPARE(w.HScroll->maximum(), 150);
-        QCOMPARE(w.HScroll->singleStep(), 5);
-        QCOMPARE(w.HScroll->pageStep(), 5);
-        QCOMPARE(w.HScroll->value(), 35);
-        QCOMPARE(w.HSpeed->minimum(), 5);
-        QCOMPARE(w.HSpeed->maximum(), 200);
-        QCOMPARE(w.HSpeed->singleStep(), 10);
-        QCOMPARE(w.HSpeed->pageStep(), 10);
-        QCOMPARE(w.HSpeed->value(), 10);
+        QCOMPARE(Ui(w).HScroll->minimum(), 0);
+        QCOMPARE(Ui(w).HScroll->maximum(), 150);
+        QCOMPARE(Ui(w).HScroll->singleStep(), 5);
+        QCOMPARE(Ui(w).HScroll->pageStep(), 5);
+        QCOMPARE(Ui(w).HScroll->value(), 35);
+        QCOMPARE(Ui(w).HSpeed->minimum(), 5);
+        QCOMPARE(Ui(w).HSpeed->maximum(), 200);
+        QCOMPARE(Ui(w).HSpeed->singleStep(), 10);
+        QCOMPARE(Ui(w).HSpeed->pageStep(), 10);
+        QCOMPARE(Ui(w).HSpeed->value(), 10);
         // The speed scroll bar's start position does not change the year.
         QCOMPARE(XPModule::SecondsPerYear, std::uint8_t{220});
         QCOMPARE(XPModule::PerspectiveAngle, std::int16_t{35});
@@ -119,10 +119,10 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         QApplication::setActiveWindow(&w);
-        w.glView1Container->setFocus();
-        const QList<QWidget*> expected = {w.CmdRotasiDown, w.CmdRotasiUp, w.CmdRight, w.CmdLeft, w.CmdDown,
-                                          w.CmdUP, w.HSpeed, w.HScroll, w.ChkPath, w.glView1Container};
-        QWidget* current = w.glView1Container;
+        Ui(w).glView1Container->setFocus();
+        const QList<QWidget*> expected = {Ui(w).CmdRotasiDown, Ui(w).CmdRotasiUp, Ui(w).CmdRight, Ui(w).CmdLeft, Ui(w).CmdDown,
+                                          Ui(w).CmdUP, Ui(w).HSpeed, Ui(w).HScroll, Ui(w).ChkPath, Ui(w).glView1Container};
+        QWidget* current = Ui(w).glView1Container;
         for (QWidget* next : expected) {
             current = current->nextInFocusChain();
             while (!(current->focusPolicy() & Qt::TabFocus) || !current->isVisible()) {
@@ -136,22 +136,22 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         for (int i = 0; i < 5; ++i) {
-            QTest::mouseClick(w.CmdUP, Qt::LeftButton);
+            QTest::mouseClick(Ui(w).CmdUP, Qt::LeftButton);
         }
         QCOMPARE(XPModule::ViewPanY, std::int16_t{0});
-        QTest::mouseClick(w.CmdUP, Qt::LeftButton);
+        QTest::mouseClick(Ui(w).CmdUP, Qt::LeftButton);
         QCOMPARE(XPModule::ViewPanY, std::int16_t{-1});
-        QTest::mouseClick(w.CmdDown, Qt::LeftButton);
+        QTest::mouseClick(Ui(w).CmdDown, Qt::LeftButton);
         QCOMPARE(XPModule::ViewPanY, std::int16_t{0});
-        QTest::mouseClick(w.CmdLeft, Qt::LeftButton);
+        QTest::mouseClick(Ui(w).CmdLeft, Qt::LeftButton);
         QCOMPARE(XPModule::ViewPanX, std::int16_t{-1});
-        QTest::mouseClick(w.CmdRight, Qt::LeftButton);
-        QTest::mouseClick(w.CmdRight, Qt::LeftButton);
+        QTest::mouseClick(Ui(w).CmdRight, Qt::LeftButton);
+        QTest::mouseClick(Ui(w).CmdRight, Qt::LeftButton);
         QCOMPARE(XPModule::ViewPanX, std::int16_t{1});
 
         // Space presses a focused button.
-        w.CmdLeft->setFocus();
-        QTest::keyClick(w.CmdLeft, Qt::Key_Space);
+        Ui(w).CmdLeft->setFocus();
+        QTest::keyClick(Ui(w).CmdLeft, Qt::Key_Space);
         QCOMPARE(XPModule::ViewPanX, std::int16_t{0});
     }
 
@@ -174,16 +174,16 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         for (int i = 0; i < 25; ++i) {
-            QTest::mouseClick(w.CmdRotasiUp, Qt::LeftButton);
+            QTest::mouseClick(Ui(w).CmdRotasiUp, Qt::LeftButton);
         }
         QCOMPARE(XPModule::ViewTilt, 0.0);
-        QCOMPARE(w.lblRotaSi->text(), QString("0"));
-        QTest::mouseClick(w.CmdRotasiUp, Qt::LeftButton);
-        QCOMPARE(w.lblRotaSi->text(), QString("-1"));
-        QTest::mouseClick(w.CmdRotasiDown, Qt::LeftButton);
-        QTest::mouseClick(w.CmdRotasiDown, Qt::LeftButton);
+        QCOMPARE(Ui(w).lblRotaSi->text(), QString("0"));
+        QTest::mouseClick(Ui(w).CmdRotasiUp, Qt::LeftButton);
+        QCOMPARE(Ui(w).lblRotaSi->text(), QString("-1"));
+        QTest::mouseClick(Ui(w).CmdRotasiDown, Qt::LeftButton);
+        QTest::mouseClick(Ui(w).CmdRotasiDown, Qt::LeftButton);
         QCOMPARE(XPModule::ViewTilt, 1.0);
-        QCOMPARE(w.lblRotaSi->text(), QString("1"));
+        QCOMPARE(Ui(w).lblRotaSi->text(), QString("1"));
     }
 
     void speedScrollBarSetsTheYear()
@@ -191,15 +191,15 @@ private slots:
         OGLWin& w = fixture->Window();
         const std::pair<int, int> positions[] = {{11, 199}, {200, 10}, {5, 205}};
         for (const auto& [position, seconds] : positions) {
-            w.HSpeed->setValue(position);
+            Ui(w).HSpeed->setValue(position);
             QCOMPARE(int(XPModule::SecondsPerYear), seconds);
-            QCOMPARE(w.OrbitPeriod[Earth], double(seconds));
-            QCOMPARE(w.OrbitPeriod[Mars], 687 / 365.0 * seconds);
+            QCOMPARE(w.Scene.OrbitPeriod[Earth], double(seconds));
+            QCOMPARE(w.Scene.OrbitPeriod[Mars], 687 / 365.0 * seconds);
         }
         // Arrow keys move a focused scroll bar by its step.
         QApplication::setActiveWindow(&w);
-        w.HSpeed->setFocus();
-        QTest::keyClick(w.HSpeed, Qt::Key_Right);
+        Ui(w).HSpeed->setFocus();
+        QTest::keyClick(Ui(w).HSpeed, Qt::Key_Right);
 
         QCOMPARE(int(XPModule::SecondsPerYear), 195);
     }
@@ -207,10 +207,10 @@ private slots:
     void speedChangesOnlyWhenADragEnds()
     {
         OGLWin& w = fixture->Window();
-        w.HSpeed->setSliderDown(true);
-        w.HSpeed->setSliderPosition(100);
+        Ui(w).HSpeed->setSliderDown(true);
+        Ui(w).HSpeed->setSliderPosition(100);
         QCOMPARE(int(XPModule::SecondsPerYear), 220);
-        w.HSpeed->setSliderDown(false);
+        Ui(w).HSpeed->setSliderDown(false);
         QCOMPARE(int(XPModule::SecondsPerYear), 110);
     }
 
@@ -221,18 +221,18 @@ private slots:
         OGLModule::MakeViewCurrent();
         QVERIFY(qAbs(ProjectionScaleY() - cotangent) < 1e-6);
 
-        w.HScroll->setValue(150);
+        Ui(w).HScroll->setValue(150);
         QCOMPARE(XPModule::PerspectiveAngle, std::int16_t{150});
         QVERIFY(qAbs(ProjectionScaleY() - 1 / std::tan(qDegreesToRadians(75.0))) < 1e-6);
 
         // While the thumb is dragged, every move rebuilds it.
-        w.HScroll->setSliderDown(true);
-        w.HScroll->setSliderPosition(90);
+        Ui(w).HScroll->setSliderDown(true);
+        Ui(w).HScroll->setSliderPosition(90);
         QCOMPARE(XPModule::PerspectiveAngle, std::int16_t{90});
         QVERIFY(qAbs(ProjectionScaleY() - 1.0) < 1e-6);
-        w.HScroll->setSliderDown(false);
+        Ui(w).HScroll->setSliderDown(false);
 
-        w.HScroll->setValue(0);
+        Ui(w).HScroll->setValue(0);
         QCOMPARE(XPModule::PerspectiveAngle, std::int16_t{0});
         fixture->Pass(0.1); // an angle of 0 still draws without error
         QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
@@ -243,12 +243,12 @@ private slots:
         OGLWin& w = fixture->Window();
         const QPointF onMercuryOrbit = fixture->ViewPointOf(-10.1, 0, 0);
         QCOMPARE(fixture->BrightnessAt(onMercuryOrbit, 2), 0L);
-        QTest::mouseClick(w.ChkPath, Qt::LeftButton);
-        QVERIFY(w.ChkPath->isChecked());
+        QTest::mouseClick(Ui(w).ChkPath, Qt::LeftButton);
+        QVERIFY(Ui(w).ChkPath->isChecked());
         fixture->Pass();
         QVERIFY(fixture->BrightnessAt(onMercuryOrbit, 2) > 0);
         fixture->PointAt(onMercuryOrbit);
-        QCOMPARE(w.Selected, std::uint8_t{0}); // the lines carry no name
+        QCOMPARE(w.Scene.Selected, std::uint8_t{0}); // the lines carry no name
     }
 
     // Each body in turn is brought to the middle of the view by the pan and
@@ -278,16 +278,16 @@ private slots:
         XPModule::ViewPanX = static_cast<std::int16_t>(-centre.x());
         fixture->Pass();
         fixture->PointAt(QPointF(5, 5));
-        QCOMPARE(w.Selected, std::uint8_t{0});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{0});
         fixture->PointAt(fixture->ViewPointOf(centre.x(), centre.y(), centre.z()));
-        QCOMPARE(int(w.Selected), body);
-        QCOMPARE(w.RenderMode, kRenderModeRender);
+        QCOMPARE(int(w.Scene.Selected), body);
+        QCOMPARE(w.Scene.RenderMode, kRenderModeRender);
 
-        const auto before = w.OrbitAngle;
+        const auto before = w.Scene.OrbitAngle;
         fixture->Pass(0.5);
         for (int id = Mercury; id <= Pluto; ++id) {
             const bool held = id == body || (body == Moon && id == Earth);
-            QVERIFY2((w.OrbitAngle[id] == before[id]) == held, qPrintable(QString("body %1").arg(id)));
+            QVERIFY2((w.Scene.OrbitAngle[id] == before[id]) == held, qPrintable(QString("body %1").arg(id)));
         }
     }
 
@@ -297,29 +297,29 @@ private slots:
         for (int i = 0; i < 25; ++i) {
             w.CmdRotasiUp_Click(); // no tilt: Mercury at 270 degrees stands before the Sun
         }
-        w.OrbitAngle[Mercury] = 270;
+        w.Scene.OrbitAngle[Mercury] = 270;
         fixture->Pass();
         fixture->PointAt(fixture->ViewPointOf(0, 0, 10));
-        QCOMPARE(w.Selected, std::uint8_t{Mercury});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Mercury});
         fixture->PointAt(fixture->ViewPointOf(0, -2.0, 0));
-        QCOMPARE(w.Selected, std::uint8_t{Sun});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Sun});
     }
 
     void theSelectedBodyStopsButKeepsTurning()
     {
         OGLWin& w = fixture->Window();
         fixture->PointAt(fixture->ViewPointOf(18, 0, 0));
-        QCOMPARE(w.Selected, std::uint8_t{Venus});
-        const float spin = w.SpinAngle[Venus];
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Venus});
+        const float spin = w.Scene.SpinAngle[Venus];
         fixture->Pass(0.5);
-        QCOMPARE(w.OrbitAngle[Venus], 0.0F);
-        QVERIFY(w.SpinAngle[Venus] > spin);
-        QVERIFY(w.OrbitAngle[Mercury] > 0);
+        QCOMPARE(w.Scene.OrbitAngle[Venus], 0.0F);
+        QVERIFY(w.Scene.SpinAngle[Venus] > spin);
+        QVERIFY(w.Scene.OrbitAngle[Mercury] > 0);
 
         // Leaving it lets it go on.
         fixture->PointAt(QPointF(5, 5));
         fixture->Pass(0.5);
-        QVERIFY(w.OrbitAngle[Venus] > 0);
+        QVERIFY(w.Scene.OrbitAngle[Venus] > 0);
     }
 
     void theFixedFrameIsOfferedToo()
@@ -352,9 +352,9 @@ private slots:
         QFETCH(Closing, closing);
         OGLWin& w = fixture->Window();
         fixture->Pass(0.5);
-        const float before = w.SunSpin;
+        const float before = w.Scene.SunSpin;
         bool closedItself = false;
-        QVERIFY(WithModalDialog<FrmPeta>([&] { w.mnupeta->trigger(); }, [&](FrmPeta& picture) {
+        QVERIFY(WithModalDialog<FrmPeta>([&] { WindowParts::Picture(w)->trigger(); }, [&](FrmPeta& picture) {
             QCOMPARE(picture.windowTitle(), QString("Il Sole e i pianeti del sistema solare"));
             QCOMPARE(picture.size(), QSize(794, 466));
             QCOMPARE(picture.ImgSun->geometry(), QRect(0, 0, 793, 430));
@@ -377,9 +377,9 @@ private slots:
         }));
         QVERIFY(closedItself);
         QVERIFY(!OGLModule::FrameTimer().Paused());
-        QCOMPARE(w.SunSpin, before);
+        QCOMPARE(w.Scene.SunSpin, before);
         fixture->Pass(0.5);
-        QCOMPARE(w.SunSpin, before + 9.0F); // half a second, not a minute
+        QCOMPARE(w.Scene.SunSpin, before + 9.0F); // half a second, not a minute
     }
 
     void thePictureWindowShowsThePictureAndTheGlobeEveryTime()
@@ -390,7 +390,7 @@ private slots:
         for (int opening = 1; opening <= 2; ++opening) {
             QImage shown;
             qint64 icon = 0;
-            QVERIFY(WithModalDialog<FrmPeta>([&] { w.mnupeta->trigger(); }, [&](FrmPeta& picture) {
+            QVERIFY(WithModalDialog<FrmPeta>([&] { WindowParts::Picture(w)->trigger(); }, [&](FrmPeta& picture) {
                 shown = picture.ImgSun->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
                 icon = picture.windowIcon().cacheKey();
                 picture.Command1->click();

@@ -4,7 +4,7 @@
 #include "message_box.h"
 #include "ogl_module.h"
 #include "gl_view.h"
-#include "ogl_win.h"
+#include "window_parts.h"
 #include "sky_expectations.h"
 #include "xp_main.h"
 #include "xp_module.h"
@@ -46,12 +46,12 @@ private slots:
         QVERIFY(window.isVisible());
         QCOMPARE(window.windowTitle(), QString("Il sistema solare"));
         QVERIFY(OGLModule::GLContext != nullptr);
-        QCOMPARE(OGLModule::ViewDC, static_cast<QWindow*>(window.glView1));
-        QCOMPARE(window.CameraAngle, 90.0F);
-        QCOMPARE(window.Selected, std::uint8_t{0});
-        QCOMPARE(window.RenderMode, kRenderModeRender);
-        QCOMPARE(window.lblRotaSi->text(), QString("25"));
-        QCOMPARE(window.OrbitPeriod[Earth], 220.0);
+        QCOMPARE(OGLModule::ViewDC, static_cast<QWindow*>(Ui(window).glView1));
+        QCOMPARE(window.Scene.CameraAngle, 90.0F);
+        QCOMPARE(window.Scene.Selected, std::uint8_t{0});
+        QCOMPARE(window.Scene.RenderMode, kRenderModeRender);
+        QCOMPARE(Ui(window).lblRotaSi->text(), QString("25"));
+        QCOMPARE(window.Scene.OrbitPeriod[Earth], 220.0);
         // The whole designed area fits under the menu bar.
         QVERIFY(window.centralWidget()->width() >= 792);
         QVERIFY(window.centralWidget()->height() >= 508);
@@ -66,13 +66,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         counter.now += kTicksPerSecond / 2;
         window.RenderLoopPass();
-        QCOMPARE(window.SunSpin, 9.0F);
-        QCOMPARE(window.MoonSpin, 4.5F);
+        QCOMPARE(window.Scene.SunSpin, 9.0F);
+        QCOMPARE(window.Scene.MoonSpin, 4.5F);
         QVERIFY(OGLModule::GLContext->makeCurrent(OGLModule::ViewDC));
 
         // A pass with no measurable time moves nothing.
         window.RenderLoopPass();
-        QCOMPARE(window.SunSpin, 9.0F);
+        QCOMPARE(window.Scene.SunSpin, 9.0F);
         window.close();
     }
 
@@ -83,8 +83,8 @@ private slots:
         QCoreApplication::postEvent(&window, new QCloseEvent);
         counter.now += kTicksPerSecond;
         window.RenderLoopPass();
-        QVERIFY(window.Done);
-        QCOMPARE(window.SunSpin, 0.0F);
+        QVERIFY(window.Scene.Done);
+        QCOMPARE(window.Scene.SunSpin, 0.0F);
         QVERIFY(OGLModule::GLContext == nullptr);
     }
 
@@ -95,7 +95,7 @@ private slots:
         bool loaded = false;
         QVERIFY(RunWithDeadline([&] { loaded = window.Form_Load(); }));
         QVERIFY(loaded);
-        QVERIFY(window.Done);
+        QVERIFY(window.Scene.Done);
         QVERIFY(OGLModule::GLContext == nullptr);
     }
 
@@ -112,9 +112,9 @@ private slots:
             QVERIFY(RunWithDeadline([&] { loaded = window.Form_Load(); }));
             QVERIFY(!loaded);
             QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
-            QVERIFY(window.Done);
+            QVERIFY(window.Scene.Done);
             QVERIFY(window.isVisible());
-            QCOMPARE(window.SunSpin, 0.0F);
+            QCOMPARE(window.Scene.SunSpin, 0.0F);
         }
         // The program keeps the still window until the user closes it, then
         // fails.
@@ -127,7 +127,7 @@ private slots:
             QTimer::singleShot(10, &scope, [&] { // once the loop has ended
                 for (QWidget* widget : QApplication::topLevelWidgets()) {
                     if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
-                        shownAfterTheLoop = window->Done;
+                        shownAfterTheLoop = window->Scene.Done;
                         window->close();
                     }
                 }
@@ -155,8 +155,8 @@ private slots:
         QTimer::singleShot(0, [&] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
                 if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
-                    firstFrame = window->OrbitAngle;
-                    date = window->lblData->text();
+                    firstFrame = window->Scene.OrbitAngle;
+                    date = Tempo(*window).lblData->text();
                     seen = true;
                     window->close();
                 }

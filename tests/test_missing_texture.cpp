@@ -1,7 +1,7 @@
 #include "deadlines.h"
 #include "message_box.h"
 #include "ogl_module.h"
-#include "ogl_win.h"
+#include "window_parts.h"
 #include "xp_main.h"
 #include "xp_module.h"
 
@@ -32,7 +32,7 @@ private slots:
             QVERIFY(!loaded);
             QCOMPARE(messages, expected);
             QVERIFY(!window.isVisible());
-            QVERIFY(window.Done);
+            QVERIFY(window.Scene.Done);
             QVERIFY(OGLModule::GLContext == nullptr);
         }
 

@@ -1,6 +1,6 @@
 #include "message_box.h"
 #include "ogl_module.h"
-#include "ogl_win.h"
+#include "window_parts.h"
 #include "xp_module.h"
 
 #include <QtTest>
@@ -20,7 +20,7 @@ private slots:
         QVERIFY(!window.Form_Load());
         QCOMPARE(messages, QStringList{"OpenGL Initialization Failed!"});
         QVERIFY(!window.isVisible());
-        QVERIFY(window.Done);
+        QVERIFY(window.Scene.Done);
         QVERIFY(OGLModule::GLContext == nullptr);
         SetMessageBoxHandler(previous);
     }

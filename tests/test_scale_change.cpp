@@ -39,13 +39,13 @@ private slots:
         MainWindowFixture fixture;
         QVERIFY(fixture.Loaded());
         OGLWin& w = fixture.Window();
-        const QSize viewSize = w.glView1->size();
+        const QSize viewSize = Ui(w).glView1->size();
         // There and back: the scale grows, then shrinks.
         for (QScreen* screen : {left, right, left}) {
             const double scale = screen == left ? 1 : 2;
             w.move(screen->availableGeometry().topLeft() + QPoint(20, 20));
-            QTRY_COMPARE_WITH_TIMEOUT(w.glView1->devicePixelRatio(), scale, kMoveTimeoutMs);
-            QCOMPARE(w.glView1->size(), viewSize); // no resize
+            QTRY_COMPARE_WITH_TIMEOUT(Ui(w).glView1->devicePixelRatio(), scale, kMoveTimeoutMs);
+            QCOMPARE(Ui(w).glView1->size(), viewSize); // no resize
             fixture.Pass();
             std::array<GLint, 4> viewport{};
             glGetIntegerv(GL_VIEWPORT, viewport.data());
@@ -53,14 +53,14 @@ private slots:
             QCOMPARE(viewport[3], qRound(viewSize.height() * scale));
             // The Sun's name at this scale's pixels.
             const QImage bare = w.FrameImage();
-            w.mnunomi->setChecked(true);
+            Vista(w).mnunomi->setChecked(true);
             const QImage named = w.FrameImage();
-            w.mnunomi->setChecked(false);
+            Vista(w).mnunomi->setChecked(false);
             QVERIFY(NameShownAt(named, bare, fixture.ViewPointOf(3, 0, 0), scale));
             fixture.PointAt(fixture.ViewPointOf(0, 0, 0));
-            QCOMPARE(w.Selected, std::uint8_t{Sun});
+            QCOMPARE(w.Scene.Selected, std::uint8_t{Sun});
             fixture.PointAt(QPointF(5, 5));
-            QCOMPARE(w.Selected, std::uint8_t{NoBody});
+            QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody});
         }
     }
 };

@@ -49,16 +49,16 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, after);
         OGLWin& w = fixture->Window();
-        QTest::keyClick(w.glView1, static_cast<Qt::Key>(key));
+        QTest::keyClick(Ui(w).glView1, static_cast<Qt::Key>(key));
         const QString state = QStringLiteral("%1 %2 %3 %4 %5 %6")
                                   .arg(XPModule::ViewPanX)
                                   .arg(XPModule::ViewPanY)
-                                  .arg(w.lblRotaSi->text())
+                                  .arg(Ui(w).lblRotaSi->text())
                                   .arg(XPModule::PerspectiveAngle)
-                                  .arg(w.HSpeed->value())
+                                  .arg(Ui(w).HSpeed->value())
                                   .arg(XPModule::SecondsPerYear);
         QCOMPARE(state, after);
-        QCOMPARE(w.HScroll->value(), int(XPModule::PerspectiveAngle));
+        QCOMPARE(Ui(w).HScroll->value(), int(XPModule::PerspectiveAngle));
     }
 
     // The saved file is the frame as drawn, the right way up, under the name
@@ -75,7 +75,7 @@ private slots:
     {
         QFETCH(bool, picturesFolder);
         OGLWin& w = fixture->Window();
-        w.SystemClock = [] { return QDateTime(QDate(2026, 12, 8), QTime(20, 30, 5), Qt::UTC); };
+        w.Time.SystemClock = [] { return QDateTime(QDate(2026, 12, 8), QTime(20, 30, 5), Qt::UTC); };
         QTemporaryDir home;
         const ScopedEnvironment environment({{"HOME", home.path().toLocal8Bit()}, {"XDG_CONFIG_HOME", QByteArray()}});
         QVERIFY(!picturesFolder || QDir(home.path()).mkdir("Pictures"));
@@ -87,7 +87,7 @@ private slots:
             return name;
         };
         glEnable(0); // an error left behind by some earlier call
-        w.mnusalva->trigger();
+        Vista(w).mnusalva->trigger();
         QVERIFY2(fixture->messages.isEmpty(), qPrintable(fixture->messages.join('\n')));
         QCOMPARE(proposed, QDir(home.path()).filePath(QString(picturesFolder ? "Pictures/" : "") +
                                                       "Il sistema solare 2026-12-08 21.30.05.png"));
@@ -96,13 +96,13 @@ private slots:
         const QImage frame = w.FrameImage();
         QVERIFY(!frame.isNull());
         QCOMPARE(saved, frame);
-        const double ratio = w.glView1->devicePixelRatio();
-        QCOMPARE(saved.size(), (QSizeF(w.glView1->size()) * ratio).toSize());
+        const double ratio = Ui(w).glView1->devicePixelRatio();
+        QCOMPARE(saved.size(), (QSizeF(Ui(w).glView1->size()) * ratio).toSize());
         const QPointF sun = fixture->ViewPointOf(0, 0, 0) * ratio;
         QVERIFY(IsSunOrange(saved.pixel(sun.toPoint())));
         QCOMPARE(saved.pixel(2, 2) & 0xFFFFFF, 0u);
 
-        w.mnucopia->trigger();
+        Vista(w).mnucopia->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGBX8888), frame);
     }
 
@@ -120,7 +120,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = name.contains("%1") ? name.arg(folder.path()) : name;
         w.ChooseSaveFile = [&](const QString&) { return path; };
-        w.mnusalva->trigger();
+        Vista(w).mnusalva->trigger();
         QCOMPARE(fixture->messages.size(), 1);
         QVERIFY2(fixture->messages.front().startsWith("Non è stato possibile salvare l'immagine \"" + path + "\": "),
                  qPrintable(fixture->messages.front()));
@@ -134,28 +134,28 @@ private slots:
     {
         OGLWin& w = fixture->Window();
         const QRect before = w.geometry();
-        w.mnuschermo->trigger();
+        Vista(w).mnuschermo->trigger();
         QTRY_VERIFY2_WITH_TIMEOUT(w.isFullScreen() && w.size() == w.screen()->size(), qPrintable(QString("%1 %2x%3 %4x%5").arg(w.isFullScreen()).arg(w.width()).arg(w.height()).arg(w.screen()->size().width()).arg(w.screen()->size().height())), kShowTimeoutMs);
-        QCOMPARE(w.glView1Container->size(), w.size());
-        QVERIFY(!w.menuBar()->isVisible() && !w.HScroll->isVisible() && !w.ChkPath->isVisible());
+        QCOMPARE(Ui(w).glView1Container->size(), w.size());
+        QVERIFY(!w.menuBar()->isVisible() && !Ui(w).HScroll->isVisible() && !Ui(w).ChkPath->isVisible());
         fixture->Pass();
         std::array<GLint, 4> viewport{};
         glGetIntegerv(GL_VIEWPORT, viewport.data());
-        QCOMPARE(QSize(viewport[2], viewport[3]), (QSizeF(w.size()) * w.glView1->devicePixelRatio()).toSize());
+        QCOMPARE(QSize(viewport[2], viewport[3]), (QSizeF(w.size()) * Ui(w).glView1->devicePixelRatio()).toSize());
         fixture->PointAt(fixture->ViewPointOf(0, 0, 0));
-        QCOMPARE(w.Selected, std::uint8_t{Sun});
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Sun});
 
         // Escape first lets a body chosen from the keyboard go, then leaves.
-        QTest::keyClick(w.glView1, Qt::Key_3);
-        QTest::keyClick(w.glView1, Qt::Key_Escape);
-        QCOMPARE(w.Selected, std::uint8_t{NoBody});
+        QTest::keyClick(Ui(w).glView1, Qt::Key_3);
+        QTest::keyClick(Ui(w).glView1, Qt::Key_Escape);
+        QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody});
         QVERIFY(w.isFullScreen());
-        QTest::keyClick(w.glView1, Qt::Key_Escape);
+        QTest::keyClick(Ui(w).glView1, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!w.isFullScreen() && w.geometry() == before, kShowTimeoutMs);
-        QVERIFY(w.menuBar()->isVisible() && w.HScroll->isVisible() && w.ChkPath->isVisible());
-        QVERIFY(!w.ChkCam->isVisible() && !w.lblRotaSi->isVisible());
-        QCOMPARE(w.glView1Container->height(), 473);
-        QVERIFY(!w.mnuesci->isEnabled());
+        QVERIFY(w.menuBar()->isVisible() && Ui(w).HScroll->isVisible() && Ui(w).ChkPath->isVisible());
+        QVERIFY(!Ui(w).ChkCam->isVisible() && !Ui(w).lblRotaSi->isVisible());
+        QCOMPARE(Ui(w).glView1Container->height(), 473);
+        QVERIFY(!Vista(w).mnuesci->isEnabled());
     }
 
 };

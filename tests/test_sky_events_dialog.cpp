@@ -23,7 +23,7 @@ namespace {
 
 bool WithEventsDialog(OGLWin& w, const std::function<void(FrmEventi&)>& interact)
 {
-    return WithModalDialog<FrmEventi>([&] { w.mnueventi->trigger(); }, interact);
+    return WithModalDialog<FrmEventi>([&] { Tempo(w).mnueventi->trigger(); }, interact);
 }
 
 bool SearchEnds(const FrmEventi& dialog)
@@ -81,14 +81,14 @@ private slots:
         QFETCH(QDateTime, from);
         QFETCH(QDateTime, to);
         OGLWin& w = fixture->Window();
-        w.SystemClock = [now] { return now; };
+        w.Time.SystemClock = [now] { return now; };
         QVERIFY(sky.isEmpty() || w.SetSkyMoment(Utc(qPrintable(sky))));
         if (byKey) {
-            w.mnuschermo->trigger(); // the menu bar hides
+            Vista(w).mnuschermo->trigger(); // the menu bar hides
         }
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        const auto open = [&] { byKey ? QTest::keyClick(&w, Qt::Key_E, Qt::ControlModifier) : w.mnueventi->trigger(); };
+        const auto open = [&] { byKey ? QTest::keyClick(&w, Qt::Key_E, Qt::ControlModifier) : Tempo(w).mnueventi->trigger(); };
         QVERIFY(WithModalDialog<FrmEventi>(open, [&](FrmEventi& dialog) {
             QVERIFY(OGLModule::FrameTimer().Paused());
             QCOMPARE(dialog.txtDal->dateTime(), from);
@@ -113,7 +113,7 @@ private slots:
     {
         QFETCH(bool, doubleClick);
         OGLWin& w = fixture->Window();
-        w.SystemClock = [] { return kNow; };
+        w.Time.SystemClock = [] { return kNow; };
         QDateTime chosen;
         QVERIFY(WithEventsDialog(w, [&](FrmEventi& dialog) {
             QVERIFY(SearchEnds(dialog));
@@ -132,9 +132,9 @@ private slots:
                 dialog.cmdVai->click();
             }
         }));
-        QVERIFY(w.Sky.IsSet());
-        QVERIFY2(std::abs(w.Sky.Moment().secsTo(chosen)) <= 30, qPrintable(w.Sky.Moment().toString(Qt::ISODate)));
-        QVERIFY(OGLModule::FrameTimer().Paused() && w.mnupausa->text() == "Riprendi");
+        QVERIFY(w.Time.IsReal());
+        QVERIFY2(std::abs(w.Time.Moment().secsTo(chosen)) <= 30, qPrintable(w.Time.Moment().toString(Qt::ISODate)));
+        QVERIFY(OGLModule::FrameTimer().Paused() && Tempo(w).mnupausa->text() == "Riprendi");
     }
 
     // From 1885 to 2099, cancelled, closed, or replaced by a short search or
@@ -189,7 +189,7 @@ private slots:
             }
             QCOMPARE(dialog.tblEventi->rowCount() > 0, days > 0);
         }));
-        QVERIFY(stopped && !w.Sky.IsSet() && fixture->messages.isEmpty() && !OGLModule::FrameTimer().Paused());
+        QVERIFY(stopped && !w.Time.IsReal() && fixture->messages.isEmpty() && !OGLModule::FrameTimer().Paused());
     }
 
     void sortingByDateSortsByTime()
@@ -223,7 +223,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         OGLWin& w = fixture->Window();
-        w.SystemClock = [] { return kNow; };
+        w.Time.SystemClock = [] { return kNow; };
         QTemporaryDir folder;
         QVERIFY(QFile(folder.filePath("blocco")).open(QIODevice::WriteOnly)); // a file where a folder would be
         w.ChooseSaveFile = [&](const QString&) { return folder.filePath(name); };

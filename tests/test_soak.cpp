@@ -54,9 +54,9 @@ private slots:
         MainWindowFixture fixture;
         QVERIFY(fixture.Loaded());
         OGLWin& w = fixture.Window();
-        QToolButton* const buttons[] = {w.CmdUP, w.CmdDown, w.CmdLeft, w.CmdRight, w.CmdRotasiUp, w.CmdRotasiDown};
+        QToolButton* const buttons[] = {Ui(w).CmdUP, Ui(w).CmdDown, Ui(w).CmdLeft, Ui(w).CmdRight, Ui(w).CmdRotasiUp, Ui(w).CmdRotasiDown};
         const QSize startSize = w.size();
-        w.SystemClock = [] { return Utc(kJ2000Utc); };
+        w.Time.SystemClock = [] { return Utc(kJ2000Utc); };
         long heapAfterWarmUp = 0;
         int openings = 0; // the picture window came up and closed itself
 
@@ -71,16 +71,16 @@ private slots:
                 buttons[(frame / 97) % std::size(buttons)]->click();
             }
             if (frame % 101 == 0) {
-                w.HScroll->triggerAction(frame % 202 == 0 ? QAbstractSlider::SliderSingleStepAdd
+                Ui(w).HScroll->triggerAction(frame % 202 == 0 ? QAbstractSlider::SliderSingleStepAdd
                                                           : QAbstractSlider::SliderSingleStepSub);
-                w.HSpeed->triggerAction(frame % 202 == 0 ? QAbstractSlider::SliderPageStepAdd
+                Ui(w).HSpeed->triggerAction(frame % 202 == 0 ? QAbstractSlider::SliderPageStepAdd
                                                          : QAbstractSlider::SliderPageStepSub);
             }
             if (frame % 503 == 0) {
-                w.ChkPath->click();
+                Ui(w).ChkPath->click();
             }
             if (frame % 53 == 0) {
-                w.mnuorbite->trigger(); // true orbits on and off, the sky real from the first
+                Vista(w).mnuorbite->trigger(); // true orbits on and off, the sky real from the first
             }
             if (frame % 1009 == 0) {
                 w.resize(startSize + QSize((frame / 1009) % 3 * 40, 0));
@@ -95,13 +95,13 @@ private slots:
                     }
                     openings += picture.isVisible() ? 0 : 1;
                 };
-                QVERIFY2(WithModalDialog<FrmPeta>([&] { w.mnupeta->trigger(); }, closePicture),
+                QVERIFY2(WithModalDialog<FrmPeta>([&] { WindowParts::Picture(w)->trigger(); }, closePicture),
                          qPrintable(QString("frame %1").arg(frame)));
                 QVERIFY(!OGLModule::FrameTimer().Paused());
             }
 
             QVERIFY2(glGetError() == GL_NO_ERROR, qPrintable(QString("frame %1").arg(frame)));
-            QVERIFY2(AnglesInRange(w), qPrintable(QString("frame %1").arg(frame)));
+            QVERIFY2(AnglesInRange(w.Scene), qPrintable(QString("frame %1").arg(frame)));
             if (kMeasureHeap && frame == kWarmUpFrames) {
                 heapAfterWarmUp = HeapKilobytesInUse();
             }
@@ -111,7 +111,7 @@ private slots:
             }
         }
         QCOMPARE(openings, kPictureOpenings);
-        QVERIFY(!w.Done);
+        QVERIFY(!w.Scene.Done);
     }
 };
 

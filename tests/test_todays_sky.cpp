@@ -30,6 +30,14 @@ struct ViewSettings {
     bool operator==(const ViewSettings&) const = default;
 };
 
+// "Indietro nel tempo" as the user sets it: through the menu item.
+void RunBackwards(OGLWin& w, bool backwards)
+{
+    if (Tempo(w).mnuindietro->isChecked() != backwards) {
+        Tempo(w).mnuindietro->trigger();
+    }
+}
+
 } // namespace
 
 class TodaysSkyTest : public QObject {
@@ -44,36 +52,36 @@ private slots:
         QVERIFY(fixture->Loaded());
         OGLWin& w = fixture->Window();
         const QDateTime now = Utc(kJ2000Utc);
-        w.SystemClock = [now] { return now; };
+        w.Time.SystemClock = [now] { return now; };
         // Move everything away from its start: angles, view, speed, selection.
         fixture->Pass(3.5);
-        w.CmdLeft->click();
-        w.CmdRotasiUp->click();
-        w.HScroll->setValue(60);
-        w.HSpeed->setValue(40);
-        w.ChkPath->setChecked(true);
-        w.Selected = Saturn;
-        const SceneState before = w;
+        Ui(w).CmdLeft->click();
+        Ui(w).CmdRotasiUp->click();
+        Ui(w).HScroll->setValue(60);
+        Ui(w).HSpeed->setValue(40);
+        Ui(w).ChkPath->setChecked(true);
+        w.Scene.Selected = Saturn;
+        const SceneState before = w.Scene;
         const ViewSettings view;
 
-        w.mnuoggi->trigger();
+        WindowParts::Today(w)->trigger();
 
-        QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
+        QCOMPARE(PlanetsOffJ2000(w.Scene.OrbitAngle, kTrackTolerance), QString());
         SceneState expected = before;
         for (BodyId planet : kPlanetIds) {
-            expected.OrbitAngle[planet] = w.OrbitAngle[planet];
+            expected.OrbitAngle[planet] = w.Scene.OrbitAngle[planet];
         }
-        QVERIFY(w.Real.moonReal && !w.Real.trueOrbits);
+        QVERIFY(w.Scene.Real.moonReal && !w.Scene.Real.trueOrbits);
         expected.Real.moonReal = true;
-        expected.Real.moonOffset = w.Real.moonOffset;
-        QVERIFY(static_cast<const SceneState&>(w) == expected); // nothing else changed
+        expected.Real.moonOffset = w.Scene.Real.moonOffset;
+        QVERIFY(w.Scene == expected); // nothing else changed
         QVERIFY(expected.OrbitAngle != before.OrbitAngle);
         QVERIFY(ViewSettings() == view);
-        QVERIFY(w.ChkPath->isChecked());
+        QVERIFY(Ui(w).ChkPath->isChecked());
         QVERIFY(!OGLModule::FrameTimer().Paused());
         QVERIFY(fixture->messages.isEmpty());
 
-        QCOMPARE(w.lblData->text(), QString("1 gennaio 2000"));
+        QCOMPARE(Tempo(w).lblData->text(), QString("1 gennaio 2000"));
 
         // Saturn is pointed at: the sky's moment stands, and with it every
         // planet; the Moon and the spins go on.
@@ -83,7 +91,7 @@ private slots:
         for (BodyId planet : kPlanetIds) {
             next.OrbitAngle[planet] = expected.OrbitAngle[planet];
         }
-        QVERIFY(static_cast<const SceneState&>(w) == next);
+        QVERIFY(w.Scene == next);
     }
 
     // 73.05 days are 44 s at the start speed of 220 s a year: 44 frames of a
@@ -114,14 +122,14 @@ private slots:
         QFETCH(QVector3D, place);
         fixture = std::make_unique<MainWindowFixture>();
         OGLWin& w = fixture->Window();
-        w.SystemClock = [utc] { return Utc(qPrintable(utc)); };
-        w.HScroll->setValue(w.HScroll->maximum());
-        (trueOrbits ? w.mnuorbite : w.mnuoggi)->trigger();
-        QCOMPARE(w.mnuorbite->isChecked(), trueOrbits);
+        w.Time.SystemClock = [utc] { return Utc(qPrintable(utc)); };
+        Ui(w).HScroll->setValue(Ui(w).HScroll->maximum());
+        (trueOrbits ? Vista(w).mnuorbite : WindowParts::Today(w))->trigger();
+        QCOMPARE(Vista(w).mnuorbite->isChecked(), trueOrbits);
         fixture->Pass();
         QVector3D at;
         if (body == Moon) {
-            const auto [x, y, z] = BodyCentre(w, Earth);
+            const auto [x, y, z] = BodyCentre(w.Scene, Earth);
             const QVector3D earth{float(x), float(y), float(z)};
             at = earth - earth.normalized() * 3;
         } else {
@@ -131,19 +139,19 @@ private slots:
             at = QVector3D(std::cos(b) * std::cos(l), std::sin(b), -std::cos(b) * std::sin(l)) * place.z();
         }
         fixture->PointAt(fixture->ViewPointOf(at.x(), at.y(), at.z()));
-        QCOMPARE(int(w.Selected), body);
+        QCOMPARE(int(w.Scene.Selected), body);
         if (trueOrbits && body != Moon) {
             // Its line runs where it will stand a quarter of a revolution on.
-            w.ChkPath->setChecked(true);
+            Ui(w).ChkPath->setChecked(true);
             for (int frame = 0; frame < 9; ++frame) {
                 fixture->Pass(); // a line a frame
             }
             PlanetTrack track;
             std::array<double, 3> ahead{};
-            ScenePoint(track.Places(w.Sky.JulianDay() + SiderealPeriodDays(BodyId(body)) / 4)[body - Mercury - (body > Earth)], ahead);
+            ScenePoint(track.Places(w.Time.JulianDay() + SiderealPeriodDays(BodyId(body)) / 4)[body - Mercury - (body > Earth)], ahead);
             const QPointF onTheLine = fixture->ViewPointOf(ahead[0], ahead[1], ahead[2]);
             QVERIFY(fixture->BrightnessAt(onTheLine, 1) > 150);
-            w.ChkPath->setChecked(false);
+            Ui(w).ChkPath->setChecked(false);
             QCOMPARE(fixture->BrightnessAt(onTheLine, 1), 0);
         }
     }
@@ -167,13 +175,13 @@ private slots:
         fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.SetSkyMoment(start); });
         QVERIFY(fixture->Loaded());
         OGLWin& w = fixture->Window();
-        w.mnuindietro->setChecked(backwards);
+        RunBackwards(w, backwards);
         for (int frame = 0; frame < 44; ++frame) {
             fixture->Pass(1.0);
         }
-        QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
-        QCOMPARE(w.lblData->text(), date);
-        QCOMPARE(w.SunSpin, sunSpin); // the spins turn back too
+        QCOMPARE(PlanetsOffJ2000(w.Scene.OrbitAngle, kTrackTolerance), QString());
+        QCOMPARE(Tempo(w).lblData->text(), date);
+        QCOMPARE(w.Scene.SunSpin, sunSpin); // the spins turn back too
     }
 
     // Two hours of sky a frame: the date turns at midnight UTC, either way,
@@ -200,12 +208,12 @@ private slots:
         fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.SetSkyMoment(start); });
         QVERIFY(fixture->Loaded());
         OGLWin& w = fixture->Window();
-        w.mnuindietro->setChecked(backwards);
+        RunBackwards(w, backwards);
         const double twoHours = 2.0 / 24 / 365.25 * XPModule::SecondsPerYear;
         QStringList shown;
         for (qsizetype frame = 0; frame < dates.size(); ++frame) {
             fixture->Pass(twoHours);
-            shown << w.lblData->text();
+            shown << Tempo(w).lblData->text();
         }
         QCOMPARE(shown, dates);
     }
@@ -216,12 +224,12 @@ private slots:
         fixture = std::make_unique<MainWindowFixture>([](OGLWin& w) { w.SetSkyMoment(Utc("2088-09-28T00:00:00")); });
         QVERIFY(fixture->Loaded());
         OGLWin& w = fixture->Window();
-        w.mnuindietro->trigger();
-        w.mnupausa->trigger();
-        QCOMPARE(w.lblData->text(), QString("28 settembre 2088 (in pausa) \u25C0"));
-        QVERIFY(w.lblData->contentsRect().width() >= w.lblData->fontMetrics().horizontalAdvance(w.lblData->text()));
-        w.mnurate[1]->trigger(); // the longest text: real time, with seconds
-        QVERIFY(w.lblData->contentsRect().width() >= w.lblData->fontMetrics().horizontalAdvance(w.lblData->text()));
+        Tempo(w).mnuindietro->trigger();
+        Tempo(w).mnupausa->trigger();
+        QCOMPARE(Tempo(w).lblData->text(), QString("28 settembre 2088 (in pausa) \u25C0"));
+        QVERIFY(Tempo(w).lblData->contentsRect().width() >= Tempo(w).lblData->fontMetrics().horizontalAdvance(Tempo(w).lblData->text()));
+        Tempo(w).mnurate[1]->trigger(); // the longest text: real time, with seconds
+        QVERIFY(Tempo(w).lblData->contentsRect().width() >= Tempo(w).lblData->fontMetrics().horizontalAdvance(Tempo(w).lblData->text()));
     }
 
     // Past 2099 the clock stops at the edge, pauses and says why, once.
@@ -235,14 +243,14 @@ private slots:
         QCOMPARE(fixture->messages.size(), 1);
         QVERIFY2(fixture->messages.front().startsWith("Il tempo si è fermato al 2099-12-31T23:59:59Z"),
                  qPrintable(fixture->messages.front()));
-        QCOMPARE(w.Sky.Moment(), Utc("2099-12-31T23:59:59"));
-        QCOMPARE(w.lblData->text(), QString("31 dicembre 2099 (in pausa)"));
-        QCOMPARE(w.mnupausa->text(), QString("Riprendi"));
+        QCOMPARE(w.Time.Moment(), Utc("2099-12-31T23:59:59"));
+        QCOMPARE(Tempo(w).lblData->text(), QString("31 dicembre 2099 (in pausa)"));
+        QCOMPARE(Tempo(w).mnupausa->text(), QString("Riprendi"));
         QVERIFY(OGLModule::FrameTimer().Paused());
         w.StepSky(CalendarUnit::Day, -1); // a step back, then a year on: the edge again, and why
         w.StepSky(CalendarUnit::Year, 1);
         QCOMPARE(fixture->messages.size(), 2);
-        QCOMPARE(w.Sky.Moment(), Utc("2099-12-31T23:59:59"));
+        QCOMPARE(w.Time.Moment(), Utc("2099-12-31T23:59:59"));
     }
 
     void aClockOutsideTheRangeLeavesTheSceneAndSaysSo_data()
@@ -258,9 +266,9 @@ private slots:
         fixture = std::make_unique<MainWindowFixture>();
         QVERIFY(fixture->Loaded());
         OGLWin& w = fixture->Window();
-        w.SystemClock = [now] { return now; };
+        w.Time.SystemClock = [now] { return now; };
         fixture->Pass(2.0);
-        const SceneState before = w;
+        const SceneState before = w.Scene;
         // The box stays open a minute, with the frame timer paused.
         bool pausedUnderTheBox = false;
         SetMessageBoxHandler([&](const QString& text) {
@@ -269,9 +277,9 @@ private slots:
             fixture->counter.now += 60 * MainWindowFixture::kTicksPerSecond;
         });
 
-        w.mnuoggi->trigger();
+        WindowParts::Today(w)->trigger();
 
-        QVERIFY(static_cast<const SceneState&>(w) == before);
+        QVERIFY(w.Scene == before);
         QCOMPARE(fixture->messages.size(), 1);
         const QString& message = fixture->messages.front();
         QVERIFY2(message.contains(now.toUTC().toString(Qt::ISODate)), qPrintable(message));
@@ -280,7 +288,7 @@ private slots:
         fixture->Pass(0.5);
         SceneState next = before;
         AdvanceAnimation(next, 0.5); // half a second on, not a minute
-        QVERIFY(static_cast<const SceneState&>(w) == next);
+        QVERIFY(w.Scene == next);
     }
 
     // Space pauses and resumes, unless a button has the focus and takes it;
@@ -293,17 +301,17 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const std::tuple<QWidget*, Qt::Key, QString, bool> steps[] = {
-            {w.glView1Container, Qt::Key_Space, "1 gennaio 2000 (in pausa)", true},
-            {w.glView1Container, Qt::Key_J, "1 gennaio 2000 (in pausa) \u25C0", true},
-            {w.HScroll, Qt::Key_Space, "1 gennaio 2000 \u25C0", false},
-            {w.CmdUP, Qt::Key_Space, "1 gennaio 2000 \u25C0", false}, // pans instead
+            {Ui(w).glView1Container, Qt::Key_Space, "1 gennaio 2000 (in pausa)", true},
+            {Ui(w).glView1Container, Qt::Key_J, "1 gennaio 2000 (in pausa) \u25C0", true},
+            {Ui(w).HScroll, Qt::Key_Space, "1 gennaio 2000 \u25C0", false},
+            {Ui(w).CmdUP, Qt::Key_Space, "1 gennaio 2000 \u25C0", false}, // pans instead
         };
         for (const auto& [focus, key, date, paused] : steps) {
             focus->setFocus();
             QTest::keyClick(focus, key);
-            QCOMPARE(w.lblData->text(), date);
+            QCOMPARE(Tempo(w).lblData->text(), date);
             QCOMPARE(OGLModule::FrameTimer().Paused(), paused);
-            QCOMPARE(w.mnupausa->text(), QString(paused ? "Riprendi" : "Pausa"));
+            QCOMPARE(Tempo(w).mnupausa->text(), QString(paused ? "Riprendi" : "Pausa"));
         }
         QCOMPARE(XPModule::ViewPanY, std::int16_t{4});
     }
@@ -323,9 +331,9 @@ private slots:
         fixture = std::make_unique<MainWindowFixture>();
         QVERIFY(fixture->Loaded());
         OGLWin& w = fixture->Window();
-        w.SystemClock = [] { return Utc("2026-12-08T21:30:00"); };
-        const SceneState before = w;
-        QVERIFY(WithModalDialog<FrmData>([&] { w.mnudata->trigger(); }, [&](FrmData& dialog) {
+        w.Time.SystemClock = [] { return Utc("2026-12-08T21:30:00"); };
+        const SceneState before = w.Scene;
+        QVERIFY(WithModalDialog<FrmData>([&] { Tempo(w).mnudata->trigger(); }, [&](FrmData& dialog) {
             QVERIFY(OGLModule::FrameTimer().Paused());
             QCOMPARE(dialog.Moment(), Utc("2026-12-08T21:30:00")); // now, before the sky is real
             dialog.txtData->setDateTime(Utc("1850-06-01T00:00:00"));
@@ -336,18 +344,18 @@ private slots:
             dialog.Buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         }));
         QVERIFY(!OGLModule::FrameTimer().Paused());
-        QCOMPARE(w.Sky.IsSet(), accept);
+        QCOMPARE(w.Time.IsReal(), accept);
         if (accept) {
-            QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
-            QCOMPARE(w.lblData->text(), QString("1 gennaio 2000"));
+            QCOMPARE(PlanetsOffJ2000(w.Scene.OrbitAngle, kTrackTolerance), QString());
+            QCOMPARE(Tempo(w).lblData->text(), QString("1 gennaio 2000"));
             // Once it is real, the dialog opens on the sky's moment.
-            QVERIFY(WithModalDialog<FrmData>([&] { w.mnudata->trigger(); }, [&](FrmData& dialog) {
+            QVERIFY(WithModalDialog<FrmData>([&] { Tempo(w).mnudata->trigger(); }, [&](FrmData& dialog) {
                 QCOMPARE(dialog.Moment(), Utc(kJ2000Utc));
                 dialog.reject();
             }));
         } else {
-            QVERIFY(static_cast<const SceneState&>(w) == before);
-            QVERIFY(w.lblData->text().isEmpty());
+            QVERIFY(w.Scene == before);
+            QVERIFY(Tempo(w).lblData->text().isEmpty());
         }
     }
 
@@ -358,11 +366,11 @@ private slots:
     {
         fixture = std::make_unique<MainWindowFixture>();
         OGLWin& w = fixture->Window();
-        w.SystemClock = [] { return Utc("2026-12-08T23:15:07"); };
+        w.Time.SystemClock = [] { return Utc("2026-12-08T23:15:07"); };
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QStringList rates;
-        for (const QAction* item : w.mnuVelocita->actions()) {
+        for (const QAction* item : Tempo(w).mnuVelocita->actions()) {
             rates << item->text() + item->shortcut().toString();
         }
         QCOMPARE(rates.join('|'), QString("Come la barra Velocità|Tempo reale\\|1 minuto al secondo|1 ora al secondo|"
@@ -385,13 +393,13 @@ private slots:
         };
         for (const auto& [key, modifiers, text, times] : presses) {
             for (int press = 0; press < times; ++press) {
-                QTest::keyClick(w.glView1Container, key, modifiers);
+                QTest::keyClick(Ui(w).glView1Container, key, modifiers);
             }
-            QCOMPARE(w.lblData->text(), text);
+            QCOMPARE(Tempo(w).lblData->text(), text);
         }
-        w.HSpeed->setValue(40);
-        QCOMPARE(w.lblData->text(), QString("8 dicembre 2026 (in pausa)"));
-        QVERIFY(w.mnurate.front()->isChecked());
+        Ui(w).HSpeed->setValue(40);
+        QCOMPARE(Tempo(w).lblData->text(), QString("8 dicembre 2026 (in pausa)"));
+        QVERIFY(Tempo(w).mnurate.front()->isChecked());
     }
 
     // "Adesso": now, forwards, running, in real time; each frame takes the
@@ -400,25 +408,25 @@ private slots:
     void adessoFollowsTheSystemClock()
     {
         QDateTime now = Utc("2000-01-01T10:58:56");
-        fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.SystemClock = [&now] { return now; }; });
+        fixture = std::make_unique<MainWindowFixture>([&](OGLWin& w) { w.Time.SystemClock = [&now] { return now; }; });
         OGLWin& w = fixture->Window();
-        for (QAction* before : {w.mnurate.back(), w.mnuindietro, w.mnupausa, w.mnuadesso}) {
+        for (QAction* before : {Tempo(w).mnurate.back(), Tempo(w).mnuindietro, Tempo(w).mnupausa, Tempo(w).mnuadesso}) {
             before->trigger();
         }
         const QString real = QStringLiteral(" UTC · tempo reale");
-        QCOMPARE(w.lblData->text(), "1 gennaio 2000 10:58:56" + real);
+        QCOMPARE(Tempo(w).lblData->text(), "1 gennaio 2000 10:58:56" + real);
         now = Utc(kJ2000Utc); // an hour on, in a frame of a second
         fixture->Pass(1.0);
-        QCOMPARE(PlanetsOffJ2000(w.OrbitAngle, kTrackTolerance), QString());
-        QCOMPARE(w.lblData->text(), "1 gennaio 2000 11:58:56" + real);
+        QCOMPARE(PlanetsOffJ2000(w.Scene.OrbitAngle, kTrackTolerance), QString());
+        QCOMPARE(Tempo(w).lblData->text(), "1 gennaio 2000 11:58:56" + real);
         now = now.addSecs(-120).toOffsetFromUtc(9 * 3600);
         fixture->Pass(1.0);
-        QCOMPARE(w.lblData->text(), "1 gennaio 2000 11:56:56" + real);
-        w.mnupausa->trigger();
-        w.mnupausa->trigger();
+        QCOMPARE(Tempo(w).lblData->text(), "1 gennaio 2000 11:56:56" + real);
+        Tempo(w).mnupausa->trigger();
+        Tempo(w).mnupausa->trigger();
         now = now.addSecs(3600);
         fixture->Pass(2.0);
-        QCOMPARE(w.lblData->text(), "1 gennaio 2000 11:56:58" + real);
+        QCOMPARE(Tempo(w).lblData->text(), "1 gennaio 2000 11:56:58" + real);
     }
 
     // A second at a day a second, and backwards at an hour a second, moves
@@ -431,18 +439,18 @@ private slots:
         const std::tuple<SkyRate, bool, int, double> rows[] = {{SkyRate::Day, false, 86400, 220 / 365.25},
                                                                {SkyRate::Hour, true, -3600, -220 / 8766.0}};
         for (const auto& [rate, backwards, skySeconds, barSeconds] : rows) {
-            w.mnurate[static_cast<std::size_t>(rate)]->trigger();
-            w.mnuindietro->setChecked(backwards);
-            SceneState expected = w;
+            Tempo(w).mnurate[static_cast<std::size_t>(rate)]->trigger();
+            RunBackwards(w, backwards);
+            SceneState expected = w.Scene;
             fixture->Pass(1.0);
             AdvanceAnimation(expected, barSeconds);
             for (BodyId planet : kPlanetIds) {
-                expected.OrbitAngle[planet] = w.OrbitAngle[planet];
+                expected.OrbitAngle[planet] = w.Scene.OrbitAngle[planet];
             }
-            expected.Real = w.Real; // the real sky's Moon moves with the moment
-            QVERIFY(static_cast<const SceneState&>(w) == expected);
+            expected.Real = w.Scene.Real; // the real sky's Moon moves with the moment
+            QVERIFY(w.Scene == expected);
             moment = moment.addSecs(skySeconds);
-            QCOMPARE(w.Sky.Moment(), moment);
+            QCOMPARE(w.Time.Moment(), moment);
         }
     }
 

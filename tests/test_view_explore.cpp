@@ -20,34 +20,34 @@ private slots:
     void dragTurnsThenPicksUnderThePointer()
     {
         OGLWin& w = fixture->Window();
-        w.Camera.Turn(90);
+        w.Rig.Camera.Turn(90);
         XPModule::ViewTilt = 35;
         fixture->Pass();
-        const std::array<double, 3> jupiter = BodyCentre(w, Jupiter);
+        const std::array<double, 3> jupiter = BodyCentre(w.Scene, Jupiter);
         const QPoint end = fixture->ViewPointOf(jupiter[0], jupiter[1], jupiter[2]).toPoint();
-        w.Camera.Turn(-90);
+        w.Rig.Camera.Turn(-90);
         XPModule::ViewTilt = 25;
         fixture->Pass();
 
         const QPoint start = end - QPoint(270, 30);
-        QTest::mousePress(w.glView1, Qt::LeftButton, {}, start);
+        QTest::mousePress(Ui(w).glView1, Qt::LeftButton, {}, start);
         for (int step = 1; step <= 10; ++step) {
-            QTest::mouseMove(w.glView1, start + QPoint(27, 3) * step);
-            QCOMPARE(w.Selected, std::uint8_t{NoBody}); // no picking while held
+            QTest::mouseMove(Ui(w).glView1, start + QPoint(27, 3) * step);
+            QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody}); // no picking while held
         }
-        QCOMPARE(w.lblRotaSi->text(), QString("35"));
-        QTest::mouseRelease(w.glView1, Qt::LeftButton, {}, end);
-        QCOMPARE(w.Selected, std::uint8_t{Jupiter});
+        QCOMPARE(Ui(w).lblRotaSi->text(), QString("35"));
+        QTest::mouseRelease(Ui(w).glView1, Qt::LeftButton, {}, end);
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Jupiter});
         QCOMPARE(XPModule::ViewTilt, 35.0);
 
         // A release that went elsewhere: the next move without the button
         // ends the drag and picks again.
-        QTest::mousePress(w.glView1, Qt::LeftButton, {}, end);
-        QCOMPARE(w.Selected, std::uint8_t{NoBody}); // a drag from a body lets it move on
-        QMouseEvent loose(QEvent::MouseMove, QPointF(end), w.glView1->mapToGlobal(QPointF(end)), Qt::NoButton,
+        QTest::mousePress(Ui(w).glView1, Qt::LeftButton, {}, end);
+        QCOMPARE(w.Scene.Selected, std::uint8_t{NoBody}); // a drag from a body lets it move on
+        QMouseEvent loose(QEvent::MouseMove, QPointF(end), Ui(w).glView1->mapToGlobal(QPointF(end)), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w.glView1, &loose);
-        QCOMPARE(w.Selected, std::uint8_t{Jupiter});
+        QCoreApplication::sendEvent(Ui(w).glView1, &loose);
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Jupiter});
     }
 
     void followedBodyStaysAtTheCentre_data()
@@ -70,43 +70,43 @@ private slots:
         QFETCH(float, turn);
         OGLWin& w = fixture->Window();
         if (paused) {
-            w.mnupausa->trigger();
+            Tempo(w).mnupausa->trigger();
         }
-        QTest::keyClick(w.glView1, Qt::Key(key));
-        const auto body = static_cast<BodyId>(w.Selected);
-        QTest::keyClick(w.glView1, Qt::Key_Return);
-        QTest::keyClick(w.glView1, Qt::Key_Escape); // let go: it moves on
+        QTest::keyClick(Ui(w).glView1, Qt::Key(key));
+        const auto body = static_cast<BodyId>(w.Scene.Selected);
+        QTest::keyClick(Ui(w).glView1, Qt::Key_Return);
+        QTest::keyClick(Ui(w).glView1, Qt::Key_Escape); // let go: it moves on
         for (int i = 0; i < std::abs(turns); ++i) {
-            QTest::keyClick(w.glView1, turns > 0 ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
+            QTest::keyClick(Ui(w).glView1, turns > 0 ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
         }
-        w.mnunomi->setChecked(true); // the frames note where they draw each body
-        const double ratio = w.glView1->devicePixelRatio();
-        const QPointF centre(w.glView1->width() / 2.0, w.glView1->height() / 2.0);
-        const std::array<double, 3> before = BodyCentre(w, body);
+        Vista(w).mnunomi->setChecked(true); // the frames note where they draw each body
+        const double ratio = Ui(w).glView1->devicePixelRatio();
+        const QPointF centre(Ui(w).glView1->width() / 2.0, Ui(w).glView1->height() / 2.0);
+        const std::array<double, 3> before = BodyCentre(w.Scene, body);
         for (int frame = 0; frame < 240; ++frame) {
             fixture->Pass(1.0 / 60);
             const BodyPlace& drawn = w.DrawnPlaces()[body];
-            const QPointF offset = QPointF(drawn.x, w.glView1->height() * ratio - drawn.y) / ratio - centre;
+            const QPointF offset = QPointF(drawn.x, Ui(w).glView1->height() * ratio - drawn.y) / ratio - centre;
             QVERIFY2(frame < 90 || offset.manhattanLength() < 1, qPrintable(QString::number(frame)));
         }
-        QCOMPARE(BodyCentre(w, body) == before, paused);
-        QVERIFY(qAbs(w.Camera.Pose(w, {}).turn - turn) < 1e-3F);
+        QCOMPARE(BodyCentre(w.Scene, body) == before, paused);
+        QVERIFY(qAbs(w.Rig.Camera.Pose(w.Scene, {}).turn - turn) < 1e-3F);
 
-        w.HScroll->setValue(20);
-        QTest::keyClick(w.glView1, Qt::Key_Home);
+        Ui(w).HScroll->setValue(20);
+        QTest::keyClick(Ui(w).glView1, Qt::Key_Home);
         fixture->Pass(1.0 / 60);
-        const std::array<double, 3> at = BodyCentre(w, body);
+        const std::array<double, 3> at = BodyCentre(w.Scene, body);
         QVERIFY((fixture->ViewPointOf(at[0], at[1], at[2]) - centre).manhattanLength() < 2); // no jump
         for (int frame = 1; frame < 30; ++frame) {
             fixture->Pass(1.0 / 60);
         }
-        QCOMPARE(w.HScroll->value(), 24); // a third of the way: 20 + 15 x 0.259, whole
+        QCOMPARE(Ui(w).HScroll->value(), 24); // a third of the way: 20 + 15 x 0.259, whole
         for (int frame = 0; frame < 95; ++frame) {
             fixture->Pass(1.0 / 60);
         }
-        QVERIFY(w.Camera.AtRest());
-        QCOMPARE(w.HScroll->value(), 35);
-        QCOMPARE(w.lblRotaSi->text(), QString("25"));
+        QVERIFY(w.Rig.Camera.AtRest());
+        QCOMPARE(Ui(w).HScroll->value(), 35);
+        QCOMPARE(Ui(w).lblRotaSi->text(), QString("25"));
     }
 
     void pictureSceneIgnoresTheCamera()
@@ -120,7 +120,7 @@ private slots:
             return matrix;
         };
         const std::array<GLdouble, 16> atRest = placed();
-        w.Camera.Turn(90);
+        w.Rig.Camera.Turn(90);
         QCOMPARE(placed(), atRest);
     }
 

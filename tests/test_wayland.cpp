@@ -96,8 +96,8 @@ private slots:
         QVERIFY2(sun.count > 5000 && sky.box.contains(sun.box), qPrintable(QString::number(sun.count)));
 
         fixture.PointAt(fixture.ViewPointOf(0, 0, 0));
-        QCOMPARE(w.Selected, std::uint8_t{Sun});
-        QVERIFY(QTest::qWaitForWindowExposed(w.BodyCard));
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Sun});
+        QVERIFY(QTest::qWaitForWindowExposed(WindowParts::Card(w)));
         fixture.Pass(0.1);
         const QColor base = QToolTip::palette().color(QPalette::ToolTipBase);
         const Pixels card = Find(Screenshot(), [&](QRgb pixel) { return pixel == base.rgb(); });
@@ -109,14 +109,14 @@ private slots:
                                 .arg(fromPointer.x())
                                 .arg(fromPointer.y())));
 
-        const int zoom = w.HScroll->value();
+        const int zoom = Ui(w).HScroll->value();
         w.glView1_MouseWheel(1);
-        QCOMPARE(w.HScroll->value(), zoom - w.HScroll->singleStep());
+        QCOMPARE(Ui(w).HScroll->value(), zoom - Ui(w).HScroll->singleStep());
 
-        QVERIFY(WithModalDialog<FrmPeta>([&] { w.mnupeta->trigger(); }, [&](FrmPeta& picture) {
+        QVERIFY(WithModalDialog<FrmPeta>([&] { WindowParts::Picture(w)->trigger(); }, [&](FrmPeta& picture) {
             QVERIFY(picture.isModal());
             QVERIFY(OGLModule::FrameTimer().Paused());
-            QVERIFY(!w.BodyCard->isVisible());
+            QVERIFY(!WindowParts::Card(w)->isVisible());
         }));
         QVERIFY(!OGLModule::FrameTimer().Paused());
     }

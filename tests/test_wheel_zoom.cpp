@@ -73,9 +73,9 @@ private slots:
         QFETCH(int, zoom);
         OGLWin& w = fixture->Window();
         for (const int delta : deltas) {
-            Turn(*w.glView1, delta);
+            Turn(*Ui(w).glView1, delta);
         }
-        QCOMPARE(w.HScroll->value(), zoom);
+        QCOMPARE(Ui(w).HScroll->value(), zoom);
         QCOMPARE(XPModule::PerspectiveAngle, std::int16_t(zoom));
         OGLModule::MakeViewCurrent();
         if (zoom > 0) {
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(XPModule::ViewPanY, std::int16_t{5});
         QCOMPARE(XPModule::ViewTilt, 25.0);
         QCOMPARE(int(XPModule::SecondsPerYear), 220);
-        QCOMPARE(w.HSpeed->value(), 10);
+        QCOMPARE(Ui(w).HSpeed->value(), 10);
         fixture->Pass(0.1);
         QCOMPARE(glGetError(), GLenum(GL_NO_ERROR));
     }
@@ -100,7 +100,7 @@ private slots:
         OGLWin& w = fixture->Window();
         const QRect screen = w.screen()->geometry();
         w.move(screen.topLeft());
-        const double ratio = w.glView1->devicePixelRatio();
+        const double ratio = Ui(w).glView1->devicePixelRatio();
         bool sawPicture = false;
         bool markerArrived = false;
         QTimer::singleShot(0, &w, [&] {
@@ -114,7 +114,7 @@ private slots:
             WheelWatcher watcher(markerArrived);
             picture->windowHandle()->installEventFilter(&watcher);
 
-            const QPoint onView = w.glView1->mapToGlobal(QPoint(10, 10)) * ratio;
+            const QPoint onView = Ui(w).glView1->mapToGlobal(QPoint(10, 10)) * ratio;
             const QPoint onPicture = picture->mapToGlobal(picture->rect().center()) * ratio;
             QVERIFY(!picture->frameGeometry().contains(onView / ratio));
             QProcess xdotool;
@@ -125,10 +125,10 @@ private slots:
             QCOMPARE(xdotool.exitCode(), 0);
             QTRY_VERIFY_WITH_TIMEOUT(markerArrived, 10000);
         });
-        w.mnupeta->trigger();
+        WindowParts::Picture(w)->trigger();
         QVERIFY(sawPicture);
         QVERIFY(markerArrived);
-        QCOMPARE(w.HScroll->value(), 35);
+        QCOMPARE(Ui(w).HScroll->value(), 35);
         QCOMPARE(XPModule::PerspectiveAngle, std::int16_t{35});
     }
 

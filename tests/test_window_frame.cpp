@@ -23,12 +23,12 @@ private slots:
         QVERIFY(fixture.Loaded());
         OGLWin& w = fixture.Window();
         QTRY_VERIFY2_WITH_TIMEOUT(w.frameGeometry().width() > w.width(), "the window got no frame", 10000);
-        const QRect chkPath = w.ChkPath->geometry();
-        const double ratio = w.glView1->devicePixelRatio();
+        const QRect chkPath = Ui(w).ChkPath->geometry();
+        const double ratio = Ui(w).glView1->devicePixelRatio();
         for (int width : {912, 832, 792}) {
             w.resize(width, w.height());
             QTRY_COMPARE_WITH_TIMEOUT(w.width(), width, 10000);
-            QTRY_COMPARE_WITH_TIMEOUT(w.glView1Container->geometry(), QRect(0, 0, w.frameGeometry().width(), 473),
+            QTRY_COMPARE_WITH_TIMEOUT(Ui(w).glView1Container->geometry(), QRect(0, 0, w.frameGeometry().width(), 473),
                                       10000);
 
             QVERIFY(OGLModule::MakeViewCurrent());
@@ -41,7 +41,7 @@ private slots:
             glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
             // For a perspective, element 5 over element 0 is the aspect.
             QVERIFY(qAbs(projection[5] / projection[0] - double(expected[2]) / expected[3]) < 1e-5);
-            QCOMPARE(w.ChkPath->geometry(), chkPath);
+            QCOMPARE(Ui(w).ChkPath->geometry(), chkPath);
         }
     }
 };

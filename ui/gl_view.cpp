@@ -32,7 +32,9 @@ void GlView::mouseMoveEvent(QMouseEvent* event)
 
 void GlView::mousePressEvent(QMouseEvent* event)
 {
-    Owner.glView1Container->setFocus(Qt::MouseFocusReason);
+    if (Container != nullptr) {
+        Container->setFocus(Qt::MouseFocusReason);
+    }
     if (event->button() == Qt::LeftButton) {
         const QPointF position = event->position();
         Owner.glView1_MouseDown(static_cast<float>(position.x()), static_cast<float>(position.y()));

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 class OGLWin;
+class QWidget;
 
 // The native drawing surface of the 3-D view. It passes its repaints, the
 // pointer's moves and the left button's presses, releases and double clicks,
@@ -13,6 +14,8 @@ class OGLWin;
 class GlView final : public QWindow {
 public:
     explicit GlView(OGLWin& owner);
+    // The widget that embeds the view in the window, which takes the focus.
+    void SetContainer(QWidget* container) { Container = container; }
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
@@ -25,5 +28,6 @@ protected:
 
 private:
     OGLWin& Owner;
+    QWidget* Container = nullptr;
     WheelNotches Wheel;
 };

@@ -4,13 +4,14 @@
 #include "frm_peta.h"
 #include "gl_view.h"
 #include "info_card.h"
-#include "ogl_module.h"
+#include "message_box.h"
 #include "scene_renderer.h"
+#include "view_passes.h"
 #include "xp_module.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QScreen>
 
 #include <cmath>
@@ -19,16 +20,36 @@ using namespace OGLModule;
 
 namespace {
 
-// Height of the view as designed; only its width follows the window.
-constexpr int kViewHeight = 473;
+// The designed view the glide home brings back.
+constexpr ViewControlValues kHomeView{.tilt = XPModule::kStartViewTilt,
+                                 .panX = XPModule::kStartViewPanX,
+                                 .panY = XPModule::kStartViewPanY,
+                                 .zoom = XPModule::kStartPerspectiveAngle};
 
 } // namespace
 
-OGLWin::OGLWin(QWidget* parent) : QMainWindow(parent)
+OGLWin::OGLWin(QWidget* parent)
+    : QMainWindow(parent),
+      Loop({.shown = [this] { return ViewShown(); },
+            .refreshRate =
+                [this] {
+                    const QScreen* screen = Ui.glView1->screen();
+                    return screen != nullptr ? screen->refreshRate() : 0.0;
+                }}),
+      Ui(CreateMainControls(*this, new GlView(*this))),
+      BodyCard(new InfoCard(*Ui.glView1, this)),
+      mnupeta(menuBar()->addAction(QStringLiteral("Il sistema solare"))),
+      mnuoggi(menuBar()->addAction(QStringLiteral("Posizioni di oggi")))
 {
-    CreateControls();
+    setWindowTitle(QString::fromUtf8(kAppTitle));
+    QIcon globe;
+    globe.addFile(QStringLiteral(":/images/globe-32.png"));
+    globe.addFile(QStringLiteral(":/images/globe-16.png"));
+    setWindowIcon(globe);
+    resize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
     ConnectControls();
-    SetTimerUnavailableHandler([this] { Done = true; });
+    ConnectMenus();
+    SetTimerUnavailableHandler([this] { Scene.Done = true; });
 }
 
 OGLWin::~OGLWin()
@@ -37,7 +58,7 @@ OGLWin::~OGLWin()
         Form_Unload();
     }
     SetTimerUnavailableHandler(nullptr);
-    if (ViewDC == glView1) {
+    if (ViewDC == Ui.glView1) {
         ViewDC = nullptr;
     }
 }
@@ -47,7 +68,7 @@ bool OGLWin::Form_Load()
     if (!LoadForm()) {
         return false;
     }
-    while (!Done) {
+    while (!Scene.Done) {
         RenderLoopPass();
     }
     return FrameTimer().Frequency().raw != 0;
@@ -55,17 +76,17 @@ bool OGLWin::Form_Load()
 
 bool OGLWin::LoadForm()
 {
-    RenderMode = kRenderModeRender;
-    Selected = NoBody;
-    Done = false;
-    ViewDC = glView1;
+    Scene.RenderMode = kRenderModeRender;
+    Scene.Selected = NoBody;
+    Scene.Done = false;
+    ViewDC = Ui.glView1;
     ShowTilt();
     ComputeRates();
-    CameraAngle = 90.0F;
+    Scene.CameraAngle = 90.0F;
 
     // The surface needs its native window before a context can use it.
     winId();
-    glView1->create();
+    Ui.glView1->create();
     if (!InitOpenGL(GLOwner)) {
         Form_Unload();
         return false;
@@ -78,74 +99,69 @@ bool OGLWin::LoadForm()
     move(frame.topLeft());
     show();
     FrameTimer().Paused(false);
-    CameraClock = FrameTimer().ClockSeconds();
+    Rig.StartClock(FrameTimer().ClockSeconds());
     return true;
 }
 
 void OGLWin::RenderLoopPass()
 {
-    QCoreApplication::processEvents();
-    WaitForFrame();
-    if (Done) {
+    if (!Loop.NextFrame(Scene.Done)) {
         return;
     }
-    Pacer.FrameStarted();
-    FrameTimer().UpdateTimer(1);
     const double elapsed = FrameTimer().ElapsedSeconds().ToDouble();
     if (elapsed > 0) {
         AnimationStep(elapsed);
     }
-    AdvanceCamera();
+    // The camera's glide runs on the clock's real time, so that it goes on
+    // while the animation is paused.
+    if (const auto settings = Rig.Advance(FrameTimer().ClockSeconds(), kHomeView)) {
+        ApplyViewSettings(*settings);
+    }
     glView1_Paint();
 }
 
 void OGLWin::AnimationStep(double elapsed)
 {
-    const double step = (mnuindietro->isChecked() ? -elapsed : elapsed) * TimeFactor;
-    AdvanceAnimation(*this, step);
-    AdvanceSky(step);
-    ShowSkyDate();
+    const double step = Time.FrameStep(elapsed);
+    AdvanceAnimation(Scene, step);
+    if (Time.IsReal()) {
+        Time.Advance(step, XPModule::SecondsPerYear, Scene.Selected != NoBody);
+        ShowSky();
+    }
 }
 
 void OGLWin::ComputeRates()
 {
-    ::ComputeRates(*this, XPModule::SecondsPerYear);
+    ::ComputeRates(Scene, XPModule::SecondsPerYear);
 }
 
 void OGLWin::Form_Resize()
 {
-    if (FullScreen) {
+    if (FullScreen.On()) {
         // The window's own size: its layout may not have passed it on yet.
-        glView1Container->setGeometry(QRect(QPoint(0, 0), size()));
+        Ui.glView1Container->setGeometry(QRect(QPoint(0, 0), size()));
     } else {
-        glView1Container->setGeometry(0, 0, frameGeometry().width(), kViewHeight);
+        Ui.glView1Container->setGeometry(0, 0, frameGeometry().width(), kViewHeight);
     }
     if (!MakeViewCurrent()) {
         return;
     }
     // The viewport is in device pixels; the view's size is in logical ones.
-    const double ratio = glView1->devicePixelRatio();
-    ViewportScale = ratio;
-    const int width = static_cast<int>(std::lround(glView1Container->width() * ratio));
-    const int height = static_cast<int>(std::lround(glView1Container->height() * ratio));
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    const float aspect = static_cast<float>(width) / static_cast<float>(height);
-    gluPerspective(XPModule::PerspectiveAngle, aspect, 1.0, 100.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ViewportScale = Ui.glView1->devicePixelRatio();
+    SetViewProjection(static_cast<int>(std::lround(Ui.glView1Container->width() * ViewportScale)),
+                      static_cast<int>(std::lround(Ui.glView1Container->height() * ViewportScale)),
+                      XPModule::PerspectiveAngle);
 }
 
 void OGLWin::Form_Unload()
 {
-    Done = true;
+    Scene.Done = true;
     Loaded = false;
     // The names' textures go with the context, deleted while it is current.
     if (MakeViewCurrent()) {
-        Names.Release();
+        Painter.Release();
     }
-    Names.Forget();
+    Painter.Forget();
     GLOwner.ReleaseContext();
 }
 
@@ -166,16 +182,26 @@ void OGLWin::glView1_Paint()
 // frame or pick finds out and rebuilds viewport and projection first.
 void OGLWin::FollowViewScale()
 {
-    if (glView1->devicePixelRatio() != ViewportScale) {
+    if (Ui.glView1->devicePixelRatio() != ViewportScale) {
         Form_Resize();
     }
+}
+
+// Hidden, minimised or unmapped, the main window takes its view out of sight
+// even where the view itself is not told. On Wayland the view is a subsurface
+// that Qt reports exposed only once it has shown a frame, so waiting for its
+// own exposure would never draw.
+bool OGLWin::ViewShown() const
+{
+    const QWindow* top = windowHandle();
+    return isVisible() && Ui.glView1->isVisible() && top != nullptr && top->isExposed();
 }
 
 FrameInputs OGLWin::CurrentFrameInputs() const
 {
     FrameInputs inputs;
-    inputs.spinCamera = ChkCam->isChecked();
-    inputs.showOrbits = ChkPath->isChecked();
+    inputs.spinCamera = Ui.ChkCam->isChecked();
+    inputs.showOrbits = Ui.ChkPath->isChecked();
     // The frame time only matters to a spinning camera.
     if (inputs.spinCamera) {
         inputs.elapsedSeconds = FrameTimer().ElapsedSeconds().ToDouble();
@@ -183,49 +209,34 @@ FrameInputs OGLWin::CurrentFrameInputs() const
     inputs.panX = XPModule::ViewPanX;
     inputs.panY = XPModule::ViewPanY;
     inputs.tilt = XPModule::ViewTilt;
-    inputs.camera = Camera.Pose(*this, {.panX = inputs.panX, .panY = inputs.panY, .tilt = inputs.tilt});
+    inputs.camera = Rig.Camera.Pose(Scene, {.panX = inputs.panX, .panY = inputs.panY, .tilt = inputs.tilt});
     return inputs;
 }
 
 void OGLWin::ShowFrame()
 {
-    if (RenderMode == kRenderModeRender && !CapturingFrame) {
-        Pacer.SwapStarted();
-        GLContext->swapBuffers(ViewDC);
-        Pacer.SwapEnded();
+    if (Scene.RenderMode == kRenderModeRender && !CapturingFrame) {
+        Loop.Swapped([] { GLContext->swapBuffers(ViewDC); });
     }
 }
 
-// Where the bodies land is noted only when the names or a body chosen from
-// the keyboard need it, and the names are drawn only in frames to be seen:
-// never in a selection pass, so they are never picked.
 void OGLWin::Render_glView1()
 {
-    FrameInputs inputs = CurrentFrameInputs();
-    const bool drawing = RenderMode == kRenderModeRender;
-    const bool names = drawing && mnunomi->isChecked();
-    if (names || (drawing && ChosenByKey)) {
-        inputs.places = &Places;
-    }
-    if (inputs.showOrbits && Real.trueOrbits) {
-        TruePaths.Follow(Sky.JulianDay());
-    }
-    RenderScene(*this, inputs);
-    if (names) {
-        Names.Draw(Places, glView1->devicePixelRatio());
-    }
+    Painter.Draw(Scene, CurrentFrameInputs(),
+                 {.names = Vista.mnunomi->isChecked(), .notePlaces = ChosenByKey, .julianDay = Time.JulianDay(),
+                  .scale = Ui.glView1->devicePixelRatio()});
     ShowFrame();
 }
 
 void OGLWin::Render_Temp()
 {
-    RenderFixedScene(*this, CurrentFrameInputs());
+    RenderFixedScene(Scene, CurrentFrameInputs());
     ShowFrame();
 }
 
 void OGLWin::FlareSun()
 {
-    DrawFlareSun(*this);
+    DrawFlareSun(Scene);
 }
 
 void OGLWin::resizeEvent(QResizeEvent* event)

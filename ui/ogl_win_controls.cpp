@@ -1,11 +1,10 @@
-#include "ogl_win.h"
+// The row of controls, the wheel and the view's keys, and the picture window.
 
 #include "frame_timer.h"
 #include "frm_peta.h"
 #include "info_card.h"
-#include "message_box.h"
-#include "sky_bodies.h"
-#include "sky_moment.h"
+#include "ogl_win.h"
+#include "view_keys.h"
 #include "xp_module.h"
 
 #include <QLabel>
@@ -69,12 +68,12 @@ void OGLWin::CmdRotasiDown_Click()
 void OGLWin::ShowTilt()
 {
     // Shortest decimal form: 25, -3, 2.5.
-    lblRotaSi->setText(QString::number(XPModule::ViewTilt, 'g', 15));
+    Ui.lblRotaSi->setText(QString::number(XPModule::ViewTilt, 'g', 15));
 }
 
 void OGLWin::HScroll_Change()
 {
-    XPModule::PerspectiveAngle = static_cast<std::int16_t>(HScroll->value());
+    XPModule::PerspectiveAngle = static_cast<std::int16_t>(Ui.HScroll->value());
     Form_Resize();
 }
 
@@ -89,13 +88,14 @@ void OGLWin::HScroll_Scroll()
 // limits hold; at a limit nothing changes.
 void OGLWin::glView1_MouseWheel(int Notches)
 {
-    const std::int64_t wanted = HScroll->value() - std::int64_t{Notches} * HScroll->singleStep();
-    HScroll->setValue(static_cast<int>(std::clamp<std::int64_t>(wanted, HScroll->minimum(), HScroll->maximum())));
+    QScrollBar* bar = Ui.HScroll;
+    const std::int64_t wanted = bar->value() - std::int64_t{Notches} * bar->singleStep();
+    bar->setValue(static_cast<int>(std::clamp<std::int64_t>(wanted, bar->minimum(), bar->maximum())));
 }
 
 void OGLWin::HSpeed_Change()
 {
-    XPModule::SecondsPerYear = static_cast<std::uint8_t>(std::abs(HSpeed->value() - 210));
+    XPModule::SecondsPerYear = static_cast<std::uint8_t>(std::abs(Ui.HSpeed->value() - 210));
     ComputeRates();
     ChooseRate(SkyRate::SpeedBar); // the bar sets the rate again
 }
@@ -111,98 +111,38 @@ void OGLWin::mnupeta_Click()
     PictureWindow->exec();
 }
 
-void OGLWin::mnuoggi_Click()
-{
-    MakeSkyRealNow();
-}
-
-// The sky becomes real at the system clock's moment; a clock outside the span
-// leaves it as it was and gets a message.
-bool OGLWin::MakeSkyRealNow()
-{
-    const QDateTime now = SystemClock();
-    if (SetSkyMoment(now)) {
-        return true;
-    }
-    ShowCriticalMessage(QStringLiteral("L'orologio di sistema segna %1: le posizioni dei pianeti si calcolano "
-                                       "solo da %2 a %3.")
-                            .arg(now.toUTC().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
-                                 LatestSkyMoment().toString(Qt::ISODate)));
-    return false;
-}
-
-// The view's keys work the controls themselves, so that labels and bars
-// stay in step: the arrows pan the way the "Quadro" pictures point, Page Up
-// and Page Down tilt as the "Prospettiva" buttons do, + and - zoom and < and
-// > change the speed by the bars' small steps. 0 chooses the Sun, 1 to 9 the
-// planets outwards from it, L the Moon; Escape lets a chosen body go, Enter
-// follows it. Shift with the left and right arrows turns the scene; Home
-// brings the designed view back.
 bool OGLWin::glView1_KeyDown(int Key, Qt::KeyboardModifiers Shift)
 {
-    if (Shift.testFlag(Qt::ShiftModifier) && (Key == Qt::Key_Left || Key == Qt::Key_Right)) {
-        GlideTurn(Key == Qt::Key_Right ? kTurnKeyDegrees : -kTurnKeyDegrees);
-        return true;
+    const std::optional<ViewKey> key = ViewKeyFor(Key, Shift);
+    if (!key) {
+        return false;
     }
-    if (Key >= Qt::Key_1 && Key <= Qt::Key_9) {
-        ChooseBody(kPlanetIds[static_cast<std::size_t>(Key - Qt::Key_1)]);
+    switch (key->command) {
+    case ViewCommand::Choose:
+        ChooseBody(key->body);
         return true;
-    }
-    const auto step = [](QScrollBar* bar, QAbstractSlider::SliderAction action) { bar->triggerAction(action); };
-    switch (Key) {
-    case Qt::Key_Down:
-        CmdUP->click(); // its picture points down
-        return true;
-    case Qt::Key_Up:
-        CmdDown->click();
-        return true;
-    case Qt::Key_Left:
-        CmdLeft->click();
-        return true;
-    case Qt::Key_Right:
-        CmdRight->click();
-        return true;
-    case Qt::Key_PageUp:
-        CmdRotasiUp->click();
-        return true;
-    case Qt::Key_PageDown:
-        CmdRotasiDown->click();
-        return true;
-    case Qt::Key_Plus:
-        step(HScroll, QAbstractSlider::SliderSingleStepSub); // a narrower angle magnifies
-        return true;
-    case Qt::Key_Minus:
-        step(HScroll, QAbstractSlider::SliderSingleStepAdd);
-        return true;
-    case Qt::Key_Greater:
-        step(HSpeed, QAbstractSlider::SliderSingleStepAdd); // to the right, a shorter year
-        return true;
-    case Qt::Key_Less:
-        step(HSpeed, QAbstractSlider::SliderSingleStepSub);
-        return true;
-    case Qt::Key_0:
-        ChooseBody(Sun);
-        return true;
-    case Qt::Key_L:
-        ChooseBody(Moon);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (Selected == NoBody) {
-            return false;
+    case ViewCommand::Follow:
+        if (Scene.Selected != NoBody) {
+            FollowBody(Scene.Selected);
         }
-        FollowBody(Selected);
-        return true;
-    case Qt::Key_Home:
+        return Scene.Selected != NoBody;
+    case ViewCommand::Home:
         mnuvista_Click();
         return true;
-    case Qt::Key_Escape:
-        if (!ChosenByKey) {
-            return false;
+    case ViewCommand::Release: {
+        const bool chosen = ChosenByKey;
+        if (chosen) {
+            ClearChosenBody();
         }
-        ClearChosenBody();
+        return chosen;
+    }
+    case ViewCommand::TurnLeft:
+    case ViewCommand::TurnRight:
+        Rig.Camera.GlideTurn(key->command == ViewCommand::TurnRight ? kTurnKeyDegrees : -kTurnKeyDegrees,
+                             CurrentFrameInputs().camera);
         return true;
     default:
-        return false;
+        PressControl(Ui, key->command);
+        return true;
     }
 }

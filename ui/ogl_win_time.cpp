@@ -1,39 +1,80 @@
-// The sky's clock and the time controls: the menu "Tempo", the date at the
-// right of the menu bar, the dialog of "Vai alla data…".
+// The sky's time wired to the menu "Tempo", "Posizioni di oggi", "Orbite
+// vere" and the dialogs of time.
 
+#include "frame_timer.h"
 #include "frm_data.h"
+#include "frm_eventi.h"
 #include "info_card.h"
 #include "message_box.h"
 #include "ogl_win.h"
-#include "sky_date_text.h"
 #include "sky_moment.h"
 #include "sky_placement.h"
 #include "xp_module.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QKeyEvent>
-#include <QLabel>
 
 using namespace OGLModule;
 
 bool OGLWin::SetSkyMoment(const QDateTime& moment)
 {
-    if (!Sky.SetMoment(moment)) {
+    if (!Time.SetMoment(moment)) {
         return false;
     }
-    PlaceSkyBodies();
-    ShowSkyDate();
-    FollowingClock = false;
+    ShowSky();
     return true;
+}
+
+void OGLWin::ShowSky()
+{
+    if (Time.IsReal()) {
+        PlaceSkyBodies();
+    }
+    ShowTime();
 }
 
 // The planets' longitudes on their circles, the Moon where it is and, with
 // "Orbite vere", each body at its true place with its axis leaning.
 void OGLWin::PlaceSkyBodies()
 {
-    SetOrbitAngles(*this, Track.At(Sky.JulianDay()));
-    PlaceBodiesInTheSky(*this, Track, Sky.JulianDay(), mnuorbite->isChecked());
+    SetOrbitAngles(Scene, Time.Track.At(Time.JulianDay()));
+    PlaceBodiesInTheSky(Scene, Time.Track, Time.JulianDay(), Vista.mnuorbite->isChecked());
+}
+
+// The menu and the date say what the sky's time does, and "Pausa" holds the
+// frame timer's pause.
+void OGLWin::ShowTime()
+{
+    if (Time.Paused() != TimerPauseHeld) {
+        TimerPauseHeld = Time.Paused();
+        if (TimerPauseHeld) {
+            HoldTimerPause(TimerPause::UserPause);
+        } else {
+            ReleaseTimerPause(TimerPause::UserPause);
+        }
+    }
+    Tempo.Show(Time);
+}
+
+void OGLWin::TimeRefused(SkyTime::Refusal refusal, const QDateTime& at)
+{
+    const QString span[] = {EarliestSkyMoment().toString(Qt::ISODate), LatestSkyMoment().toString(Qt::ISODate)};
+    if (refusal == SkyTime::Refusal::ClockOutsideSpan) {
+        ShowCriticalMessage(QStringLiteral("L'orologio di sistema segna %1: le posizioni dei pianeti si calcolano "
+                                           "solo da %2 a %3.")
+                                .arg(at.toString(Qt::ISODate), span[0], span[1]));
+        return;
+    }
+    // The planets stand at the edge, and time is shown stopped, before the message.
+    ShowSky();
+    ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
+                                       "solo da %2 a %3.")
+                            .arg(at.toString(Qt::ISODate), span[0], span[1]));
+}
+
+void OGLWin::mnuoggi_Click()
+{
+    Time.MakeRealNow();
+    ShowSky();
 }
 
 // Turned on before the sky is real, it makes the sky real at the system
@@ -41,107 +82,70 @@ void OGLWin::PlaceSkyBodies()
 // it stays off.
 void OGLWin::mnuorbite_Click()
 {
-    if (mnuorbite->isChecked() && !Sky.IsSet()) {
+    if (Vista.mnuorbite->isChecked() && !Time.IsReal()) {
         mnuoggi_Click();
-        if (!Sky.IsSet()) {
-            mnuorbite->setChecked(false);
+        if (!Time.IsReal()) {
+            Vista.mnuorbite->setChecked(false);
             return;
         }
     }
-    if (Sky.IsSet()) {
+    if (Time.IsReal()) {
         PlaceSkyBodies();
     }
 }
 
-// Once the sky is real the nine planets stand where the sky's moment has
-// them. The moment stands still while a body is pointed at, so that the date
-// stays true; at an edge of the span it stops, and says so once.
-void OGLWin::AdvanceSky(double step)
-{
-    if (!Sky.IsSet()) {
-        return;
-    }
-    if (Selected == NoBody) {
-        if (MoveSkyMoment(step)) {
-            StopTimeAtEdge();
-        }
-    }
-    PlaceSkyBodies();
-}
-
-void OGLWin::ShowSkyDate()
-{
-    if (!Sky.IsSet()) {
-        return;
-    }
-    const DateShown now{SkyDateTextUnit(UnixMillisecondsOfJulianDay(Sky.JulianDay()), Rate), Rate, TimePaused,
-                        mnuindietro->isChecked()};
-    if (now == ShownDate) {
-        return;
-    }
-    ShownDate = now;
-    lblData->setText(SkyDateText(Sky.Moment(), now.paused, now.backwards, now.rate));
-}
-
-void OGLWin::SetTimePaused(bool paused)
-{
-    if (paused == TimePaused) {
-        return;
-    }
-    TimePaused = paused;
-    if (paused) {
-        FollowingClock = false; // on resuming, time runs on from the moment it stood at
-        HoldTimerPause(TimerPause::UserPause);
-    } else {
-        ReleaseTimerPause(TimerPause::UserPause);
-    }
-    mnupausa->setText(paused ? QStringLiteral("Riprendi") : QStringLiteral("Pausa"));
-    ShowSkyDate();
-}
-
-void OGLWin::StopTimeAtEdge()
-{
-    SetTimePaused(true);
-    ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
-                                       "solo da %2 a %3.")
-                            .arg(Sky.Moment().toString(Qt::ISODate), EarliestSkyMoment().toString(Qt::ISODate),
-                                 LatestSkyMoment().toString(Qt::ISODate)));
-}
-
 void OGLWin::mnupausa_Click()
 {
-    SetTimePaused(!TimePaused);
+    Time.SetPaused(!Time.Paused());
+    ShowTime();
 }
 
 void OGLWin::mnuindietro_Click()
 {
-    FollowingClock = false;
-    ShowSkyDate();
+    Time.SetBackwards(Tempo.mnuindietro->isChecked());
+    ShowTime();
 }
 
-QDateTime OGLWin::SceneMoment() const
+void OGLWin::ChooseRate(SkyRate rate)
 {
-    return Sky.IsSet() ? Sky.Moment() : std::clamp(SystemClock().toUTC(), EarliestSkyMoment(), LatestSkyMoment());
+    Time.ChooseRate(rate, XPModule::SecondsPerYear);
+    ShowSky();
+}
+
+void OGLWin::mnuadesso_Click()
+{
+    Time.Now(XPModule::SecondsPerYear);
+    ShowSky();
+}
+
+void OGLWin::StepSky(CalendarUnit unit, int count)
+{
+    Time.Step(unit, count);
+    ShowSky();
 }
 
 void OGLWin::mnudata_Click()
 {
     const ScopedTimerPause pause(TimerPause::ModalDialog);
     BodyCard->hide();
-    FrmData dialog(SceneMoment(), this);
+    FrmData dialog(Time.StartMoment(), this);
     if (dialog.exec() == QDialog::Accepted) {
         SetSkyMoment(dialog.Moment());
     }
 }
 
-// A focused button or check box takes Space, as it always has; elsewhere
-// Space is the shortcut of "Pausa".
-bool OGLWin::eventFilter(QObject* watched, QEvent* event)
+// The animation waits while the dialog is open; "Vai" leaves the sky at the
+// event, paused, so that it can be looked at.
+void OGLWin::mnueventi_Click()
 {
-    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QAbstractButton*>(watched) != nullptr &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
-        event->accept();
-        return true;
+    const ScopedTimerPause pause(TimerPause::ModalDialog);
+    BodyCard->hide();
+    const auto askFile = [this](QWidget* owner, const SaveFileQuestion& question) {
+        return AskSaveFile(owner, question);
+    };
+    FrmEventi dialog(Time.StartMoment(), FindEvents, askFile, [this] { return Time.SystemClock(); }, this);
+    if (dialog.exec() == QDialog::Accepted && SetSkyMoment(dialog.ChosenMoment())) {
+        Time.SetPaused(true);
+        ShowTime();
     }
-    return QMainWindow::eventFilter(watched, event);
 }

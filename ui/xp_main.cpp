@@ -16,7 +16,7 @@ int Main(const CommandLineOptions& options)
     ResetViewSettings();
     InitPlanetData();
     auto window = std::make_unique<OGLWin>();
-    window->Pacer.SetCeiling(options.maxFps);
+    window->Loop.Pacer.SetCeiling(options.maxFps);
     if (options.startMoment) {
         window->SetSkyMoment(*options.startMoment);
     }

@@ -1,0 +1,171 @@
+#include "main_controls.h"
+
+#include "gl_view.h"
+#include "xp_module.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+const QColor kWindowGrey(224, 224, 224);
+constexpr QSize kButtonSize(32, 32);
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, QRect geometry, int minimum, int maximum, int step, int value)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setGeometry(geometry);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(step);
+    bar->setPageStep(step);
+    bar->setValue(value);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars invert their keys by default; the right arrow key
+    // should move the thumb to the right.
+    bar->setInvertedControls(false);
+    return bar;
+}
+
+// A button that shows only a picture; screen readers get its name and what it
+// does in words.
+QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint topLeft, const QString& accessibleName,
+                               const QString& description)
+{
+    auto* button = new QToolButton(parent);
+    button->setGeometry(QRect(topLeft, kButtonSize));
+    button->setIcon(QIcon(picture));
+    button->setIconSize(kButtonSize - QSize(4, 4));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAccessibleName(accessibleName);
+    button->setAccessibleDescription(description);
+    return button;
+}
+
+} // namespace
+
+QList<QWidget*> MainControls::Strip() const
+{
+    return {Label1, HScroll, Label4, HSpeed, Label2, CmdUP, CmdLeft, CmdRight, CmdDown,
+            Label3, CmdRotasiUp, CmdRotasiDown, ChkPath};
+}
+
+MainControls CreateMainControls(QMainWindow& window, GlView* view)
+{
+    auto* client = new QWidget(&window);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kWindowGrey);
+    palette.setColor(QPalette::Button, kWindowGrey);
+    client->setPalette(palette);
+    client->setMinimumSize(kClientSize);
+    window.setCentralWidget(client);
+
+    // Created in the designed order, so that the later controls lie above the
+    // earlier ones where they overlap.
+    MainControls c;
+    c.ChkPath = new QCheckBox(QStringLiteral("Visualizza le orbite"), client);
+    c.ChkPath->setGeometry(680, 481, 112, 27);
+    c.HScroll = MakeScrollBar(client, QRect(31, 485, 145, 17), 0, 150, 5, XPModule::kStartPerspectiveAngle);
+    c.HSpeed = MakeScrollBar(client, QRect(225, 485, 145, 17), 5, 200, 10, 10);
+    c.HSpeed->setTracking(false);
+    c.CmdUP = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {417, 476}, QStringLiteral("Giù"),
+                                QStringLiteral("Sposta il quadro in basso"));
+    c.CmdDown = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {510, 476}, QStringLiteral("Su"),
+                                  QStringLiteral("Sposta il quadro in alto"));
+    c.CmdLeft = MakePictureButton(client, QStringLiteral(":/images/arrow-left.png"), {448, 476},
+                                  QStringLiteral("Sinistra"), QStringLiteral("Sposta il quadro a sinistra"));
+    c.CmdRight = MakePictureButton(client, QStringLiteral(":/images/arrow-right.png"), {479, 476},
+                                   QStringLiteral("Destra"), QStringLiteral("Sposta il quadro a destra"));
+    c.CmdRotasiUp = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {610, 474},
+                                      QStringLiteral("Inclina su"), QStringLiteral("Inclina il quadro verso l'alto"));
+    c.CmdRotasiDown = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {641, 474},
+                                        QStringLiteral("Inclina giù"), QStringLiteral("Inclina il quadro verso il basso"));
+    c.ChkCam = new QCheckBox(QStringLiteral("Spinning"), client);
+    c.ChkCam->setGeometry(663, 435, 89, 17);
+    c.ChkCam->hide();
+
+    c.glView1 = view;
+    c.glView1Container = QWidget::createWindowContainer(view, client);
+    c.glView1Container->setGeometry(0, 0, 785, kViewHeight);
+    view->SetContainer(c.glView1Container);
+    c.glView1Container->setFocusPolicy(Qt::StrongFocus);
+    c.glView1Container->setAccessibleName(QStringLiteral("Vista del sistema solare"));
+    c.glView1Container->setAccessibleDescription(
+        QStringLiteral("Puntare un corpo lo seleziona; trascinare con il tasto sinistro ruota e inclina la vista; "
+                       "un doppio clic su un corpo lo segue, sul cielo vuoto torna alla vista iniziale; "
+                       "la rotella del mouse cambia lo zoom"));
+
+    c.Label3 = MakeLabel(client, QStringLiteral("Prospettiva"), 551, 487);
+    c.Label2 = MakeLabel(client, QStringLiteral("Quadro"), 377, 487);
+    c.Label1 = MakeLabel(client, QStringLiteral("Zoom"), 2, 487);
+    c.Label4 = MakeLabel(client, QStringLiteral("Velocità"), 184, 487);
+    c.lblRotaSi = new QLabel(QStringLiteral("Label2"), client);
+    c.lblRotaSi->setGeometry(637, 475, 8, 21);
+    c.lblRotaSi->hide();
+    c.Label1->setBuddy(c.HScroll);
+    c.Label4->setBuddy(c.HSpeed);
+    c.HScroll->setAccessibleName(c.Label1->text());
+    c.HScroll->setAccessibleDescription(QStringLiteral("Angolo della prospettiva: più stretto ingrandisce"));
+    c.HSpeed->setAccessibleName(c.Label4->text());
+    c.HSpeed->setAccessibleDescription(QStringLiteral("Velocità dell'animazione"));
+
+    // Keyboard order: the view, the tilt buttons, the pan buttons, the two
+    // scroll bars, the orbit box.
+    QWidget* tabOrder[] = {c.glView1Container, c.CmdRotasiDown, c.CmdRotasiUp, c.CmdRight, c.CmdLeft,
+                           c.CmdDown,          c.CmdUP,         c.HSpeed,      c.HScroll,  c.ChkPath};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+    return c;
+}
+
+void PressControl(const MainControls& controls, ViewCommand command)
+{
+    const auto step = [](QScrollBar* bar, QAbstractSlider::SliderAction action) { bar->triggerAction(action); };
+    switch (command) {
+    case ViewCommand::PanDown:
+        controls.CmdUP->click(); // its picture points down
+        break;
+    case ViewCommand::PanUp:
+        controls.CmdDown->click();
+        break;
+    case ViewCommand::PanLeft:
+        controls.CmdLeft->click();
+        break;
+    case ViewCommand::PanRight:
+        controls.CmdRight->click();
+        break;
+    case ViewCommand::TiltUp:
+        controls.CmdRotasiUp->click();
+        break;
+    case ViewCommand::TiltDown:
+        controls.CmdRotasiDown->click();
+        break;
+    case ViewCommand::ZoomIn:
+        step(controls.HScroll, QAbstractSlider::SliderSingleStepSub); // a narrower angle magnifies
+        break;
+    case ViewCommand::ZoomOut:
+        step(controls.HScroll, QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case ViewCommand::Faster:
+        step(controls.HSpeed, QAbstractSlider::SliderSingleStepAdd); // to the right, a shorter year
+        break;
+    case ViewCommand::Slower:
+        step(controls.HSpeed, QAbstractSlider::SliderSingleStepSub);
+        break;
+    default:
+        break;
+    }
+}
