@@ -108,10 +108,13 @@ private slots:
         QTest::addColumn<bool>("trueOrbits");
         QTest::addColumn<int>("body");
         QTest::addColumn<QVector3D>("place"); // longitude, latitude, scene distance; none for the Moon
-        QTest::newRow("Mercury") << kJ2000Utc << true << int(Mercury) << QVector3D(253.7830F, -3.0228F, 12.387F);
-        QTest::newRow("Jupiter") << kJ2000Utc << true << int(Jupiter) << QVector3D(36.2947F, -1.1746F, 49.581F);
-        QTest::newRow("Moon, true orbits") << "2026-08-12T17:46:00" << true << int(Moon) << QVector3D();
-        QTest::newRow("Moon, circles") << "2026-08-12T17:46:00" << false << int(Moon) << QVector3D();
+        QTest::addColumn<bool>("offAgain");   // "Orbite vere" turned on, then off again
+        QTest::newRow("Mercury") << kJ2000Utc << true << int(Mercury) << QVector3D(253.7830F, -3.0228F, 12.387F) << false;
+        QTest::newRow("Jupiter") << kJ2000Utc << true << int(Jupiter) << QVector3D(36.2947F, -1.1746F, 49.581F) << false;
+        QTest::newRow("Moon, true orbits") << "2026-08-12T17:46:00" << true << int(Moon) << QVector3D() << false;
+        QTest::newRow("Moon, circles") << "2026-08-12T17:46:00" << false << int(Moon) << QVector3D() << false;
+        // "Orbite vere" on and off again: Mercury back on its circle, at its longitude.
+        QTest::newRow("Mercury, off again") << kJ2000Utc << false << int(Mercury) << QVector3D(253.7830F, 0, 10) << true;
     }
 
     void theBodiesArePickedWhereTheSkyHasThem()
@@ -120,11 +123,16 @@ private slots:
         QFETCH(bool, trueOrbits);
         QFETCH(int, body);
         QFETCH(QVector3D, place);
+        QFETCH(bool, offAgain);
         fixture = std::make_unique<MainWindowFixture>();
         OGLWin& w = fixture->Window();
         w.Time.SystemClock = [utc] { return Utc(qPrintable(utc)); };
         Ui(w).HScroll->setValue(Ui(w).HScroll->maximum());
-        (trueOrbits ? Vista(w).mnuorbite : WindowParts::Today(w))->trigger();
+        (trueOrbits || offAgain ? Vista(w).mnuorbite : WindowParts::Today(w))->trigger();
+        if (offAgain) {
+            fixture->Pass();
+            Vista(w).mnuorbite->trigger();
+        }
         QCOMPARE(Vista(w).mnuorbite->isChecked(), trueOrbits);
         fixture->Pass();
         QVector3D at;
