@@ -2,7 +2,8 @@
 
 namespace {
 
-constexpr double kDaysPerYear = 365;
+// The animation's year, over which a planet's revolution is its day count.
+constexpr double kAnimationDaysPerYear = 365;
 constexpr double kSunSpinSeconds = 20;
 constexpr double kMoonSpinSeconds = 40;
 constexpr double kMoonOrbitsPerYear = 12;
@@ -13,14 +14,14 @@ void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear)
 {
     auto& period = scene.OrbitPeriod;
     period[Earth] = static_cast<double>(secondsPerYear);
-    period[Mercury] = 88 / kDaysPerYear * period[Earth];
-    period[Venus] = 225 / kDaysPerYear * period[Earth];
-    period[Mars] = 687 / kDaysPerYear * period[Earth];
-    period[Jupiter] = 4331 / kDaysPerYear * period[Earth];
-    period[Saturn] = 10747 / kDaysPerYear * period[Earth];
-    period[Uranus] = 30589 / kDaysPerYear * period[Earth];
-    period[Neptune] = 59800 / kDaysPerYear * period[Earth];
-    period[Pluto] = 90588 / kDaysPerYear * period[Earth];
+    period[Mercury] = 88 / kAnimationDaysPerYear * period[Earth];
+    period[Venus] = 225 / kAnimationDaysPerYear * period[Earth];
+    period[Mars] = 687 / kAnimationDaysPerYear * period[Earth];
+    period[Jupiter] = 4331 / kAnimationDaysPerYear * period[Earth];
+    period[Saturn] = 10747 / kAnimationDaysPerYear * period[Earth];
+    period[Uranus] = 30589 / kAnimationDaysPerYear * period[Earth];
+    period[Neptune] = 59800 / kAnimationDaysPerYear * period[Earth];
+    period[Pluto] = 90588 / kAnimationDaysPerYear * period[Earth];
 
     auto& spins = scene.SpinsPerOrbit;
     spins[Earth] = 10.0;

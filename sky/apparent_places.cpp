@@ -1,18 +1,16 @@
 #include "apparent_places.h"
 
 #include "libnova_turn.h"
+#include "sky_units.h"
 
 #include <libnova/nutation.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
-constexpr double kJ2000 = 2451545.0;
 constexpr double kLightDaysPerAu = 0.0057755183;
 constexpr double kMarginDays = 2; // light-time from Pluto, and the velocity's span
 
@@ -32,7 +30,7 @@ struct Rotation {
 // (Lieske's angles), then to the ecliptic of date by its mean obliquity.
 Rotation EclipticOfDate(double jde)
 {
-    const double t = (jde - kJ2000) / 36525;
+    const double t = (jde - kJ2000) / kDaysPerJulianCentury;
     const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * kRadiansPerArcsecond;
     const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * kRadiansPerArcsecond;
     const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * kRadiansPerArcsecond;

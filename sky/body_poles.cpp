@@ -1,5 +1,7 @@
 #include "body_poles.h"
 
+#include "sky_units.h"
+
 #include <libnova/ln_types.h>
 #include <libnova/transform.h>
 
@@ -28,8 +30,6 @@ constexpr std::array<PoleOnTheSky, Pluto + 1> kPoles{{
     {299.36, 43.46},
     {132.993, -6.163},
 }};
-
-constexpr double kJ2000 = 2451545.0;
 
 } // namespace
 

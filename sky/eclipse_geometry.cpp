@@ -1,14 +1,12 @@
 #include "eclipse_geometry.h"
 
 #include "apparent_places.h"
+#include "sky_units.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kKilometresPerAu = 149597870.7;
 constexpr double kEarthRadius = 6378.137;
 constexpr double kSunRadius = 696000;
 constexpr double kMoonRadius = 1737.4;

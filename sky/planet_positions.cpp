@@ -4,18 +4,16 @@
 #include "libnova_turn.h"
 #include "sky_bodies.h"
 #include "sky_clock.h"
+#include "sky_units.h"
 
 #include <libnova/elliptic_motion.h>
 #include <libnova/ln_types.h>
 #include <libnova/lunar.h>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kKilometresPerAu = 149597870.7;
 // The truncation of ELP 2000-82B: a fortieth of the full series' cost, within
 // 0.001 degrees of it.
 constexpr double kLunarPrecision = 1e-6;
@@ -30,7 +28,6 @@ constexpr double kPlutoL = 238.92903833;
 constexpr double kPlutoPerihelion = 224.06891629;
 constexpr double kPlutoNode = 110.30393684;
 constexpr double kPlutoLRate = 145.20780515;
-constexpr double kJ2000 = 2451545.0;
 
 // A place in rectangular ecliptic coordinates, as longitude, latitude and
 // distance.
@@ -59,12 +56,12 @@ EclipticPlace HeliocentricPlace(BodyId planet, double julianEphemerisDay)
 // moved on by ΔT.
 double JulianEphemerisDay(double julianDay)
 {
-    return julianDay + DeltaTSeconds(julianDay) / 86400;
+    return julianDay + DeltaTSeconds(julianDay) / kSecondsPerDay;
 }
 
 EclipticPlace PlutoOnItsEllipse(double julianEphemerisDay)
 {
-    const double meanMotion = kPlutoLRate / 36525; // degrees per day
+    const double meanMotion = kPlutoLRate / kDaysPerJulianCentury; // degrees per day
     const double meanAnomalyAtJ2000 = kPlutoL - kPlutoPerihelion;
     const double meanAnomaly = ln_get_ell_mean_anomaly(meanMotion, julianEphemerisDay - kJ2000) + meanAnomalyAtJ2000;
     const double eccentricAnomaly = ln_solve_kepler(kPlutoE, meanAnomaly);
