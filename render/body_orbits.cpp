@@ -1,18 +1,18 @@
 #include "body_orbits.h"
 
+#include "sky_bodies.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr std::array<float, Pluto + 1> kOrbitDistances{0, 0, 10, 18, 25, 0, 39, 50, 65, 74, 80, 85};
-
-// The nine planets' semi-major axes of J2000 in AU (Standish's table of
-// approximate elements), outwards, and the orbit radii they map to.
-constexpr std::array<double, 9> kMeanDistances{0.38709927, 0.72333566, 1.00000261,  1.52371034, 5.20288700,
-                                               9.53667594, 19.18916464, 30.06992276, 39.48211675};
-constexpr std::array<double, 9> kDesignedRadii{10, 18, 25, 39, 50, 65, 74, 80, 85};
+// The `index`th planet outwards.
+const SkyBody& PlanetRow(std::size_t index)
+{
+    return SkyBodies()[kPlanetIds[index]];
+}
 
 // The point (x, y, z) turned by `degrees` about Y, as glRotatef turns it.
 std::array<double, 3> TurnedAboutY(double x, double y, double z, double degrees)
@@ -30,19 +30,22 @@ std::array<double, 3> Sum(const std::array<double, 3>& a, const std::array<doubl
 
 float OrbitDistance(BodyId id)
 {
-    return kOrbitDistances[id];
+    return SkyBodies()[id].animationDistance;
 }
 
 double SceneDistance(double au)
 {
     std::size_t piece = 0;
-    while (piece + 2 < kMeanDistances.size() && au > kMeanDistances[piece + 1]) {
+    while (piece + 2 < kPlanetIds.size() && au > PlanetRow(piece + 1).meanDistanceAu) {
         ++piece;
     }
-    const double from = std::log(kMeanDistances[piece]);
-    const double to = std::log(kMeanDistances[piece + 1]);
-    return kDesignedRadii[piece] +
-           (kDesignedRadii[piece + 1] - kDesignedRadii[piece]) * (std::log(au) - from) / (to - from);
+    const SkyBody& inner = PlanetRow(piece);
+    const SkyBody& outer = PlanetRow(piece + 1);
+    const double from = std::log(inner.meanDistanceAu);
+    const double to = std::log(outer.meanDistanceAu);
+    const double innerRadius = inner.animationDistance;
+    const double outerRadius = outer.animationDistance;
+    return innerRadius + (outerRadius - innerRadius) * (std::log(au) - from) / (to - from);
 }
 
 std::array<double, 3> SceneDirection(double longitude, double latitude)

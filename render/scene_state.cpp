@@ -1,5 +1,7 @@
 #include "scene_state.h"
 
+#include "sky_bodies.h"
+
 namespace {
 
 // The animation's year, over which a planet's revolution is its day count.
@@ -12,27 +14,12 @@ constexpr double kMoonOrbitsPerYear = 12;
 
 void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear)
 {
-    auto& period = scene.OrbitPeriod;
-    period[Earth] = static_cast<double>(secondsPerYear);
-    period[Mercury] = 88 / kAnimationDaysPerYear * period[Earth];
-    period[Venus] = 225 / kAnimationDaysPerYear * period[Earth];
-    period[Mars] = 687 / kAnimationDaysPerYear * period[Earth];
-    period[Jupiter] = 4331 / kAnimationDaysPerYear * period[Earth];
-    period[Saturn] = 10747 / kAnimationDaysPerYear * period[Earth];
-    period[Uranus] = 30589 / kAnimationDaysPerYear * period[Earth];
-    period[Neptune] = 59800 / kAnimationDaysPerYear * period[Earth];
-    period[Pluto] = 90588 / kAnimationDaysPerYear * period[Earth];
-
-    auto& spins = scene.SpinsPerOrbit;
-    spins[Earth] = 10.0;
-    spins[Mercury] = 88.0 / 58;
-    spins[Venus] = 225.0 / 243;
-    spins[Mars] = 10.0;
-    spins[Jupiter] = 4331.0 / 250;
-    spins[Saturn] = 10747.0 / 250;
-    spins[Uranus] = 30589.0 / 250;
-    spins[Neptune] = 59800.0 / 250;
-    spins[Pluto] = 90588.0 / 1000;
+    const auto year = static_cast<double>(secondsPerYear);
+    for (BodyId planet : kPlanetIds) {
+        const AnimationDays& days = SkyBodies()[planet].animation;
+        scene.OrbitPeriod[planet] = days.orbitDays / kAnimationDaysPerYear * year;
+        scene.SpinsPerOrbit[planet] = days.spinsPerOrbit;
+    }
 }
 
 void AdvanceAngle(float& angle, double period, double elapsed)

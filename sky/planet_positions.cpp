@@ -18,10 +18,10 @@ namespace {
 // 0.001 degrees of it.
 constexpr double kLunarPrecision = 1e-6;
 
-// Pluto's elements at J2000 (semi-major axis, eccentricity, inclination,
-// mean longitude, longitude of perihelion, of the ascending node) and its
-// mean longitude's rate in degrees per Julian century.
-constexpr double kPlutoA = 39.48211675;
+// Pluto's elements at J2000 besides its semi-major axis (its mean distance
+// in SkyBodies): eccentricity, inclination, mean longitude, longitude of
+// perihelion, of the ascending node, and its mean longitude's rate in degrees
+// per Julian century.
 constexpr double kPlutoE = 0.24882730;
 constexpr double kPlutoI = 17.14001206;
 constexpr double kPlutoL = 238.92903833;
@@ -66,7 +66,7 @@ EclipticPlace PlutoOnItsEllipse(double julianEphemerisDay)
     const double meanAnomaly = ln_get_ell_mean_anomaly(meanMotion, julianEphemerisDay - kJ2000) + meanAnomalyAtJ2000;
     const double eccentricAnomaly = ln_solve_kepler(kPlutoE, meanAnomaly);
     const double trueAnomaly = ln_get_ell_true_anomaly(kPlutoE, eccentricAnomaly);
-    const double radius = ln_get_ell_radius_vector(kPlutoA, kPlutoE, eccentricAnomaly);
+    const double radius = ln_get_ell_radius_vector(SkyBodies()[Pluto].meanDistanceAu, kPlutoE, eccentricAnomaly);
     // From the orbit's plane to the ecliptic: the argument of latitude u is
     // measured from the ascending node.
     const double u = (trueAnomaly + kPlutoPerihelion - kPlutoNode) * kRadiansPerDegree;
