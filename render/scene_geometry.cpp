@@ -133,11 +133,11 @@ bool BuildSceneGeometry()
     return true;
 }
 
-void CompileTrueOrbitLine(BodyId planet, std::span<const std::array<double, 3>> points)
+void CompileTrueOrbitLine(BodyId planet, std::span<const Vector3> points)
 {
     Compile(TrueOrbitLineOf(planet), [&] {
         glBegin(GL_LINE_STRIP);
-        for (const std::array<double, 3>& point : points) {
+        for (const Vector3& point : points) {
             glVertex3d(point[0], point[1], point[2]);
         }
         glEnd();

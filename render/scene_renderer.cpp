@@ -68,7 +68,7 @@ bool TrueOrbits(const SceneState& scene, const SceneStyle& style)
 void PlaceOnOrbit(const SceneState& scene, BodyId id, const SceneStyle& style)
 {
     if (TrueOrbits(scene, style)) {
-        const std::array<double, 3>& centre = scene.Real.centre[id];
+        const Vector3& centre = scene.Real.centre[id];
         glTranslated(centre[0], centre[1], centre[2]);
         return;
     }
@@ -262,7 +262,7 @@ void DrawMoon(const SceneState& scene, const FrameInputs& inputs, const SceneSty
         if (!TrueOrbits(scene, style)) {
             glRotatef(-scene.OrbitAngle[Earth], 0, 1, 0); // back out of the Earth's turn
         }
-        const std::array<double, 3>& offset = scene.Real.moonOffset;
+        const Vector3& offset = scene.Real.moonOffset;
         glTranslated(offset[0], offset[1], offset[2]);
     } else {
         glRotatef(kMoonCircleTilt, 1, 0, 0);

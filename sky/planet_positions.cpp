@@ -5,6 +5,7 @@
 #include "sky_bodies.h"
 #include "sky_clock.h"
 #include "sky_units.h"
+#include "sky_vector.h"
 
 #include <libnova/elliptic_motion.h>
 #include <libnova/ln_types.h>
@@ -28,14 +29,6 @@ constexpr double kPlutoL = 238.92903833;
 constexpr double kPlutoPerihelion = 224.06891629;
 constexpr double kPlutoNode = 110.30393684;
 constexpr double kPlutoLRate = 145.20780515;
-
-// A place in rectangular ecliptic coordinates, as longitude, latitude and
-// distance.
-EclipticPlace PlaceOf(double x, double y, double z)
-{
-    return {std::atan2(y, x) / kRadiansPerDegree, std::atan2(z, std::hypot(x, y)) / kRadiansPerDegree,
-            std::sqrt(x * x + y * y + z * z)};
-}
 
 } // namespace
 
@@ -72,9 +65,9 @@ EclipticPlace PlutoOnItsEllipse(double julianEphemerisDay)
     const double u = (trueAnomaly + kPlutoPerihelion - kPlutoNode) * kRadiansPerDegree;
     const double node = kPlutoNode * kRadiansPerDegree;
     const double inclination = kPlutoI * kRadiansPerDegree;
-    return PlaceOf(radius * (std::cos(node) * std::cos(u) - std::sin(node) * std::sin(u) * std::cos(inclination)),
-                   radius * (std::sin(node) * std::cos(u) + std::cos(node) * std::sin(u) * std::cos(inclination)),
-                   radius * std::sin(u) * std::sin(inclination));
+    return Spherical({radius * (std::cos(node) * std::cos(u) - std::sin(node) * std::sin(u) * std::cos(inclination)),
+                      radius * (std::sin(node) * std::cos(u) + std::cos(node) * std::sin(u) * std::cos(inclination)),
+                      radius * std::sin(u) * std::sin(inclination)});
 }
 
 EclipticPlace LunarPlace(double julianEphemerisDay)
@@ -82,7 +75,7 @@ EclipticPlace LunarPlace(double julianEphemerisDay)
     ln_rect_posn moon{};
     const auto turn = LibnovaTurn();
     ln_get_lunar_geo_posn(julianEphemerisDay, &moon, kLunarPrecision);
-    return PlaceOf(moon.X / kKilometresPerAu, moon.Y / kKilometresPerAu, moon.Z / kKilometresPerAu);
+    return Spherical(Vector3{moon.X, moon.Y, moon.Z} / kKilometresPerAu);
 }
 
 std::array<PlanetLongitude, 9> HeliocentricLongitudes(const QDateTime& moment)
