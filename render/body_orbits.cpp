@@ -1,69 +1,64 @@
 #include "body_orbits.h"
 
+#include "sky_bodies.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr std::array<float, Pluto + 1> kOrbitDistances{0, 0, 10, 18, 25, 0, 39, 50, 65, 74, 80, 85};
-
-// The nine planets' semi-major axes of J2000 in AU (Standish's table of
-// approximate elements), outwards, and the orbit radii they map to.
-constexpr std::array<double, 9> kMeanDistances{0.38709927, 0.72333566, 1.00000261,  1.52371034, 5.20288700,
-                                               9.53667594, 19.18916464, 30.06992276, 39.48211675};
-constexpr std::array<double, 9> kDesignedRadii{10, 18, 25, 39, 50, 65, 74, 80, 85};
+// The `index`th planet outwards.
+const SkyBody& PlanetRow(std::size_t index)
+{
+    return SkyBodies()[kPlanetIds[index]];
+}
 
 // The point (x, y, z) turned by `degrees` about Y, as glRotatef turns it.
-std::array<double, 3> TurnedAboutY(double x, double y, double z, double degrees)
+Vector3 TurnedAboutY(double x, double y, double z, double degrees)
 {
     const double a = degrees * std::numbers::pi / 180;
     return {x * std::cos(a) + z * std::sin(a), y, -x * std::sin(a) + z * std::cos(a)};
-}
-
-std::array<double, 3> Sum(const std::array<double, 3>& a, const std::array<double, 3>& b)
-{
-    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
 }
 
 } // namespace
 
 float OrbitDistance(BodyId id)
 {
-    return kOrbitDistances[id];
+    return SkyBodies()[id].animationDistance;
 }
 
 double SceneDistance(double au)
 {
     std::size_t piece = 0;
-    while (piece + 2 < kMeanDistances.size() && au > kMeanDistances[piece + 1]) {
+    while (piece + 2 < kPlanetIds.size() && au > PlanetRow(piece + 1).meanDistanceAu) {
         ++piece;
     }
-    const double from = std::log(kMeanDistances[piece]);
-    const double to = std::log(kMeanDistances[piece + 1]);
-    return kDesignedRadii[piece] +
-           (kDesignedRadii[piece + 1] - kDesignedRadii[piece]) * (std::log(au) - from) / (to - from);
+    const SkyBody& inner = PlanetRow(piece);
+    const SkyBody& outer = PlanetRow(piece + 1);
+    const double from = std::log(inner.meanDistanceAu);
+    const double to = std::log(outer.meanDistanceAu);
+    const double innerRadius = inner.animationDistance;
+    const double outerRadius = outer.animationDistance;
+    return innerRadius + (outerRadius - innerRadius) * (std::log(au) - from) / (to - from);
 }
 
-std::array<double, 3> SceneDirection(double longitude, double latitude)
+Vector3 SceneDirection(double longitude, double latitude)
 {
-    const double l = longitude * std::numbers::pi / 180;
-    const double b = latitude * std::numbers::pi / 180;
-    return {std::cos(b) * std::cos(l), std::sin(b), -std::cos(b) * std::sin(l)};
+    const Vector3 ecliptic = Rectangular({longitude, latitude, 1});
+    return {ecliptic[0], ecliptic[2], -ecliptic[1]};
 }
 
-bool ScenePoint(const EclipticPlace& place, std::array<double, 3>& point)
+bool ScenePoint(const EclipticPlace& place, Vector3& point)
 {
     if (!place.IsFinite()) {
         return false;
     }
-    const double distance = SceneDistance(place.distance);
-    const std::array<double, 3> direction = SceneDirection(place.longitude, place.latitude);
-    point = {direction[0] * distance, direction[1] * distance, direction[2] * distance};
+    point = SceneDirection(place.longitude, place.latitude) * SceneDistance(place.distance);
     return true;
 }
 
-PoleTurn TurnToPole(const std::array<double, 3>& pole)
+PoleTurn TurnToPole(const Vector3& pole)
 {
     if (pole[0] == 0 && pole[2] == 0) {
         return {};
@@ -72,11 +67,11 @@ PoleTurn TurnToPole(const std::array<double, 3>& pole)
     return {std::acos(std::clamp(pole[1], -1.0, 1.0)) * 180 / std::numbers::pi, {pole[2], 0, -pole[0]}};
 }
 
-std::array<double, 3> BodyCentre(const SceneState& scene, BodyId id)
+Vector3 BodyCentre(const SceneState& scene, BodyId id)
 {
     if (id == Moon) {
         if (scene.Real.moonReal) {
-            return Sum(BodyCentre(scene, Earth), scene.Real.moonOffset);
+            return BodyCentre(scene, Earth) + scene.Real.moonOffset;
         }
         const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
         const double tilt = kMoonCircleTilt * std::numbers::pi / 180;

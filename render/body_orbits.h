@@ -2,6 +2,7 @@
 
 #include "planet_positions.h"
 #include "scene_state.h"
+#include "sky_vector.h"
 
 #include <array>
 
@@ -24,22 +25,22 @@ double SceneDistance(double au);
 // The unit vector of the scene frame towards ecliptic longitude and latitude
 // (degrees): longitude 0 along +X, growing the way the orbits turn (towards
 // -Z), latitude towards +Y, the scene's north.
-std::array<double, 3> SceneDirection(double longitude, double latitude);
+Vector3 SceneDirection(double longitude, double latitude);
 
 // A heliocentric place in the scene frame. A place that is not finite
 // writes nothing and gives false.
-bool ScenePoint(const EclipticPlace& place, std::array<double, 3>& point);
+bool ScenePoint(const EclipticPlace& place, Vector3& point);
 
 // The shortest turn that takes the scene's north (+Y) to a unit `pole`, as
 // glRotated takes it: degrees about an axis. None (0 degrees) when the pole
 // is north already.
 struct PoleTurn {
     double degrees = 0;
-    std::array<double, 3> axis{0, 1, 0};
+    Vector3 axis{0, 1, 0};
 };
-PoleTurn TurnToPole(const std::array<double, 3>& pole);
+PoleTurn TurnToPole(const Vector3& pole);
 
 // The centre of a body in the scene frame (the Sun at its origin, the orbits
 // in its XZ plane) at the scene's current angles, or where the real sky
 // places it.
-std::array<double, 3> BodyCentre(const SceneState& scene, BodyId id);
+Vector3 BodyCentre(const SceneState& scene, BodyId id);

@@ -14,6 +14,11 @@
 namespace OGLModule {
 
 inline constexpr int kTextureSlotCount = 21;
+// The slots of the textures that are no body's (a body's is in its row of
+// SkyBodies).
+inline constexpr int kFlareSlot = 0;
+inline constexpr int kCloudSlot = 12;
+inline constexpr int kMoonHaloSlot = 14;
 
 // Plain handles shared by the whole program. None of them owns what it
 // points to: the context and the quadric belong to a GLResources, which

@@ -37,8 +37,8 @@ constexpr std::array<SphereShape, 14> kSpheres{{
     {FlareSunSphere, 3.5, 30, 30},
 }};
 
-// Orbit radii, 0.1 beyond each planet's distance from the Sun.
-constexpr std::array<double, 9> kOrbitRadii{10.1, 18.1, 25.1, 39.1, 50.1, 65.1, 74.1, 80.1, 85.1};
+// The orbit lines lie 0.1 beyond each planet's distance from the Sun.
+constexpr double kOrbitLineBeyond = 0.1;
 
 // Saturn's ring: six circles 0.1 apart, one closed line through them all.
 constexpr std::array<double, 6> kRingRadii{4.0 + 0.1 * 0, 4.0 + 0.1 * 1, 4.0 + 0.1 * 2,
@@ -119,7 +119,8 @@ bool BuildSceneGeometry()
         Compile(sphere.list, [&] { gluSphere(quadric, sphere.radius, sphere.slices, sphere.stacks); });
     }
     Compile(OrbitLines, [] {
-        for (double radius : kOrbitRadii) {
+        for (BodyId planet : kPlanetIds) {
+            const double radius = SkyBodies()[planet].animationDistance + kOrbitLineBeyond;
             EmitClosedLine(std::span(&radius, 1));
         }
     });
@@ -132,11 +133,11 @@ bool BuildSceneGeometry()
     return true;
 }
 
-void CompileTrueOrbitLine(BodyId planet, std::span<const std::array<double, 3>> points)
+void CompileTrueOrbitLine(BodyId planet, std::span<const Vector3> points)
 {
     Compile(TrueOrbitLineOf(planet), [&] {
         glBegin(GL_LINE_STRIP);
-        for (const std::array<double, 3>& point : points) {
+        for (const Vector3& point : points) {
             glVertex3d(point[0], point[1], point[2]);
         }
         glEnd();

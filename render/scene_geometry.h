@@ -1,6 +1,7 @@
 #pragma once
 
 #include "body_ids.h"
+#include "sky_vector.h"
 
 #include <GL/gl.h>
 
@@ -55,7 +56,7 @@ bool BuildSceneGeometry();
 
 // Compiles a planet's true path, a line through `points` of the scene frame,
 // into its list (until then the list draws nothing).
-void CompileTrueOrbitLine(BodyId planet, std::span<const std::array<double, 3>> points);
+void CompileTrueOrbitLine(BodyId planet, std::span<const Vector3> points);
 
 // Replays one list.
 void DrawGeometry(GeometryList list);

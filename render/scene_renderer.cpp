@@ -17,23 +17,9 @@ namespace {
 constexpr double kRoughPi = 3.14;
 constexpr double kCameraTurnSeconds = 40;
 
-enum TextureSlot : int {
-    FlareSlot = 0,
-    SunSlot = 1,
-    EarthSlot = 4,
-    MoonSlot = 5,
-    MarsSlot = 6, // also the Earth's highlight shell
-};
-
-struct PlanetStyle {
-    BodyId id;
-    int slot;
-};
-
 // Planets drawn before the Earth group, and after it.
-constexpr std::array<PlanetStyle, 2> kInnerPlanets{{{Mercury, 2}, {Venus, 3}}};
-constexpr std::array<PlanetStyle, 6> kOuterPlanets{
-    {{Mars, 6}, {Jupiter, 7}, {Saturn, 8}, {Uranus, 9}, {Neptune, 10}, {Pluto, 11}}};
+constexpr std::array<BodyId, 2> kInnerPlanets{Mercury, Venus};
+constexpr std::array<BodyId, 6> kOuterPlanets{Mars, Jupiter, Saturn, Uranus, Neptune, Pluto};
 
 struct SceneStyle {
     bool fixedPlacement; // start placement instead of the view settings
@@ -82,7 +68,7 @@ bool TrueOrbits(const SceneState& scene, const SceneStyle& style)
 void PlaceOnOrbit(const SceneState& scene, BodyId id, const SceneStyle& style)
 {
     if (TrueOrbits(scene, style)) {
-        const std::array<double, 3>& centre = scene.Real.centre[id];
+        const Vector3& centre = scene.Real.centre[id];
         glTranslated(centre[0], centre[1], centre[2]);
         return;
     }
@@ -105,6 +91,12 @@ void AlignWithPole(const SceneState& scene, BodyId id, const SceneStyle& style)
 void BindSlot(int slot)
 {
     glBindTexture(GL_TEXTURE_2D, OGLModule::TextureNames[slot]);
+}
+
+// Binds the texture a body wears.
+void BindTextureOf(BodyId body)
+{
+    BindSlot(SkyBodies()[body].textureSlot);
 }
 
 void PlaceCamera(const SceneState& scene)
@@ -189,7 +181,7 @@ void DrawFlareQuads(const SceneState& scene, GeometryList quad)
     glEnable(GL_BLEND);
     glColor4fv(scene.FlareColor.data());
     glPushMatrix();
-    BindSlot(FlareSlot);
+    BindSlot(OGLModule::kFlareSlot);
     if (quad == HaloQuad) {
         glRotatef(-25, 1, 0, 0);
     }
@@ -215,7 +207,7 @@ void DrawSun(const SceneState& scene, const FrameInputs& inputs, const SceneStyl
     glEnable(GL_LIGHT1);
     glDisable(GL_LIGHT0);
     glColor3f(1.0F, 0.6F, 0.0F);
-    BindSlot(SunSlot);
+    BindTextureOf(Sun);
     AlignWithPole(scene, Sun, style);
     glRotatef(scene.SunSpin, 0, 1, 0);
     DrawGeometry(style.flaredSun ? LargeSunSphere : SunSphere);
@@ -224,22 +216,21 @@ void DrawSun(const SceneState& scene, const FrameInputs& inputs, const SceneStyl
     glPopMatrix();
 }
 
-void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, const PlanetStyle& planet,
-                const SceneStyle& style)
+void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, BodyId planet, const SceneStyle& style)
 {
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
-    PlaceOnOrbit(scene, planet.id, style);
-    RecordPlace(inputs, planet.id);
-    AlignWithPole(scene, planet.id, style);
-    if (planet.id != Saturn) {
-        glRotatef(scene.SpinAngle[planet.id], 0, 1, 0);
+    PlaceOnOrbit(scene, planet, style);
+    RecordPlace(inputs, planet);
+    AlignWithPole(scene, planet, style);
+    if (planet != Saturn) {
+        glRotatef(scene.SpinAngle[planet], 0, 1, 0);
     }
     glRotatef(-90, 1, 0, 0); // polar axis up
-    glLoadName(planet.id);
-    BindSlot(planet.slot);
-    DrawGeometry(SphereOf(planet.id));
-    if (planet.id == Saturn && style.saturnRing) {
+    glLoadName(planet);
+    BindTextureOf(planet);
+    DrawGeometry(SphereOf(planet));
+    if (planet == Saturn && style.saturnRing) {
         glColor3f(10, 10, 10); // saturates the lit colour
         if (TrueOrbits(scene, style)) {
             glRotatef(90, 1, 0, 0); // from the plane through the pole into the equator
@@ -254,7 +245,7 @@ void DrawEarthHighlight(const SceneState& scene)
     glPushMatrix();
     glEnable(GL_BLEND);
     glColor4f(1.0F, 1.0F, 1.0F, 0.3F);
-    BindSlot(MarsSlot);
+    BindTextureOf(Mars); // the shell wears Mars's texture
     glRotatef(-scene.SunSpin, 0, 1, 0);
     glRotatef(-90, 1, 0, 0);
     DrawGeometry(EarthShell);
@@ -271,7 +262,7 @@ void DrawMoon(const SceneState& scene, const FrameInputs& inputs, const SceneSty
         if (!TrueOrbits(scene, style)) {
             glRotatef(-scene.OrbitAngle[Earth], 0, 1, 0); // back out of the Earth's turn
         }
-        const std::array<double, 3>& offset = scene.Real.moonOffset;
+        const Vector3& offset = scene.Real.moonOffset;
         glTranslated(offset[0], offset[1], offset[2]);
     } else {
         glRotatef(kMoonCircleTilt, 1, 0, 0);
@@ -284,7 +275,7 @@ void DrawMoon(const SceneState& scene, const FrameInputs& inputs, const SceneSty
     glRotatef(scene.MoonSpin, 0, 1, 0);
     glRotatef(-90, 1, 0, 0);
     glPushName(Moon);
-    BindSlot(MoonSlot);
+    BindTextureOf(Moon);
     DrawGeometry(MoonSphere);
     glPopMatrix();
 }
@@ -301,7 +292,7 @@ void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs, const Sc
     glRotatef(scene.SpinAngle[Earth], 0, 1, 0);
     glRotatef(-90, 1, 0, 0);
     glLoadName(Earth);
-    BindSlot(EarthSlot);
+    BindTextureOf(Earth);
     DrawGeometry(EarthSphere);
     glPopName();
     glPopMatrix();
@@ -329,11 +320,11 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
         // Everything after the flare is drawn in the frame it leaves behind.
         DrawFlareSun(scene);
     }
-    for (const PlanetStyle& planet : kInnerPlanets) {
+    for (BodyId planet : kInnerPlanets) {
         DrawPlanet(scene, inputs, planet, style);
     }
     DrawEarthGroup(scene, inputs, style);
-    for (const PlanetStyle& planet : kOuterPlanets) {
+    for (BodyId planet : kOuterPlanets) {
         DrawPlanet(scene, inputs, planet, style);
     }
     glPopName();
@@ -357,7 +348,7 @@ void RenderFixedScene(SceneState& scene, const FrameInputs& inputs)
 void DrawFlareSun(const SceneState& scene)
 {
     DrawFlareQuads(scene, FlareQuad);
-    BindSlot(SunSlot);
+    BindTextureOf(Sun);
     glRotatef(scene.MoonSpin, 0, 1, 0);
     glRotatef(-90, 1, 0, 0);
     DrawGeometry(FlareSunSphere);

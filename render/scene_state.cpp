@@ -1,8 +1,11 @@
 #include "scene_state.h"
 
+#include "sky_bodies.h"
+
 namespace {
 
-constexpr double kDaysPerYear = 365;
+// The animation's year, over which a planet's revolution is its day count.
+constexpr double kAnimationDaysPerYear = 365;
 constexpr double kSunSpinSeconds = 20;
 constexpr double kMoonSpinSeconds = 40;
 constexpr double kMoonOrbitsPerYear = 12;
@@ -11,27 +14,12 @@ constexpr double kMoonOrbitsPerYear = 12;
 
 void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear)
 {
-    auto& period = scene.OrbitPeriod;
-    period[Earth] = static_cast<double>(secondsPerYear);
-    period[Mercury] = 88 / kDaysPerYear * period[Earth];
-    period[Venus] = 225 / kDaysPerYear * period[Earth];
-    period[Mars] = 687 / kDaysPerYear * period[Earth];
-    period[Jupiter] = 4331 / kDaysPerYear * period[Earth];
-    period[Saturn] = 10747 / kDaysPerYear * period[Earth];
-    period[Uranus] = 30589 / kDaysPerYear * period[Earth];
-    period[Neptune] = 59800 / kDaysPerYear * period[Earth];
-    period[Pluto] = 90588 / kDaysPerYear * period[Earth];
-
-    auto& spins = scene.SpinsPerOrbit;
-    spins[Earth] = 10.0;
-    spins[Mercury] = 88.0 / 58;
-    spins[Venus] = 225.0 / 243;
-    spins[Mars] = 10.0;
-    spins[Jupiter] = 4331.0 / 250;
-    spins[Saturn] = 10747.0 / 250;
-    spins[Uranus] = 30589.0 / 250;
-    spins[Neptune] = 59800.0 / 250;
-    spins[Pluto] = 90588.0 / 1000;
+    const auto year = static_cast<double>(secondsPerYear);
+    for (BodyId planet : kPlanetIds) {
+        const AnimationDays& days = SkyBodies()[planet].animation;
+        scene.OrbitPeriod[planet] = days.orbitDays / kAnimationDaysPerYear * year;
+        scene.SpinsPerOrbit[planet] = days.spinsPerOrbit;
+    }
 }
 
 void AdvanceAngle(float& angle, double period, double elapsed)

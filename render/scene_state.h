@@ -2,6 +2,7 @@
 
 #include "body_ids.h"
 #include "planet_positions.h"
+#include "sky_vector.h"
 
 #include <array>
 #include <cstdint>
@@ -30,10 +31,10 @@ inline constexpr std::array<std::array<float, 4>, 10> kHaloColors{{
 // every body turns about its `pole` (a unit vector).
 struct SkyPlacement {
     bool moonReal = false;
-    std::array<double, 3> moonOffset{};
+    Vector3 moonOffset{};
     bool trueOrbits = false;
-    std::array<std::array<double, 3>, 14> centre{};
-    std::array<std::array<double, 3>, 14> pole{};
+    std::array<Vector3, 14> centre{};
+    std::array<Vector3, 14> pole{};
 
     friend bool operator==(const SkyPlacement&, const SkyPlacement&) = default;
 };

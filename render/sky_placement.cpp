@@ -6,10 +6,10 @@
 
 namespace {
 
-const std::array<std::array<double, 3>, 14>& Poles()
+const std::array<Vector3, 14>& Poles()
 {
-    static const std::array<std::array<double, 3>, 14> poles = [] {
-        std::array<std::array<double, 3>, 14> directions{};
+    static const std::array<Vector3, 14> poles = [] {
+        std::array<Vector3, 14> directions{};
         for (int body = Sun; body <= Pluto; ++body) {
             const EclipticPlace pole = NorthPole(static_cast<BodyId>(body));
             directions[body] = SceneDirection(pole.longitude, pole.latitude);
@@ -26,8 +26,7 @@ void PlaceBodiesInTheSky(SceneState& scene, PlanetTrack& track, double julianDay
     SkyPlacement& real = scene.Real;
     const EclipticPlace moon = track.MoonPlace(julianDay);
     if (moon.IsFinite()) {
-        const std::array<double, 3> direction = SceneDirection(moon.longitude, moon.latitude);
-        real.moonOffset = {direction[0] * kMoonDistance, direction[1] * kMoonDistance, direction[2] * kMoonDistance};
+        real.moonOffset = SceneDirection(moon.longitude, moon.latitude) * kMoonDistance;
         real.moonReal = true;
     }
     real.trueOrbits = trueOrbits;

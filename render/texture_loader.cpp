@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 #include "ogl_module.h"
+#include "sky_bodies.h"
 
 namespace {
 
@@ -18,7 +19,33 @@ void UploadToTextureName(int slot, const TextureBitmap& bitmap)
                  bitmap.pixels.data());
 }
 
+int SlotOf(BodyId body)
+{
+    return SkyBodies()[body].textureSlot;
+}
+
 } // namespace
+
+const std::array<TextureFile, 14>& TextureFiles()
+{
+    static const std::array<TextureFile, 14> files{{
+        {"Flare.bmp", OGLModule::kFlareSlot},
+        {"Sun.bmp", SlotOf(Sun)},
+        {"Mercury.bmp", SlotOf(Mercury)},
+        {"Venus2.bmp", SlotOf(Venus)},
+        {"Earth.bmp", SlotOf(Earth)},
+        {"Moon.bmp", SlotOf(Moon)},
+        {"Cloud.bmp", OGLModule::kCloudSlot},
+        {"Mhalo.bmp", OGLModule::kMoonHaloSlot},
+        {"Mars.bmp", SlotOf(Mars)},
+        {"Jupiter.bmp", SlotOf(Jupiter)},
+        {"Saturnus.bmp", SlotOf(Saturn)},
+        {"Uranus.bmp", SlotOf(Uranus)},
+        {"Neptunus.bmp", SlotOf(Neptune)},
+        {"Pluto.bmp", SlotOf(Pluto)},
+    }};
+    return files;
+}
 
 std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxSide)
 {
@@ -31,7 +58,7 @@ std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxS
 
 bool LoadTextureFiles(const QString& folder, int maxSide, const TextureUpload& upload)
 {
-    for (const TextureFile& file : kTextureFiles) {
+    for (const TextureFile& file : TextureFiles()) {
         // Each buffer is freed at the end of its turn, before the next file is read.
         const std::optional<TextureBitmap> bitmap =
             LoadTextureBitmap(folder + QLatin1Char('/') + QLatin1String(file.name), maxSide);

@@ -16,22 +16,7 @@ struct TextureFile {
 };
 
 // The scene's textures in the order they are loaded.
-inline constexpr std::array<TextureFile, 14> kTextureFiles{{
-    {"Flare.bmp", 0},
-    {"Sun.bmp", 1},
-    {"Mercury.bmp", 2},
-    {"Venus2.bmp", 3},
-    {"Earth.bmp", 4},
-    {"Moon.bmp", 5},
-    {"Cloud.bmp", 12},
-    {"Mhalo.bmp", 14},
-    {"Mars.bmp", 6},
-    {"Jupiter.bmp", 7},
-    {"Saturnus.bmp", 8},
-    {"Uranus.bmp", 9},
-    {"Neptunus.bmp", 10},
-    {"Pluto.bmp", 11},
-}};
+const std::array<TextureFile, 14>& TextureFiles();
 
 // Reads one texture file into a 24-bit pixel buffer. On failure tells the
 // user "Loading Texture File: '<fullPath>' Failed!".
@@ -40,7 +25,7 @@ std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxS
 // Puts a loaded image into texture slot `slot`.
 using TextureUpload = std::function<void(int slot, const TextureBitmap& bitmap)>;
 
-// Loads every file of kTextureFiles from `folder` in order, handing each to
+// Loads every file of TextureFiles() from `folder` in order, handing each to
 // `upload` before the next is read. Stops at the first file that fails to
 // load and returns false; the textures uploaded before it stay.
 bool LoadTextureFiles(const QString& folder, int maxSide, const TextureUpload& upload);

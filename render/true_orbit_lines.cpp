@@ -18,9 +18,9 @@ bool TrueOrbitLines::Follow(double julianDay)
         if (!Paths[i].Follow(julianDay)) {
             continue;
         }
-        std::vector<std::array<double, 3>> points;
+        std::vector<Vector3> points;
         for (const EclipticPlace& place : Paths[i].Points()) {
-            std::array<double, 3> point{};
+            Vector3 point{};
             if (ScenePoint(place, point)) {
                 points.push_back(point);
             }

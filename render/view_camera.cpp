@@ -16,7 +16,7 @@ double Radians(double degrees)
 
 // The scene point that the placement and the turn bring onto the point the
 // eye looks at: the look-at centre carried back through them.
-std::array<double, 3> ViewCentreInScene(const ScenePlacement& placement, double turn)
+Vector3 ViewCentreInScene(const ScenePlacement& placement, double turn)
 {
     const double x = kLookAtCentre[0] - placement.panX;
     const double y = kLookAtCentre[1] - placement.panY;
@@ -100,16 +100,10 @@ CameraPose ViewCamera::Pose(const SceneState& scene, const ScenePlacement& place
     pose.active = true;
     const double eased = Eased();
     pose.turn = ToOrbitAngle(TurnFrom + TurnBy * eased);
-    std::array<double, 3> to{};
+    Vector3 to{};
     if (Target != NoBody) {
-        const std::array<double, 3> centre = ViewCentreInScene(placement, pose.turn);
-        const std::array<double, 3> body = BodyCentre(scene, static_cast<BodyId>(Target));
-        for (std::size_t i = 0; i < to.size(); ++i) {
-            to[i] = centre[i] - body[i];
-        }
+        to = ViewCentreInScene(placement, pose.turn) - BodyCentre(scene, static_cast<BodyId>(Target));
     }
-    for (std::size_t i = 0; i < to.size(); ++i) {
-        pose.shift[i] = ShiftFrom[i] + (to[i] - ShiftFrom[i]) * eased;
-    }
+    pose.shift = ShiftFrom + (to - ShiftFrom) * eased;
     return pose;
 }

@@ -7,7 +7,7 @@
 
 // The point the eye looks at, and how far the placement moves the scene
 // along Z, in the frame the scene is placed in.
-inline constexpr std::array<double, 3> kLookAtCentre{0, 2.5, -40};
+inline constexpr Vector3 kLookAtCentre{0, 2.5, -40};
 inline constexpr double kSceneDepth = -40;
 
 // How the scene is placed before the camera's own moves: pan and tilt.
@@ -23,8 +23,8 @@ struct ScenePlacement {
 struct CameraPose {
     bool active = false;
     float turn = 0;                // degrees about the scene's Y axis
-    std::array<double, 3> shift{}; // scene units
-    bool Shifted() const { return shift != std::array<double, 3>{}; }
+    Vector3 shift{}; // scene units
+    bool Shifted() const { return shift != Vector3{}; }
 };
 
 // The ease-in and ease-out of a glide at `progress` (0 to 1): smoothstep.
@@ -63,7 +63,7 @@ private:
 
     double TurnFrom = 0;
     double TurnBy = 0;
-    std::array<double, 3> ShiftFrom{};
+    Vector3 ShiftFrom{};
     std::uint8_t Target = NoBody;
     double Progress = 1;
     bool Home = false;

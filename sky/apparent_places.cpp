@@ -1,18 +1,16 @@
 #include "apparent_places.h"
 
 #include "libnova_turn.h"
+#include "sky_units.h"
 
 #include <libnova/nutation.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
-constexpr double kJ2000 = 2451545.0;
 constexpr double kLightDaysPerAu = 0.0057755183;
 constexpr double kMarginDays = 2; // light-time from Pluto, and the velocity's span
 
@@ -24,7 +22,7 @@ constexpr std::array<double, Pluto + 1> kStepDays{0, 0, 2, 8, 4, 1, 16, 32, 64, 
 constexpr std::ptrdiff_t kPointsEachSide = 3;
 
 struct Rotation {
-    std::array<std::array<double, 3>, 3> m{};
+    std::array<Vector3, 3> m{};
 };
 
 // From the ecliptic and equinox of J2000 to the mean ecliptic and equinox of
@@ -32,7 +30,7 @@ struct Rotation {
 // (Lieske's angles), then to the ecliptic of date by its mean obliquity.
 Rotation EclipticOfDate(double jde)
 {
-    const double t = (jde - kJ2000) / 36525;
+    const double t = (jde - kJ2000) / kDaysPerJulianCentury;
     const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * kRadiansPerArcsecond;
     const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * kRadiansPerArcsecond;
     const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * kRadiansPerArcsecond;
@@ -72,23 +70,20 @@ ApparentSky::Samples::Samples(BodyId body, double stepDays, double firstJde, dou
     Known.resize(Values.size());
 }
 
-ApparentSky::Vector ApparentSky::Samples::Sample(std::ptrdiff_t index)
+Vector3 ApparentSky::Samples::Sample(std::ptrdiff_t index)
 {
     const auto slot = static_cast<std::size_t>(std::clamp<std::ptrdiff_t>(index - FirstIndex, 0, std::ssize(Values) - 1));
     if (!Known[slot]) {
         const double jde = static_cast<double>(FirstIndex + static_cast<std::ptrdiff_t>(slot)) * Step;
         const EclipticPlace place = Body == Moon ? LunarPlace(jde) : HeliocentricPlace(Body, jde);
-        const double l = place.longitude * kRadiansPerDegree;
-        const double b = place.latitude * kRadiansPerDegree;
-        Values[slot] = {place.distance * std::cos(b) * std::cos(l), place.distance * std::cos(b) * std::sin(l),
-                        place.distance * std::sin(b)};
+        Values[slot] = Rectangular(place);
         Known[slot] = true;
     }
     return Values[slot];
 }
 
 // Lagrange's interpolation through the six samples about `jde`.
-ApparentSky::Vector ApparentSky::Samples::At(double jde)
+Vector3 ApparentSky::Samples::At(double jde)
 {
     if (Step <= 0) {
         return {};
@@ -97,7 +92,7 @@ ApparentSky::Vector ApparentSky::Samples::At(double jde)
     const double whole = std::floor(position);
     const double u = position - whole;
     const auto index = static_cast<std::ptrdiff_t>(whole);
-    Vector sum;
+    Vector3 sum{};
     for (std::ptrdiff_t j = 1 - kPointsEachSide; j <= kPointsEachSide; ++j) {
         double weight = 1;
         for (std::ptrdiff_t k = 1 - kPointsEachSide; k <= kPointsEachSide; ++k) {
@@ -105,19 +100,15 @@ ApparentSky::Vector ApparentSky::Samples::At(double jde)
                 weight *= (u - static_cast<double>(k)) / static_cast<double>(j - k);
             }
         }
-        const Vector sample = Sample(index + j);
-        sum = {sum.x + weight * sample.x, sum.y + weight * sample.y, sum.z + weight * sample.z};
+        sum = sum + Sample(index + j) * weight;
     }
     return sum;
 }
 
-ApparentSky::Vector ApparentSky::Samples::Velocity(double jde)
+Vector3 ApparentSky::Samples::Velocity(double jde)
 {
     constexpr double kHalfSpan = 0.05;
-    const Vector before = At(jde - kHalfSpan);
-    const Vector after = At(jde + kHalfSpan);
-    return {(after.x - before.x) / (2 * kHalfSpan), (after.y - before.y) / (2 * kHalfSpan),
-            (after.z - before.z) / (2 * kHalfSpan)};
+    return (At(jde + kHalfSpan) - At(jde - kHalfSpan)) / (2 * kHalfSpan);
 }
 
 ApparentSky::ApparentSky(double firstJulianDay, double lastJulianDay)
@@ -151,35 +142,31 @@ const ApparentSky::DateFrame& ApparentSky::FrameAt(double jde)
 EclipticPlace ApparentSky::Place(BodyId body, double julianDay)
 {
     const double jde = JulianEphemerisDay(julianDay);
-    const Vector earth = SamplesOf(Earth).At(jde);
-    Vector seen;
+    const Vector3 earth = SamplesOf(Earth).At(jde);
+    Vector3 seen;
     if (body == Moon) {
         seen = SamplesOf(Moon).At(jde);
     } else {
         // Where the body stood when the light now arriving left it.
         double lightTime = 0;
         for (int pass = 0; pass < 3; ++pass) {
-            const Vector from = SamplesOf(body).At(jde - lightTime);
-            seen = {from.x - earth.x, from.y - earth.y, from.z - earth.z};
-            lightTime = kLightDaysPerAu * std::sqrt(seen.x * seen.x + seen.y * seen.y + seen.z * seen.z);
+            seen = SamplesOf(body).At(jde - lightTime) - earth;
+            lightTime = kLightDaysPerAu * Length(seen);
         }
     }
-    const double distance = std::sqrt(seen.x * seen.x + seen.y * seen.y + seen.z * seen.z);
-    Vector direction{seen.x / distance, seen.y / distance, seen.z / distance};
+    const double distance = Length(seen);
+    Vector3 direction = seen / distance;
     if (body != Moon) {
         // The aberration: the direction leans towards the Earth's motion by
         // its velocity over that of light.
-        const Vector velocity = SamplesOf(Earth).Velocity(jde);
-        direction = {direction.x + velocity.x * kLightDaysPerAu, direction.y + velocity.y * kLightDaysPerAu,
-                     direction.z + velocity.z * kLightDaysPerAu};
+        direction = direction + SamplesOf(Earth).Velocity(jde) * kLightDaysPerAu;
     }
     const DateFrame& frame = FrameAt(jde);
     const auto& m = frame.turn;
-    const double x = m[0][0] * direction.x + m[0][1] * direction.y + m[0][2] * direction.z;
-    const double y = m[1][0] * direction.x + m[1][1] * direction.y + m[1][2] * direction.z;
-    const double z = m[2][0] * direction.x + m[2][1] * direction.y + m[2][2] * direction.z;
-    return {std::atan2(y, x) / kRadiansPerDegree + frame.nutation,
-            std::atan2(z, std::hypot(x, y)) / kRadiansPerDegree, distance};
+    EclipticPlace place = Spherical({Dot(m[0], direction), Dot(m[1], direction), Dot(m[2], direction)});
+    place.longitude += frame.nutation;
+    place.distance = distance;
+    return place;
 }
 
 double AngularSeparation(const EclipticPlace& a, const EclipticPlace& b)

@@ -2,6 +2,7 @@
 
 #include "body_ids.h"
 #include "planet_positions.h"
+#include "sky_vector.h"
 
 #include <array>
 #include <cstddef>
@@ -28,23 +29,20 @@ public:
     EclipticPlace Place(BodyId body, double julianDay);
 
 private:
-    struct Vector {
-        double x = 0, y = 0, z = 0;
-    };
     // One theory's places on its grid: rectangular, on the ecliptic and
     // equinox of J2000, heliocentric (geocentric for the Moon).
     class Samples {
     public:
         Samples(BodyId body, double stepDays, double firstJde, double lastJde);
-        Vector At(double jde);
-        Vector Velocity(double jde); // AU a day
+        Vector3 At(double jde);
+        Vector3 Velocity(double jde); // AU a day
 
     private:
-        Vector Sample(std::ptrdiff_t index);
+        Vector3 Sample(std::ptrdiff_t index);
         BodyId Body;
         double Step;
         std::ptrdiff_t FirstIndex;
-        std::vector<Vector> Values;
+        std::vector<Vector3> Values;
         std::vector<bool> Known;
     };
     Samples& SamplesOf(BodyId body);
@@ -53,7 +51,7 @@ private:
     // a search asks for several bodies at each moment.
     struct DateFrame {
         double jde = -1;
-        std::array<std::array<double, 3>, 3> turn{};
+        std::array<Vector3, 3> turn{};
         double nutation = 0;
     };
     const DateFrame& FrameAt(double jde);

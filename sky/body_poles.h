@@ -5,7 +5,6 @@
 
 // The direction of a body's north pole, the one its spin axis points at:
 // ecliptic longitude and latitude of J2000 in degrees (distance 1), from the
-// pole's right ascension and declination of J2000 that the IAU Working Group
-// on Cartographic Coordinates and Rotational Elements publishes. The Sun and
-// every planet and the Moon have one; NoBody gets the ecliptic's north.
+// pole of its row in SkyBodies. The Sun and every planet and the Moon have
+// one; NoBody gets the ecliptic's north.
 EclipticPlace NorthPole(BodyId body);

@@ -1,5 +1,7 @@
 #include "delta_t.h"
 
+#include "sky_units.h"
+
 #include <libnova/dynamical_time.h>
 
 #include <array>
@@ -7,8 +9,6 @@
 
 namespace {
 
-constexpr double kJ2000 = 2451545.0;
-constexpr double kDaysPerYear = 365.25;
 constexpr int kFirstObservedYear = 2000;
 // ΔT at the start of each year from 2000 to 2026 (IERS Bulletins, as
 // tabulated by the US Naval Observatory).
@@ -31,9 +31,9 @@ double DeltaTSeconds(double julianDay)
 {
     // The year as a decimal, near enough for a quantity that changes by
     // about a second a year.
-    const double year = 2000.0 + (julianDay - kJ2000) / kDaysPerYear;
+    const double year = 2000.0 + (julianDay - kJ2000) / kDaysPerJulianYear;
     if (year < kFirstObservedYear) {
-        return (ln_get_jde(julianDay) - julianDay) * 86400;
+        return (ln_get_jde(julianDay) - julianDay) * kSecondsPerDay;
     }
     if (year < kLastObservedYear) {
         const double whole = std::floor(year - kFirstObservedYear);

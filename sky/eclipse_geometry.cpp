@@ -1,14 +1,13 @@
 #include "eclipse_geometry.h"
 
 #include "apparent_places.h"
+#include "sky_units.h"
+#include "sky_vector.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kKilometresPerAu = 149597870.7;
 constexpr double kEarthRadius = 6378.137;
 constexpr double kSunRadius = 696000;
 constexpr double kMoonRadius = 1737.4;
@@ -16,27 +15,10 @@ constexpr double kMoonRadius = 1737.4;
 // flattened Earth: inside it an eclipse is central.
 constexpr double kCentralGap = 0.9972;
 
-struct Vector {
-    double x, y, z;
-};
-
-Vector operator-(Vector a, Vector b)
-{
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-double Dot(Vector a, Vector b)
-{
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
 // A place as a vector in kilometres.
-Vector InKilometres(const EclipticPlace& place)
+Vector3 InKilometres(const EclipticPlace& place)
 {
-    const double l = place.longitude * kRadiansPerDegree;
-    const double b = place.latitude * kRadiansPerDegree;
-    const double r = place.distance * kKilometresPerAu;
-    return {r * std::cos(b) * std::cos(l), r * std::cos(b) * std::sin(l), r * std::sin(b)};
+    return Rectangular({place.longitude, place.latitude, place.distance * kKilometresPerAu});
 }
 
 // The Moon's shadow on the plane through the Earth's centre square to its
@@ -52,16 +34,16 @@ struct FundamentalPlane {
 
 FundamentalPlane ShadowOnTheEarth(const EclipticPlace& sun, const EclipticPlace& moon)
 {
-    const Vector s = InKilometres(sun);
-    const Vector m = InKilometres(moon);
-    const Vector axis = m - s;
-    const double sunToMoon = std::sqrt(Dot(axis, axis));
-    const Vector u{axis.x / sunToMoon, axis.y / sunToMoon, axis.z / sunToMoon};
+    const Vector3 s = InKilometres(sun);
+    const Vector3 m = InKilometres(moon);
+    const Vector3 axis = m - s;
+    const double sunToMoon = Length(axis);
+    const Vector3 u = axis / sunToMoon;
     const double along = -Dot(m, u); // from the Moon to the plane
-    const Vector foot{m.x + along * u.x, m.y + along * u.y, m.z + along * u.z};
+    const Vector3 foot = m + u * along;
     const double penumbraSlope = (kSunRadius + kMoonRadius) / sunToMoon;
     const double umbraSlope = (kSunRadius - kMoonRadius) / sunToMoon;
-    return {std::sqrt(Dot(foot, foot)), kMoonRadius + along * penumbraSlope, kMoonRadius - along * umbraSlope,
+    return {Length(foot), kMoonRadius + along * penumbraSlope, kMoonRadius - along * umbraSlope,
             umbraSlope};
 }
 

@@ -1,16 +1,13 @@
 #include "orbit_path.h"
 
-#include <array>
+#include "sky_bodies.h"
+
 #include <cmath>
 
 namespace {
 
 constexpr std::int64_t kHalfRevolution = OrbitPath::kSamplesPerRevolution / 2;
 constexpr std::int64_t kMoveBy = OrbitPath::kSamplesPerRevolution / 8;
-
-// In body-id order from Mercury; the Moon's row is unused.
-constexpr std::array<double, Pluto - Mercury + 1> kSiderealPeriods{87.969, 224.701, 365.256, 0,       686.980, 4332.589,
-                                                                   10759.22, 30685.4, 60189.0, 90560.0};
 
 EclipticPlace TruePlace(BodyId planet, double julianEphemerisDay)
 {
@@ -21,7 +18,7 @@ EclipticPlace TruePlace(BodyId planet, double julianEphemerisDay)
 
 double SiderealPeriodDays(BodyId planet)
 {
-    return kSiderealPeriods[planet - Mercury];
+    return SkyBodies()[planet].siderealPeriodDays;
 }
 
 OrbitPath::OrbitPath(BodyId planet) : Planet(planet), StepDays(SiderealPeriodDays(planet) / kSamplesPerRevolution) {}

@@ -30,5 +30,5 @@ private:
     std::vector<EclipticPlace> Samples;
 };
 
-// A planet's sidereal period in days (NASA's planetary fact sheets).
+// A planet's published sidereal period in days.
 double SiderealPeriodDays(BodyId planet);

@@ -4,41 +4,31 @@
 #include "libnova_turn.h"
 #include "sky_bodies.h"
 #include "sky_clock.h"
+#include "sky_units.h"
+#include "sky_vector.h"
 
 #include <libnova/elliptic_motion.h>
 #include <libnova/ln_types.h>
 #include <libnova/lunar.h>
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kKilometresPerAu = 149597870.7;
 // The truncation of ELP 2000-82B: a fortieth of the full series' cost, within
 // 0.001 degrees of it.
 constexpr double kLunarPrecision = 1e-6;
 
-// Pluto's elements at J2000 (semi-major axis, eccentricity, inclination,
-// mean longitude, longitude of perihelion, of the ascending node) and its
-// mean longitude's rate in degrees per Julian century.
-constexpr double kPlutoA = 39.48211675;
+// Pluto's elements at J2000 besides its semi-major axis (its mean distance
+// in SkyBodies): eccentricity, inclination, mean longitude, longitude of
+// perihelion, of the ascending node, and its mean longitude's rate in degrees
+// per Julian century.
 constexpr double kPlutoE = 0.24882730;
 constexpr double kPlutoI = 17.14001206;
 constexpr double kPlutoL = 238.92903833;
 constexpr double kPlutoPerihelion = 224.06891629;
 constexpr double kPlutoNode = 110.30393684;
 constexpr double kPlutoLRate = 145.20780515;
-constexpr double kJ2000 = 2451545.0;
-
-// A place in rectangular ecliptic coordinates, as longitude, latitude and
-// distance.
-EclipticPlace PlaceOf(double x, double y, double z)
-{
-    return {std::atan2(y, x) / kRadiansPerDegree, std::atan2(z, std::hypot(x, y)) / kRadiansPerDegree,
-            std::sqrt(x * x + y * y + z * z)};
-}
 
 } // namespace
 
@@ -59,25 +49,25 @@ EclipticPlace HeliocentricPlace(BodyId planet, double julianEphemerisDay)
 // moved on by ΔT.
 double JulianEphemerisDay(double julianDay)
 {
-    return julianDay + DeltaTSeconds(julianDay) / 86400;
+    return julianDay + DeltaTSeconds(julianDay) / kSecondsPerDay;
 }
 
 EclipticPlace PlutoOnItsEllipse(double julianEphemerisDay)
 {
-    const double meanMotion = kPlutoLRate / 36525; // degrees per day
+    const double meanMotion = kPlutoLRate / kDaysPerJulianCentury; // degrees per day
     const double meanAnomalyAtJ2000 = kPlutoL - kPlutoPerihelion;
     const double meanAnomaly = ln_get_ell_mean_anomaly(meanMotion, julianEphemerisDay - kJ2000) + meanAnomalyAtJ2000;
     const double eccentricAnomaly = ln_solve_kepler(kPlutoE, meanAnomaly);
     const double trueAnomaly = ln_get_ell_true_anomaly(kPlutoE, eccentricAnomaly);
-    const double radius = ln_get_ell_radius_vector(kPlutoA, kPlutoE, eccentricAnomaly);
+    const double radius = ln_get_ell_radius_vector(SkyBodies()[Pluto].meanDistanceAu, kPlutoE, eccentricAnomaly);
     // From the orbit's plane to the ecliptic: the argument of latitude u is
     // measured from the ascending node.
     const double u = (trueAnomaly + kPlutoPerihelion - kPlutoNode) * kRadiansPerDegree;
     const double node = kPlutoNode * kRadiansPerDegree;
     const double inclination = kPlutoI * kRadiansPerDegree;
-    return PlaceOf(radius * (std::cos(node) * std::cos(u) - std::sin(node) * std::sin(u) * std::cos(inclination)),
-                   radius * (std::sin(node) * std::cos(u) + std::cos(node) * std::sin(u) * std::cos(inclination)),
-                   radius * std::sin(u) * std::sin(inclination));
+    return Spherical({radius * (std::cos(node) * std::cos(u) - std::sin(node) * std::sin(u) * std::cos(inclination)),
+                      radius * (std::sin(node) * std::cos(u) + std::cos(node) * std::sin(u) * std::cos(inclination)),
+                      radius * std::sin(u) * std::sin(inclination)});
 }
 
 EclipticPlace LunarPlace(double julianEphemerisDay)
@@ -85,7 +75,7 @@ EclipticPlace LunarPlace(double julianEphemerisDay)
     ln_rect_posn moon{};
     const auto turn = LibnovaTurn();
     ln_get_lunar_geo_posn(julianEphemerisDay, &moon, kLunarPrecision);
-    return PlaceOf(moon.X / kKilometresPerAu, moon.Y / kKilometresPerAu, moon.Z / kKilometresPerAu);
+    return Spherical(Vector3{moon.X, moon.Y, moon.Z} / kKilometresPerAu);
 }
 
 std::array<PlanetLongitude, 9> HeliocentricLongitudes(const QDateTime& moment)

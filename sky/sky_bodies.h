@@ -6,16 +6,41 @@
 
 struct ln_helio_posn;
 
-// What the program knows of one body, beyond its figures.
+// A pole's right ascension and declination of J2000, in degrees.
+struct PoleOnTheSky {
+    double rightAscension;
+    double declination;
+};
+
+// How the animation turns a body: its revolution in days of the animation's
+// year of 365, and its turns about its axis in one revolution.
+struct AnimationDays {
+    int orbitDays = 0; // 0: no revolution of its own (the Sun, the Moon)
+    double spinsPerOrbit = 0;
+};
+
+// What the program knows of one body, beyond its figures: each fact once.
+// Where the animation's numbers and the published ones differ, the animation
+// keeps its own and the true sky uses the published ones.
 struct SkyBody {
     const char* italianName; // as the card names it
     int catalogueIndex;      // its row in XPModule::Planets; 0 for the Sun and the Moon
     // libnova's theory of its heliocentric place (Julian ephemeris day in);
     // null for the Sun and the Moon.
     void (*helioCoordinates)(double julianEphemerisDay, ln_helio_posn* position);
+    AnimationDays animation;
+    float animationDistance;   // radius of its drawn orbit, scene units; 0 for the Sun and the Moon
+    double siderealPeriodDays; // NASA's planetary fact sheets; 0 for the Sun and the Moon
+    double meanDistanceAu;     // semi-major axis of J2000 (Standish's approximate elements)
+    // The north pole its spin axis points at (the IAU Working Group on
+    // Cartographic Coordinates and Rotational Elements, 2009: constant terms;
+    // the Moon's mean pole). Row 0 holds the ecliptic's own north.
+    PoleOnTheSky pole;
+    int textureSlot; // its slot of OGLModule::TextureNames
 };
 
-// One row per body, indexed by body id (row 0, no body, is empty).
+// One row per body, indexed by body id (row 0, no body, is empty but for
+// its pole).
 const std::array<SkyBody, Pluto + 1>& SkyBodies();
 
 // The nine planets, outwards from the Sun.

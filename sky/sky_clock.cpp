@@ -1,6 +1,7 @@
 #include "sky_clock.h"
 
 #include "sky_moment.h"
+#include "sky_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,8 +9,7 @@
 namespace {
 
 constexpr double kJulianDayOfUnixEpoch = 2440587.5;
-constexpr double kMillisecondsPerDay = 86'400'000;
-constexpr double kDaysPerYear = 365.25;
+constexpr double kMillisecondsPerDay = 1000 * kSecondsPerDay;
 
 } // namespace
 
@@ -50,7 +50,7 @@ bool SkyClock::Advance(double seconds, std::uint8_t secondsPerYear)
     }
     static const double earliest = JulianDayOf(EarliestSkyMoment());
     static const double latest = JulianDayOf(LatestSkyMoment());
-    const double wanted = Day + seconds / secondsPerYear * kDaysPerYear;
+    const double wanted = Day + seconds / secondsPerYear * kDaysPerJulianYear;
     Day = std::clamp(wanted, earliest, latest);
     return (seconds > 0 && wanted >= latest) || (seconds < 0 && wanted <= earliest);
 }

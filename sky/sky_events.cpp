@@ -3,6 +3,7 @@
 #include "apparent_places.h"
 #include "eclipse_geometry.h"
 #include "event_refinement.h"
+#include "sky_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +17,8 @@ namespace {
 constexpr double kGridDays = 0.5;
 // The search goes a year at a time, so its memory stays the same for any
 // period and it can report its progress and be cancelled.
-constexpr double kChunkDays = 365.25;
-constexpr double kSecondInDays = 1.0 / 86400;
+constexpr double kChunkDays = kDaysPerJulianYear;
+constexpr double kSecondInDays = 1.0 / kSecondsPerDay;
 constexpr double kMinuteInDays = 60 * kSecondInDays;
 constexpr double kPlanetConjunctionLimit = 5;
 constexpr double kMoonConjunctionLimit = 3;

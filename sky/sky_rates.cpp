@@ -1,11 +1,12 @@
 #include "sky_rates.h"
 
+#include "sky_units.h"
+
 #include <cstddef>
 
 namespace {
 
-constexpr double kSecondsPerDay = 86'400;
-constexpr double kSecondsPerYear = 365.25 * kSecondsPerDay;
+constexpr double kSecondsPerYear = kDaysPerJulianYear * kSecondsPerDay;
 
 struct RateRow {
     double skySecondsPerSecond; // 0 for the bar's rate, which the bar sets

@@ -1,3 +1,4 @@
+#include "body_names.h"
 #include "gl_scene_fixture.h"
 #include "hit_records.h"
 #include "heap_in_use.h"
@@ -5,6 +6,7 @@
 #include "scene_renderer.h"
 #include "texture_loader.h"
 
+#include <QOpenGLFunctions>
 #include <QtTest>
 
 #include <functional>
@@ -424,6 +426,70 @@ private slots:
         QVERIFY(LoadTextureFiles(QCoreApplication::applicationDirPath()));
         QVERIFY2(own > 60, qPrintable(QString::number(own)));
         QCOMPARE(others, 0L);
+    }
+
+    // Jupiter a quarter turn round stands behind the eye of the start view,
+    // Saturn before it.
+    void aBodyBehindTheEyeIsNotInFront()
+    {
+        scene.OrbitAngle[Jupiter] = 270;
+        BodyPlaces places;
+        FrameInputs inputs = StartView();
+        inputs.places = &places;
+        RenderScene(scene, inputs);
+        QVERIFY(places[Saturn].inFront);
+        QVERIFY(!places[Jupiter].inFront);
+    }
+
+    void onlyABodyInFrontIsNamed_data()
+    {
+        QTest::addColumn<bool>("inFront");
+        QTest::newRow("in front") << true;
+        QTest::newRow("behind the eye") << false;
+    }
+
+    // Its place in the middle of the view, its name would stand right of it.
+    void onlyABodyInFrontIsNamed()
+    {
+        QFETCH(bool, inFront);
+        BodyPlaces places;
+        const QPointF middle(GlSceneFixture::kWidth / 2.0, GlSceneFixture::kHeight / 2.0);
+        places[Jupiter] = {.inFront = inFront, .x = middle.x(), .y = middle.y(), .extent = 10};
+        glClear(GL_COLOR_BUFFER_BIT);
+        BodyNameLabels names;
+        names.Draw(places, 1);
+        const long named = gl.Brightness(middle + QPointF(40, 0), 10);
+        names.Release();
+        QCOMPARE(named > 0, inFront);
+    }
+
+    // The sky clears opaque. Under X11 the view's surface has no alpha and
+    // blending reads a destination alpha of 1; a buffer that keeps alpha (as
+    // under Wayland) must show the same halo, whose two quads blend by the
+    // destination's alpha, over an opaque sky.
+    void theSkyIsOpaqueWhereTheBufferKeepsAlpha()
+    {
+        scene.Selected = Sun;
+        const QPointF halo = gl.Project(3.6, 0, 0);
+        RenderScene(scene, StartView());
+        const long withoutAlpha = gl.Brightness(halo, 4);
+
+        GLint fixtureBuffer = 0;
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &fixtureBuffer);
+        QOpenGLFramebufferObjectFormat format;
+        format.setAttachment(QOpenGLFramebufferObject::Depth);
+        format.setInternalTextureFormat(GL_RGBA8);
+        QOpenGLFramebufferObject withAlpha(GlSceneFixture::kWidth, GlSceneFixture::kHeight, format);
+        QVERIFY(withAlpha.bind());
+        RenderScene(scene, StartView());
+        std::array<GLubyte, 4> sky{};
+        glReadPixels(3, 3, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, sky.data());
+        const long keptAlpha = gl.Brightness(halo, 4);
+        QOpenGLContext::currentContext()->functions()->glBindFramebuffer(GL_FRAMEBUFFER,
+                                                                          static_cast<GLuint>(fixtureBuffer));
+        QCOMPARE(sky[3], GLubyte{255});
+        QVERIFY(withoutAlpha > 0);
+        QCOMPARE(keptAlpha, withoutAlpha);
     }
 
 private:

@@ -70,6 +70,12 @@ private slots:
         QTest::newRow("a long frame counts 0.1 s") << "turn" << Frames{5} << 1.146667 << 0.0 << 0.0 << false;
         QTest::newRow("follow, middle") << "follow" << half << 0.0 << -32.5 << 1.25 << false;
         QTest::newRow("follow, end") << "follow" << Frames(16, 0.1) << 0.0 << -65.0 << 2.5 << false;
+        // Followed 0.3 s into a turn of 90: the 80.64 degrees still to come
+        // glide on from 9.36 while the view shifts onto Saturn (half way, from
+        // the turn's float 49.68000031).
+        QTest::newRow("follow in a turn, middle") << "turn, follow" << half << 49.68 << -33.453053143072346
+                                                  << 0.8088199468855373 << false;
+        QTest::newRow("follow in a turn, end") << "turn, follow" << Frames(16, 0.1) << 90.0 << -67.5 << 0.0 << false;
         QTest::newRow("home from 300, middle") << "home" << half << 330.0 << -10.0 << 0.0 << false;
         QTest::newRow("home from 300, end") << "home" << Frames(16, 0.1) << 0.0 << 0.0 << 0.0 << true;
     }
@@ -84,7 +90,13 @@ private slots:
         ViewCamera camera;
         if (action == "turn") {
             camera.GlideTurn(90, camera.Pose(scene, placement));
-        } else if (action == "follow") {
+        } else if (action.endsWith("follow")) {
+            if (action.startsWith("turn")) {
+                camera.GlideTurn(90, camera.Pose(scene, placement));
+                for (const double frame : {0.1, 0.1, 0.1}) {
+                    camera.Advance(frame);
+                }
+            }
             camera.Follow(Saturn, camera.Pose(scene, placement));
         } else {
             camera.Turn(300);
