@@ -41,16 +41,13 @@ public:
     // because there is no counter to time it (the window stays shown).
     bool Form_Load();
 
-    // Life cycle.
     void Form_Resize();
     void Form_Unload();
     void glView1_Paint();
     void glView1_MouseMove(float X, float Y);
     void glView1_MouseWheel(int Notches);
-    // The left button over the view starts a drag that turns and tilts the
-    // scene; while it lasts the pointer does not pick. A move with the button
-    // no longer held ends it, wherever the release went. Returns whether the
-    // move was part of a drag.
+    // A drag with the left button turns and tilts the scene and picks
+    // nothing; a move without the button ends it. True for a move of a drag.
     void glView1_MouseDown(float X, float Y);
     bool glView1_MouseDrag(float X, float Y, bool LeftHeld);
     void glView1_MouseUp(float X, float Y);
@@ -65,19 +62,16 @@ public:
     bool LoadForm();
     void RenderLoopPass();
 
-    // Drawing: the frame of the view; the same frame at the start placement
-    // with a flared Sun; the flared Sun alone.
+    // The frame of the view; the same at the start placement with a flared
+    // Sun; the flared Sun alone.
     void Render_glView1();
     void Render_Temp();
     void FlareSun();
 
-    // Animation rates from the current seconds per year.
     void ComputeRates();
-    // One animation step over the frame time `elapsed` (> 0): the angles,
-    // and the sky's moment once the sky is real.
+    // The angles, and the sky's moment once it is real, over `elapsed` (> 0) seconds.
     void AnimationStep(double elapsed);
 
-    // Controls.
     void CmdUP_Click();
     void CmdDown_Click();
     void CmdLeft_Click();
@@ -95,9 +89,7 @@ public:
     void mnudata_Click();
     void mnueventi_Click(); // "Eventi del cielo…": "Vai" takes the sky to one, paused
     void mnuadesso_Click(); // "Adesso": the sky now, live, in real time
-    // Time runs at `rate` from the next frame on.
     void ChooseRate(SkyRate rate);
-    // The sky's moment jumps `count` calendar days, months or years.
     void StepSky(CalendarUnit unit, int count);
     void mnuschermo_Click();
     void mnusalva_Click();
@@ -109,13 +101,10 @@ public:
     // image when the view cannot be read back.
     QImage FrameImage();
 
-    // Where the last frame drew each body, when the names or a body chosen
-    // from the keyboard asked for it.
+    // Where the last frame that noted them drew the bodies.
     const BodyPlaces& DrawnPlaces() const { return Painter.Places(); }
 
-    // Makes the sky real at `moment`: the planets stand where they stood
-    // then, and from there they follow the sky's clock. Outside the span of
-    // computable moments nothing changes and the answer is false.
+    // Makes the sky real at `moment`; outside the span, false and nothing changes.
     bool SetSkyMoment(const QDateTime& moment);
 
     SceneState Scene;  // the animated scene
