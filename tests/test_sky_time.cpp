@@ -1,5 +1,6 @@
 // The sky's time without a window: what ends "Adesso", and the two refusals.
 
+#include "sky_expectations.h"
 #include "sky_time.h"
 
 #include <QtTest>
@@ -10,13 +11,6 @@
 namespace {
 
 constexpr std::uint8_t kSecondsPerYear = 220;
-
-QDateTime Utc(const char* iso)
-{
-    QDateTime moment = QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate);
-    moment.setTimeSpec(Qt::UTC);
-    return moment;
-}
 
 } // namespace
 
