@@ -179,7 +179,7 @@ public:
     std::function<QDateTime()> SystemClock = &QDateTime::currentDateTimeUtc;
     // Asks where to save a picture or the events, proposing a path; empty
     // when cancelled (tests answer in place of the file dialog).
-    std::function<QString(const QString& proposed)> ChooseSaveFile;
+    std::function<SaveFileAnswer(const QString& proposed)> ChooseSaveFile;
     // The search of "Eventi del cielo…" (tests put one here that lasts until cancelled).
     std::function<decltype(FindSkyEvents)> FindEvents = &FindSkyEvents;
     InfoCard* BodyCard = nullptr; // names the body under the pointer
@@ -208,7 +208,7 @@ private:
     // The moment the dialogs of time start from: the sky's when it is real,
     // else the system clock's, kept within the span.
     QDateTime SceneMoment() const;
-    QString AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
+    SaveFileAnswer AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
     void CreateTimeRateMenu();
     bool MakeSkyRealNow();
     bool MoveSkyMoment(double step);

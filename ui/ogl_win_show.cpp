@@ -96,7 +96,7 @@ QImage OGLWin::FrameImage()
     return frame.mirrored();
 }
 
-QString OGLWin::AskSaveFile(QWidget* owner, const SaveFileQuestion& question)
+SaveFileAnswer OGLWin::AskSaveFile(QWidget* owner, const SaveFileQuestion& question)
 {
     return ChooseSaveFile ? ChooseSaveFile(question.proposed) : AskSaveFileName(owner, question);
 }
@@ -114,7 +114,7 @@ void OGLWin::mnusalva_Click()
         BodyCard->hide();
         const QString proposed =
             QDir(SaveFolder(QStandardPaths::PicturesLocation)).filePath(ProposedPictureName(SystemClock()));
-        path = AskSaveFile(this, {QStringLiteral("Salva immagine"), proposed, {QStringLiteral("Immagini PNG (*.png)")}});
+        path = AskSaveFile(this, {QStringLiteral("Salva immagine"), proposed, {QStringLiteral("Immagini PNG (*.png)")}}).path;
     }
     if (path.isEmpty()) {
         return;
