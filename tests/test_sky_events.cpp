@@ -180,6 +180,29 @@ private slots:
         }
     }
 
+    // An event in the last hours of a period, or in a period shorter than
+    // the scan's step, is found: the full moons of the same table.
+    void theLastHoursOfAPeriod_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("fullMoon");
+        QTest::newRow("three hours and a half") << "2024-12-15T06:00" << "2024-12-15T09:30" << "2024-12-15T09:02";
+        QTest::newRow("less than a day") << "2024-11-15T00:00" << "2024-11-15T21:40" << "2024-11-15T21:28";
+        QTest::newRow("six days, the last hours") << "2024-11-10T00:00" << "2024-11-15T23:00" << "2024-11-15T21:28";
+    }
+
+    void theLastHoursOfAPeriod()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, fullMoon);
+        std::vector<SkyEvent> found = Search(qPrintable(from), qPrintable(to), Only(SkyEventGroup::MoonPhases));
+        std::erase_if(found, [](const SkyEvent& e) { return e.type != SkyEventType::FullMoon; });
+        QCOMPARE(found.size(), std::size_t{1});
+        QVERIFY(MinutesApart(found[0], qPrintable(fullMoon)) <= 1);
+    }
+
     // A day's search and the poles reach the nutation's, the Moon's and the
     // Earth's caches, each call in turn: the scene and a search's worker
     // ask libnova at once.
