@@ -4,18 +4,32 @@
 #include "sky_event_files.h"
 #include "sky_events.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 int ExportSkyEvents(const EventsRequest& request, std::FILE* out)
 {
-    const auto events = FindSkyEvents(JulianDayOf(request.from), JulianDayOf(request.to), kAllSkyEventGroups);
-    if (!events) {
-        return EXIT_FAILURE;
-    }
+    // With no progress to answer, the search is never cancelled.
+    const std::vector<SkyEvent> events =
+        FindSkyEvents(JulianDayOf(request.from), JulianDayOf(request.to), kAllSkyEventGroups).value();
     const QByteArray text = request.format == EventsFormat::ICalendar
-                                ? SkyEventsICalendar(*events, QDateTime::currentDateTimeUtc())
-                                : SkyEventsCsv(*events);
+                                ? SkyEventsICalendar(events, QDateTime::currentDateTimeUtc())
+                                : SkyEventsCsv(events);
     const auto size = static_cast<std::size_t>(text.size());
+    errno = 0;
+    // What the stream still holds is written on closing it, so the close's
+    // answer counts too.
     const bool written = std::fwrite(text.constData(), 1, size, out) == size && std::fflush(out) == 0;
-    return written ? EXIT_SUCCESS : EXIT_FAILURE;
+    const int writeError = errno;
+    const bool closed = std::fclose(out) == 0;
+    if (written && closed) {
+        return EXIT_SUCCESS;
+    }
+    const int error = written ? errno : writeError;
+    // A reader that went away, or no output at all, asked for nothing more.
+    if (error != EPIPE && error != EBADF) {
+        std::fprintf(stderr, "Non è stato possibile scrivere gli eventi: %s.\n", std::strerror(error));
+    }
+    return EXIT_FAILURE;
 }

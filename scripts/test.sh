@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds the debug preset and runs every test, then
 # builds the AddressSanitizer + UndefinedBehaviorSanitizer preset and runs
-# every test again. Without a display the tests run under a virtual X server.
+# every test again, then builds the ThreadSanitizer preset's few targets and
+# runs the tests of the events' search, whose worker runs beside the window.
+# Without a display the tests run under a virtual X server.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
@@ -15,4 +17,8 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   "${display[@]}" ctest --preset "$preset"
 done
+# The tsan presets build and run only the events' tests.
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan
+"${display[@]}" ctest --preset tsan
 scripts/fuzz.sh 60

@@ -1,5 +1,6 @@
 #include "body_poles.h"
 
+#include "libnova_turn.h"
 #include "sky_bodies.h"
 #include "sky_units.h"
 
@@ -11,6 +12,8 @@ EclipticPlace NorthPole(BodyId body)
     const PoleOnTheSky& pole = SkyBodies()[body].pole;
     ln_equ_posn equatorial{pole.rightAscension, pole.declination};
     ln_lnlat_posn ecliptic{};
+    // The conversion reads the obliquity through libnova's nutation, and so its cache.
+    const LibnovaTurn turn;
     ln_get_ecl_from_equ(&equatorial, kJ2000, &ecliptic);
     return {ecliptic.lng, ecliptic.lat, 1};
 }

@@ -33,6 +33,7 @@ double DeltaTSeconds(double julianDay)
     // about a second a year.
     const double year = 2000.0 + (julianDay - kJ2000) / kDaysPerJulianYear;
     if (year < kFirstObservedYear) {
+        // libnova's ΔT keeps nothing between calls: no turn is needed.
         return (ln_get_jde(julianDay) - julianDay) * kSecondsPerDay;
     }
     if (year < kLastObservedYear) {

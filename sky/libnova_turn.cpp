@@ -1,5 +1,7 @@
 #include "libnova_turn.h"
 
+#include <cassert>
+
 namespace {
 
 // Not inlined: no caller keeps a value in the vector registers across a call.
@@ -13,12 +15,30 @@ namespace {
 #endif
 }
 
-} // namespace
-
-std::unique_lock<std::mutex> LibnovaTurn()
+std::mutex& Theories()
 {
     static std::mutex theories;
-    std::unique_lock turn(theories);
+    return theories;
+}
+
+thread_local bool heldHere = false;
+
+} // namespace
+
+LibnovaTurn::LibnovaTurn()
+{
+    assert(!heldHere && "a thread that holds libnova's turn asked for it again");
+    Lock = std::unique_lock(Theories());
+    heldHere = true;
     ClearUpperVectorHalves();
-    return turn;
+}
+
+LibnovaTurn::~LibnovaTurn()
+{
+    heldHere = false;
+}
+
+bool LibnovaTurn::HeldHere()
+{
+    return heldHere;
 }

@@ -56,6 +56,7 @@ EclipticPlace PlutoOnItsEllipse(double julianEphemerisDay)
 {
     const double meanMotion = kPlutoLRate / kDaysPerJulianCentury; // degrees per day
     const double meanAnomalyAtJ2000 = kPlutoL - kPlutoPerihelion;
+    // libnova's functions of the ellipse keep nothing between calls: no turn is needed.
     const double meanAnomaly = ln_get_ell_mean_anomaly(meanMotion, julianEphemerisDay - kJ2000) + meanAnomalyAtJ2000;
     const double eccentricAnomaly = ln_solve_kepler(kPlutoE, meanAnomaly);
     const double trueAnomaly = ln_get_ell_true_anomaly(kPlutoE, eccentricAnomaly);

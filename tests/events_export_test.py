@@ -45,3 +45,9 @@ reader.stdout.close()
 assert reader.stderr.read() == b"" and reader.wait() == 1, reader.returncode
 closed = subprocess.run(["bash", "-c", 'exec >&-; exec "$0" "$@"', program, *year], capture_output=True, env=env)
 assert closed.returncode == 1 and closed.stderr == b"", closed
+
+# A full disk: one line that says so, and status 1.
+with open("/dev/full", "wb") as full:
+    done = subprocess.run([program, *year], stdout=full, stderr=subprocess.PIPE, env=env, timeout=600)
+assert done.returncode == 1, done
+assert re.fullmatch(r"Non è stato possibile scrivere gli eventi: [^\n]+\.\n", done.stderr.decode()), done.stderr

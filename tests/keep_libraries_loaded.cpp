@@ -2,6 +2,8 @@
 // ends. The OpenGL driver is unloaded when Qt closes its display, and leak
 // reports about the driver's own memory would then name no module at all;
 // with the driver still loaded they can be told apart from the program's.
+// ThreadSanitizer stops the process when a library its suppressions name by
+// module is unloaded.
 #include <QCoreApplication>
 
 #include <dlfcn.h>

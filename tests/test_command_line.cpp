@@ -52,6 +52,11 @@ private slots:
         QTest::newRow("style") << "-style Fusion --stylesheet=a.qss" << -1 << usual << none << none;
         QTest::newRow("session") << "-session abc_1" << -1 << usual << none << none;
         QTest::newRow("flags") << "-reverse -widgetcount -nograb -sync --max-fps 30" << 30 << usual << none << none;
+        // Each value, even one that looks like an option, goes with its option.
+        QTest::newRow("Qt's values") << "-qwindowgeometry 640x480+0+0 -qwindowtitle -x -qwindowicon sole.png "
+                                        "-platformtheme gtk3 -platformpluginpath /qt -plugin evdevtouch -visual 33 "
+                                        "-ncols=16 -qmljsdebugger=port:1234 --max-fps 30"
+                                     << 30 << usual << none << none;
     }
 
     void goodLinesGiveTheirOptions()
@@ -140,6 +145,9 @@ private slots:
         QTest::newRow("-display=") << "-display=:1"
                                    << "solar-system: -display takes its value after a space, as in "
                                       "'-display :1'. Try 'solar-system --help'.\n";
+        QTest::newRow("-qwindowgeometry=") << "-qwindowgeometry=640x480"
+                                           << "solar-system: -qwindowgeometry takes its value after a space, as in "
+                                              "'-qwindowgeometry 640x480'. Try 'solar-system --help'.\n";
         QTest::newRow("no platform") << "-platform"
                                      << "solar-system: Missing value after '-platform'. Try 'solar-system --help'.\n";
         QTest::newRow("an argument") << "sun"

@@ -1,11 +1,52 @@
+#include "body_poles.h"
+#include "libnova_turn.h"
 #include "sky_clock.h"
 #include "sky_events.h"
 #include "sky_expectations.h"
 
 #include <QtTest>
 
+#include <libnova/earth.h>
+#include <libnova/lunar.h>
+#include <libnova/nutation.h>
+
+#include <dlfcn.h>
+
+#include <atomic>
 #include <cmath>
 #include <limits>
+
+namespace {
+
+// The calls of libnova's functions that keep a cache, as this program
+// stands in for them, and those of them made out of turn.
+std::atomic<int> cachedCalls{0};
+std::atomic<int> callsOutOfTurn{0};
+
+template <typename Function>
+Function* Libnovas(const char* name)
+{
+    ++cachedCalls;
+    callsOutOfTurn += LibnovaTurn::HeldHere() ? 0 : 1;
+    return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+extern "C" {
+void ln_get_nutation(double jd, ln_nutation* nutation)
+{
+    Libnovas<void(double, ln_nutation*)>("ln_get_nutation")(jd, nutation);
+}
+void ln_get_lunar_geo_posn(double jd, ln_rect_posn* moon, double precision)
+{
+    Libnovas<void(double, ln_rect_posn*, double)>("ln_get_lunar_geo_posn")(jd, moon, precision);
+}
+void ln_get_earth_helio_coords(double jd, ln_helio_posn* position)
+{
+    Libnovas<void(double, ln_helio_posn*)>("ln_get_earth_helio_coords")(jd, position);
+}
+}
 
 namespace {
 
@@ -137,6 +178,44 @@ private slots:
         if (!std::isnan(degrees)) {
             QVERIFY2(std::abs(same[0].degrees - degrees) <= 0.1, qPrintable(SkyEventText(same[0])));
         }
+    }
+
+    // An event in the last hours of a period, or in a period shorter than
+    // the scan's step, is found: the full moons of the same table.
+    void theLastHoursOfAPeriod_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("fullMoon");
+        QTest::newRow("three hours and a half") << "2024-12-15T06:00" << "2024-12-15T09:30" << "2024-12-15T09:02";
+        QTest::newRow("less than a day") << "2024-11-15T00:00" << "2024-11-15T21:40" << "2024-11-15T21:28";
+        QTest::newRow("six days, the last hours") << "2024-11-10T00:00" << "2024-11-15T23:00" << "2024-11-15T21:28";
+    }
+
+    void theLastHoursOfAPeriod()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, fullMoon);
+        std::vector<SkyEvent> found = Search(qPrintable(from), qPrintable(to), Only(SkyEventGroup::MoonPhases));
+        std::erase_if(found, [](const SkyEvent& e) { return e.type != SkyEventType::FullMoon; });
+        QCOMPARE(found.size(), std::size_t{1});
+        QVERIFY(MinutesApart(found[0], qPrintable(fullMoon)) <= 1);
+    }
+
+    // A day's search and the poles reach the nutation's, the Moon's and the
+    // Earth's caches, each call in turn: the scene and a search's worker
+    // ask libnova at once.
+    void libnovasCachesAreReachedInTurn()
+    {
+        cachedCalls = 0;
+        callsOutOfTurn = 0;
+        QVERIFY(!Search("2024-12-15T00:00", "2024-12-16T00:00", kAllSkyEventGroups).empty());
+        for (int body = NoBody; body <= Pluto; ++body) {
+            QVERIFY(std::isfinite(NorthPole(static_cast<BodyId>(body)).latitude));
+        }
+        QVERIFY(cachedCalls > Pluto + 1); // the poles and the search
+        QCOMPARE(callsOutOfTurn.load(), 0);
     }
 
     void aCancelledSearchFindsNothing()

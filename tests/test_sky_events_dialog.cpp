@@ -206,41 +206,55 @@ private slots:
         }));
     }
 
-    // The events in time order, whatever the table's; a name that cannot be
-    // written leaves no file and says why.
+    // The events in time order, whatever the table's, as the type chosen in
+    // the file dialog, whose ending the name is given; a name that cannot be
+    // written leaves no file and says why. With no type chosen, the ending tells.
     void exportsTheEvents_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("type"); // the filter chosen
+        QTest::addColumn<QString>("saved");
         QTest::addColumn<QByteArray>("content"); // empty: refused
-        QTest::newRow("CSV") << "eventi.csv" << SkyEventsCsv(kEvents);
-        QTest::newRow("iCalendar") << "eventi.ics" << SkyEventsICalendar(kEvents, kNow);
-        QTest::newRow("a folder that cannot be written") << "blocco/eventi.csv" << QByteArray();
-        QTest::newRow("another ending") << "eventi.txt" << QByteArray();
+        const QString csv = "CSV (*.csv)";
+        const QString ics = "iCalendar (*.ics)";
+        const QByteArray calendar = SkyEventsICalendar(kEvents, kNow);
+        QTest::newRow("CSV") << "eventi.csv" << "" << "eventi.csv" << SkyEventsCsv(kEvents);
+        QTest::newRow("iCalendar") << "eventi.ics" << "" << "eventi.ics" << calendar;
+        QTest::newRow("a folder that cannot be written") << "blocco/eventi.csv" << "" << "blocco/eventi.csv"
+                                                         << QByteArray();
+        QTest::newRow("another ending") << "eventi.txt" << "" << "eventi.txt" << QByteArray();
+        QTest::newRow("iCalendar chosen, the proposed .csv") << "eventi.csv" << ics << "eventi.ics" << calendar;
+        QTest::newRow("CSV chosen, .ics typed") << "eventi.ics" << csv << "eventi.csv" << SkyEventsCsv(kEvents);
+        QTest::newRow("iCalendar chosen, no ending") << "eventi" << ics << "eventi.ics" << calendar;
+        QTest::newRow("iCalendar chosen, .ICS typed") << "eventi.ICS" << ics << "eventi.ICS" << calendar;
+        QTest::newRow("iCalendar chosen, another ending") << "eventi.txt" << ics << "eventi.txt.ics" << calendar;
     }
 
     void exportsTheEvents()
     {
         QFETCH(QString, name);
+        QFETCH(QString, type);
+        QFETCH(QString, saved);
         QFETCH(QByteArray, content);
         OGLWin& w = fixture->Window();
         w.Time.SystemClock = [] { return kNow; };
         QTemporaryDir folder;
         QVERIFY(QFile(folder.filePath("blocco")).open(QIODevice::WriteOnly)); // a file where a folder would be
-        w.ChooseSaveFile = [&](const QString&) { return folder.filePath(name); };
+        w.ChooseSaveFile = [&](const QString&) { return SaveFileAnswer(folder.filePath(name), type); };
         QVERIFY(WithEventsDialog(w, [&](FrmEventi& dialog) {
             QVERIFY(SearchEnds(dialog));
             dialog.ShowEvents(kEvents);
             ClickHeader(*dialog.tblEventi, 1);
             dialog.cmdEsporta->click();
         }));
-        QFile saved(folder.filePath(name));
-        QCOMPARE(saved.open(QIODevice::ReadOnly), !content.isEmpty());
+        QFile file(folder.filePath(saved));
+        QCOMPARE(file.open(QIODevice::ReadOnly), !content.isEmpty());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), content.isEmpty() ? 1 : 2);
         QCOMPARE(fixture->messages.size(), content.isEmpty() ? 1 : 0);
         QVERIFY(content.isEmpty() ? fixture->messages[0].startsWith("Non è stato possibile esportare gli eventi in \"" +
-                                                                     saved.fileName())
-                                  : saved.readAll() == content);
-        QVERIFY(!name.endsWith(".csv") || content.isEmpty() || content.startsWith(SkyEventsCsv({}))); // header first
+                                                                     file.fileName())
+                                  : file.readAll() == content);
+        QVERIFY(!saved.endsWith(".csv") || content.isEmpty() || content.startsWith(SkyEventsCsv({}))); // header first
     }
 };
 

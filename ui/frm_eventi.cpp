@@ -221,10 +221,12 @@ void FrmEventi::cmdEsporta_Click()
                                  .filePath(QStringLiteral("Eventi del cielo %1.csv")
                                                .arg(txtDal->dateTime().toUTC().toString(QStringLiteral("yyyy-MM-dd"))));
     const QStringList types{QStringLiteral("CSV (*.csv)"), QStringLiteral("iCalendar (*.ics)")};
-    const QString path = AskFileName(this, {QStringLiteral("Esporta gli eventi"), proposed, types});
-    if (path.isEmpty()) {
+    const SaveFileAnswer answer = AskFileName(this, {QStringLiteral("Esporta gli eventi"), proposed, types});
+    if (answer.path.isEmpty()) {
         return;
     }
+    // The type chosen decides what is written, whatever the name typed.
+    const QString path = PathOfChosenType(answer, types);
     const QString failure = SaveSkyEvents(Shown, path, Now());
     if (!failure.isEmpty()) {
         ShowCriticalMessage(QStringLiteral("Non è stato possibile esportare gli eventi in \"%1\": %2.")

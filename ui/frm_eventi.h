@@ -19,13 +19,14 @@ class QTableWidget;
 
 // "Eventi del cielo…": the events of a period in UTC, of the kinds checked,
 // found off the window's thread and listed by date; "Vai" takes the sky to
-// the chosen one, "Esporta…" writes them as CSV or iCalendar.
+// the chosen one, "Esporta…" writes them as CSV or iCalendar, the type
+// chosen in the file dialog.
 class FrmEventi final : public QDialog {
     Q_OBJECT
 
 public:
-    // Where to save a file (empty when cancelled), asked over `owner`.
-    using AskFile = std::function<QString(QWidget* owner, const SaveFileQuestion& question)>;
+    // Where to save a file and as which type, asked over `owner`.
+    using AskFile = std::function<SaveFileAnswer(QWidget* owner, const SaveFileQuestion& question)>;
 
     // The period runs from `start` for a year, within the span; its events
     // are searched with `find` at once. `now` stamps the exported calendars.

@@ -114,7 +114,7 @@ public:
 
     // Asks where to save a picture or the events, proposing a path; empty
     // when cancelled (tests answer in place of the file dialog).
-    std::function<QString(const QString& proposed)> ChooseSaveFile;
+    std::function<SaveFileAnswer(const QString& proposed)> ChooseSaveFile;
     // The search of "Eventi del cielo…" (tests put one here that lasts until cancelled).
     std::function<decltype(FindSkyEvents)> FindEvents = &FindSkyEvents;
 
@@ -141,7 +141,7 @@ private:
     void ClearChosenBody();
     void FollowChosenBody();
     void FollowBody(std::uint8_t body);
-    QString AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
+    SaveFileAnswer AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
     void ShowUnreadableFrame();
 
     // The widgets, in the order they are made: the controls, the card, the

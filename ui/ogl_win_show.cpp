@@ -45,7 +45,7 @@ QImage OGLWin::FrameImage()
     return frame;
 }
 
-QString OGLWin::AskSaveFile(QWidget* owner, const SaveFileQuestion& question)
+SaveFileAnswer OGLWin::AskSaveFile(QWidget* owner, const SaveFileQuestion& question)
 {
     return ChooseSaveFile ? ChooseSaveFile(question.proposed) : AskSaveFileName(owner, question);
 }
@@ -68,7 +68,7 @@ void OGLWin::mnusalva_Click()
         BodyCard->hide();
         const QString proposed =
             QDir(SaveFolder(QStandardPaths::PicturesLocation)).filePath(ProposedPictureName(Time.SystemClock()));
-        path = AskSaveFile(this, {QStringLiteral("Salva immagine"), proposed, {QStringLiteral("Immagini PNG (*.png)")}});
+        path = AskSaveFile(this, {QStringLiteral("Salva immagine"), proposed, {QStringLiteral("Immagini PNG (*.png)")}}).path;
     }
     if (path.isEmpty()) {
         return;

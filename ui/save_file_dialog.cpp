@@ -2,7 +2,10 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,14 +18,32 @@ QString EndingOf(const QString& filter)
 
 } // namespace
 
-QString AskSaveFileName(QWidget* owner, const SaveFileQuestion& question)
+SaveFileAnswer AskSaveFileName(QWidget* owner, const SaveFileQuestion& question)
 {
     QFileDialog dialog(owner, question.title, question.proposed, question.filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(EndingOf(question.filters.value(0)));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString& filter) { dialog.setDefaultSuffix(EndingOf(filter)); });
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return {dialog.selectedFiles().value(0), dialog.selectedNameFilter()};
+}
+
+QString PathOfChosenType(const SaveFileAnswer& answer, const QStringList& offered)
+{
+    const QString chosen = EndingOf(answer.filter);
+    const QString ending = QFileInfo(answer.path).suffix();
+    if (chosen.isEmpty() || ending.compare(chosen, Qt::CaseInsensitive) == 0) {
+        return answer.path;
+    }
+    const auto isEnding = [&ending](const QString& filter) {
+        return EndingOf(filter).compare(ending, Qt::CaseInsensitive) == 0;
+    };
+    const bool offeredEnding = !ending.isEmpty() && std::any_of(offered.begin(), offered.end(), isEnding);
+    const QString stem = offeredEnding ? answer.path.chopped(ending.size() + 1) : answer.path;
+    return stem + QLatin1Char('.') + chosen;
 }
 
 QString SaveFolder(QStandardPaths::StandardLocation location)

@@ -1,8 +1,11 @@
 #include "sky_event_search.h"
 
-#include <QMetaObject>
-
 #include <exception>
+
+SkyEventSearch::SkyEventSearch(Finder find) : Find(std::move(find))
+{
+    connect(this, &SkyEventSearch::ReportsWaiting, this, &SkyEventSearch::TakeReports, Qt::QueuedConnection);
+}
 
 SkyEventSearch::~SkyEventSearch()
 {
@@ -40,38 +43,53 @@ void SkyEventSearch::Start(double fromJulianDay, double toJulianDay, const SkyEv
             if (run->cancelled) {
                 return false;
             }
-            QMetaObject::invokeMethod(
-                this,
-                [this, run, doneShare] {
-                    if (run == Current) {
-                        emit Progress(doneShare);
-                    }
-                },
-                Qt::QueuedConnection);
+            Send({run, doneShare, false, {}, {}});
             return true;
         };
-        std::optional<std::vector<SkyEvent>> events;
-        QString failure;
+        Report end{run, 1, true, {}, {}};
         try {
-            events = Find(fromJulianDay, toJulianDay, groups, progress);
+            end.events = Find(fromJulianDay, toJulianDay, groups, progress);
         } catch (const std::exception& error) {
-            failure = QString::fromLocal8Bit(error.what());
+            end.failure = QString::fromLocal8Bit(error.what());
         }
-        QMetaObject::invokeMethod(
-            this, [this, run, events, failure] { Deliver(run, events, failure); }, Qt::QueuedConnection);
+        Send(std::move(end));
     });
 }
 
-void SkyEventSearch::Deliver(const std::shared_ptr<Run>& run, const std::optional<std::vector<SkyEvent>>& events,
-                             const QString& failure)
+void SkyEventSearch::Send(Report report)
 {
-    if (run != Current) {
-        return;
+    {
+        const std::lock_guard lock(MailboxLock);
+        Mailbox.push_back(std::move(report));
     }
+    emit ReportsWaiting(QPrivateSignal());
+}
+
+void SkyEventSearch::TakeReports()
+{
+    std::vector<Report> reports;
+    {
+        const std::lock_guard lock(MailboxLock);
+        reports.swap(Mailbox);
+    }
+    for (const Report& report : reports) {
+        if (report.run != Current) {
+            continue;
+        }
+        if (report.end) {
+            Deliver(report);
+        } else {
+            emit Progress(report.doneShare);
+        }
+    }
+}
+
+void SkyEventSearch::Deliver(const Report& report)
+{
     Current.reset();
-    if (!failure.isEmpty()) {
-        emit Failed(failure);
-    } else if (events) {
-        emit Found(*events);
+    if (!report.failure.isEmpty()) {
+        emit Failed(report.failure);
+    } else if (report.events) {
+        emit Found(*report.events);
     }
 }
