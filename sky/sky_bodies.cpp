@@ -14,18 +14,18 @@
 const std::array<SkyBody, Pluto + 1>& SkyBodies()
 {
     static constexpr std::array<SkyBody, Pluto + 1> kBodies{{
-        {"", 0, nullptr},
-        {"Sole", 0, nullptr},
-        {"Mercurio", 1, ln_get_mercury_helio_coords},
-        {"Venere", 2, ln_get_venus_helio_coords},
-        {"Terra", 3, ln_get_earth_helio_coords},
-        {"Luna", 0, nullptr},
-        {"Marte", 4, ln_get_mars_helio_coords},
-        {"Giove", 5, ln_get_jupiter_helio_coords},
-        {"Saturno", 6, ln_get_saturn_helio_coords},
-        {"Urano", 7, ln_get_uranus_helio_coords},
-        {"Nettuno", 8, ln_get_neptune_helio_coords},
-        {"Plutone", 9, ln_get_pluto_helio_coords},
+        {0, nullptr}, // no body
+        {0, nullptr}, // the Sun
+        {1, ln_get_mercury_helio_coords},
+        {2, ln_get_venus_helio_coords},
+        {3, ln_get_earth_helio_coords},
+        {0, nullptr}, // the Moon
+        {4, ln_get_mars_helio_coords},
+        {5, ln_get_jupiter_helio_coords},
+        {6, ln_get_saturn_helio_coords},
+        {7, ln_get_uranus_helio_coords},
+        {8, ln_get_neptune_helio_coords},
+        {9, ln_get_pluto_helio_coords},
     }};
     return kBodies;
 }

@@ -8,8 +8,7 @@ struct ln_helio_posn;
 
 // What the program knows of one body, beyond its figures.
 struct SkyBody {
-    const char* italianName; // as the card names it
-    int catalogueIndex;      // its row in XPModule::Planets; 0 for the Sun and the Moon
+    int catalogueIndex; // its row in XPModule::Planets; 0 for the Sun and the Moon
     // libnova's theory of its heliocentric place (Julian ephemeris day in);
     // null for the Sun and the Moon.
     void (*helioCoordinates)(double julianEphemerisDay, ln_helio_posn* position);

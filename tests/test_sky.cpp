@@ -6,6 +6,7 @@
 #include "sky_expectations.h"
 #include "sky_moment.h"
 #include "sky_rates.h"
+#include "texts_sky.h"
 
 #include <QtTest>
 

@@ -2,9 +2,9 @@
 #include "frm_eventi.h"
 #include "main_window_fixture.h"
 #include "sky_clock.h"
-#include "sky_event_files.h"
 #include "sky_expectations.h"
 #include "sky_moment.h"
+#include "texts_sky.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -212,8 +212,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content"); // empty: refused
-        QTest::newRow("CSV") << "eventi.csv" << SkyEventsCsv(kEvents);
-        QTest::newRow("iCalendar") << "eventi.ics" << SkyEventsICalendar(kEvents, kNow);
+        QTest::newRow("CSV") << "eventi.csv" << SkyEventsCsv(kEvents, SkyEventFileWords());
+        QTest::newRow("iCalendar") << "eventi.ics" << SkyEventsICalendar(kEvents, SkyEventFileWords(), kNow);
         QTest::newRow("a folder that cannot be written") << "blocco/eventi.csv" << QByteArray();
         QTest::newRow("another ending") << "eventi.txt" << QByteArray();
     }
@@ -240,7 +240,7 @@ private slots:
         QVERIFY(content.isEmpty() ? fixture->messages[0].startsWith("Non è stato possibile esportare gli eventi in \"" +
                                                                      saved.fileName())
                                   : saved.readAll() == content);
-        QVERIFY(!name.endsWith(".csv") || content.isEmpty() || content.startsWith(SkyEventsCsv({}))); // header first
+        QVERIFY(!name.endsWith(".csv") || content.isEmpty() || content.startsWith(SkyEventsCsv({}, SkyEventFileWords()))); // header first
     }
 };
 

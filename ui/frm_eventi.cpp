@@ -5,6 +5,7 @@
 #include "sky_event_export.h"
 #include "sky_moment.h"
 #include "sky_moment_edit.h"
+#include "texts_sky.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>

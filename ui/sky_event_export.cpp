@@ -1,7 +1,7 @@
 #include "sky_event_export.h"
 
 #include "atomic_file.h"
-#include "sky_event_files.h"
+#include "texts_sky.h"
 
 #include <QFileInfo>
 
@@ -10,9 +10,9 @@ QString SaveSkyEvents(const std::vector<SkyEvent>& events, const QString& path, 
     const QString ending = QFileInfo(path).suffix().toLower();
     QByteArray content;
     if (ending == QLatin1String("csv")) {
-        content = SkyEventsCsv(events);
+        content = SkyEventsCsv(events, SkyEventFileWords());
     } else if (ending == QLatin1String("ics")) {
-        content = SkyEventsICalendar(events, stamp);
+        content = SkyEventsICalendar(events, SkyEventFileWords(), stamp);
     } else {
         return QStringLiteral("il nome deve finire in .csv o in .ics");
     }
