@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 #include "ogl_module.h"
+#include "texts_app.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxS
 {
     std::optional<TextureBitmap> bitmap = ReadBitmapFile(fullPath, maxSide);
     if (!bitmap) {
-        ShowCriticalMessage(QStringLiteral("Loading Texture File: '") + fullPath + QStringLiteral("' Failed!"));
+        ShowCriticalMessage(MessageText::TextureFailed(fullPath));
     }
     return bitmap;
 }

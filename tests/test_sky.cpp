@@ -1,3 +1,4 @@
+#include "date_option.h"
 #include "planet_positions.h"
 #include "scene_state.h"
 #include "sky_calendar_step.h"

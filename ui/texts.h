@@ -1,5 +1,6 @@
 #pragma once
 
+#include "texts_app.h"
 #include "texts_sky.h"
 
 #include <QLocale>
