@@ -1,7 +1,7 @@
 #include "sky_event_export.h"
 
 #include "atomic_file.h"
-#include "texts_sky.h"
+#include "texts.h"
 
 #include <QFileInfo>
 
@@ -14,7 +14,7 @@ QString SaveSkyEvents(const std::vector<SkyEvent>& events, const QString& path, 
     } else if (ending == QLatin1String("ics")) {
         content = SkyEventsICalendar(events, SkyEventFileWords(), stamp);
     } else {
-        return QStringLiteral("il nome deve finire in .csv o in .ics");
+        return EventsDialogText::NotCsvOrIcs();
     }
     return WriteFileAtomically(path, [&content](QIODevice& file) {
         return file.write(content) == content.size() ? QString() : file.errorString();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "texts_app.h"
+#include "texts_dialogs.h"
 #include "texts_sky.h"
 
 #include <QLocale>
