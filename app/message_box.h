@@ -4,7 +4,8 @@
 
 #include <functional>
 
-// The application's title, carried by every window caption and message box.
+// The application's title, as the main window's caption has it until that
+// takes WindowText::Title(), which the message boxes carry.
 inline constexpr const char* kAppTitle = "Il sistema solare";
 
 // Shows a modal message box with the critical icon, one OK button and the

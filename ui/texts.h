@@ -3,6 +3,7 @@
 #include "texts_app.h"
 #include "texts_dialogs.h"
 #include "texts_sky.h"
+#include "texts_window.h"
 
 #include <QLocale>
 
