@@ -144,4 +144,23 @@ QString OpenGlFailed()
     return QCoreApplication::translate("Messages", "OpenGL Initialization Failed!");
 }
 
+QString NoX11Display()
+{
+    return QCoreApplication::translate("Messages", "Il sistema solare: cannot open a display; "
+                                                   "set DISPLAY to a running X server.\n");
+}
+
+QString NoWaylandDisplay()
+{
+    return QCoreApplication::translate("Messages", "Il sistema solare: cannot open a display; "
+                                                   "set WAYLAND_DISPLAY to a running Wayland compositor.\n");
+}
+
+QString DisplayLost(const QString& name)
+{
+    return QCoreApplication::translate("Messages", "Il sistema solare: lost the connection to the display \"%1\"; "
+                                                   "the program ends.\n")
+        .arg(name);
+}
+
 } // namespace MessageText

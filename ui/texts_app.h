@@ -40,5 +40,9 @@ namespace MessageText {
 QString NoHighResolutionTimer();
 QString TextureFailed(const QString& path);
 QString OpenGlFailed();
+// Lines on standard error, each with its line end.
+QString NoX11Display();
+QString NoWaylandDisplay();
+QString DisplayLost(const QString& name);
 
 } // namespace MessageText
