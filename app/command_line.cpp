@@ -1,6 +1,7 @@
 #include "command_line.h"
 
-#include "sky_moment.h"
+#include "date_option.h"
+#include "texts_app.h"
 
 #include <QCommandLineParser>
 
@@ -30,7 +31,7 @@ QString ReadMaxFps(const QString& value, CommandLineOptions& options)
     bool isNumber = false;
     const int fps = value.toInt(&isNumber);
     if (!isNumber || fps < 0 || fps > kMaxFpsLimit) {
-        return QStringLiteral("--max-fps takes a whole number from 0 to %1, not '%2'").arg(kMaxFpsLimit).arg(value);
+        return CommandLineText::MaxFpsRefused(kMaxFpsLimit, value);
     }
     options.maxFps = fps;
     return {};
@@ -50,26 +51,12 @@ QString ReadDate(const QString& value, CommandLineOptions& options)
 const std::vector<ValueOption>& ValueOptions()
 {
     static const std::vector<ValueOption> options{
-        {"max-fps", "N",
-         QStringLiteral("Draw at most N frames per second instead of one per refresh of the screen; "
-                        "0 draws as many as the machine can."),
-         ReadMaxFps},
-        {"date", "WHEN",
-         QStringLiteral("Start with the planets where they stand at WHEN: an ISO 8601 date (2026-12-08) "
-                        "or date and time (2026-12-08T21:30:00Z; UTC unless a zone is given), from %1.")
-             .arg(SkyRangeText()),
-         ReadDate},
+        {"max-fps", "N", CommandLineText::MaxFpsOption(), ReadMaxFps},
+        {"date", "WHEN", CommandLineText::DateOption(), ReadDate},
         // The help shows the value's name in angle brackets: TO, the
         // positional argument that follows, gets its own pair.
-        {"events", "FROM> <TO",
-         QStringLiteral("Print the sky's events from FROM to TO (moments as --date takes them; a TO without a "
-                        "time means the end of that day, so '--events 2027-01-01 2027-12-31' is the whole year) "
-                        "and exit, without opening a window."),
-         nullptr},
-        {"format", "csv|ics",
-         QStringLiteral("The form of --events: csv (the default; RFC 4180, UTF-8) or ics (an iCalendar file, "
-                        "RFC 5545)."),
-         nullptr},
+        {"events", "FROM> <TO", CommandLineText::EventsOption(), nullptr},
+        {"format", "csv|ics", CommandLineText::FormatOption(), nullptr},
     };
     return options;
 }
@@ -144,7 +131,7 @@ CommandLineExit Refusal(const QString& reason)
     if (sentence.endsWith(QLatin1Char('.'))) {
         sentence.chop(1);
     }
-    return {kCommandLineErrorStatus, QStringLiteral("%1: %2. Try '%1 --help'.\n").arg(kProgramName, sentence)};
+    return {kCommandLineErrorStatus, CommandLineText::Refusal(QString::fromLatin1(kProgramName), sentence)};
 }
 
 } // namespace
@@ -152,16 +139,13 @@ CommandLineExit Refusal(const QString& reason)
 std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Il sistema solare: the Sun, the planets and the Moon in motion.\n"
-                                                    "Qt's standard options (-platform, -display, -style...) are "
-                                                    "taken too."));
+    parser.setApplicationDescription(CommandLineText::Description());
     // "-platform" is one option, as Qt reads it, not the letters p, l, a...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not the parser's own help option, which would offer Qt's options too.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CommandLineText::HelpOption());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     CommandLineText::VersionOption());
     parser.addOptions({help, version});
     std::vector<QCommandLineOption> valueOptions;
     for (const ValueOption& option : ValueOptions()) {
@@ -193,8 +177,8 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
         const QString unknown = parser.unknownOptionNames().first();
         const auto typed = std::find_if(typedOptions.begin(), typedOptions.end(),
                                         [&](const TypedOption& option) { return option.name == unknown; });
-        return Refusal(QStringLiteral("Unknown option '%1'")
-                           .arg(typed != typedOptions.end() ? typed->typed : QStringLiteral("--") + unknown));
+        const QString named = typed != typedOptions.end() ? typed->typed : QStringLiteral("--") + unknown;
+        return Refusal(CommandLineText::UnknownOption(named));
     }
     if (!parsed) {
         return Refusal(parser.errorText());
@@ -203,7 +187,7 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
     const QStringList positional = parser.positionalArguments();
     const qsizetype allowedPositional = parser.isSet(QStringLiteral("events")) ? 1 : 0;
     if (positional.size() > allowedPositional) {
-        return Refusal(QStringLiteral("unexpected argument '%1'").arg(positional[allowedPositional]));
+        return Refusal(CommandLineText::UnexpectedArgument(positional[allowedPositional]));
     }
     if (parser.isSet(help)) {
         return CommandLineExit{0, parser.helpText().replace(QStringLiteral("<executable_name>"),
@@ -217,8 +201,7 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
     // program would start elsewhere than asked.
     for (const TypedOption& option : typedOptions) {
         if (option.joinedValue && apartOnlyNames.contains(option.name)) {
-            return Refusal(QStringLiteral("%1 takes its value after a space, as in '%1 %2'")
-                               .arg(option.typed, *option.joinedValue));
+            return Refusal(CommandLineText::ValueApart(option.typed, *option.joinedValue));
         }
     }
 

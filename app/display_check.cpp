@@ -1,5 +1,7 @@
 #include "display_check.h"
 
+#include "texts_app.h"
+
 #include <QByteArray>
 
 #include <sys/socket.h>
@@ -89,13 +91,13 @@ QByteArray WaylandDisplayName()
 // line is the first one's.
 DisplayCheck::DisplayCheck(const CommandLineOptions& options)
 {
-    const char* firstFailure = nullptr;
+    QByteArray firstFailure;
     for (const WindowSystem system : WindowSystemsOf(options)) {
-        failure = nullptr;
+        failure.clear();
         if (Reach(system, options)) {
             return;
         }
-        firstFailure = firstFailure != nullptr ? firstFailure : failure;
+        firstFailure = firstFailure.isEmpty() ? failure : firstFailure;
     }
     failure = firstFailure;
 }
@@ -108,7 +110,7 @@ bool DisplayCheck::Reach(WindowSystem system, const CommandLineOptions& options)
         if (xcb_connection_has_error(x11) != 0) {
             xcb_disconnect(x11);
             x11 = nullptr;
-            failure = "Il sistema solare: cannot open a display; set DISPLAY to a running X server.\n";
+            failure = MessageText::NoX11Display().toLocal8Bit();
             return false;
         }
         return true;
@@ -120,8 +122,7 @@ bool DisplayCheck::Reach(WindowSystem system, const CommandLineOptions& options)
         }
         wayland = ConnectToWayland();
         if (wayland < 0) {
-            failure = "Il sistema solare: cannot open a display; "
-                      "set WAYLAND_DISPLAY to a running Wayland compositor.\n";
+            failure = MessageText::NoWaylandDisplay().toLocal8Bit();
             return false;
         }
         return true;

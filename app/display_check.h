@@ -28,7 +28,7 @@ public:
     DisplayCheck& operator=(const DisplayCheck&) = delete;
 
     // The line to print when the display cannot be reached; null otherwise.
-    const char* Failure() const { return failure; }
+    const char* Failure() const { return failure.isEmpty() ? nullptr : failure.constData(); }
 
     // The window system a platform name stands for, as far as the check cares.
     enum class WindowSystem { Unchecked, X11, Wayland };
@@ -38,5 +38,5 @@ private:
 
     xcb_connection_t* x11 = nullptr;
     int wayland = -1;
-    const char* failure = nullptr;
+    QByteArray failure;
 };

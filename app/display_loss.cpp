@@ -1,6 +1,7 @@
 #include "display_loss.h"
 
 #include "display_check.h"
+#include "texts_app.h"
 
 #include <QGuiApplication>
 
@@ -11,7 +12,6 @@
 
 #include <array>
 #include <algorithm>
-#include <string_view>
 
 namespace {
 
@@ -58,17 +58,15 @@ void OnQtMessageOnWayland(QtMsgType type, const QMessageLogContext& context, con
     PreviousMessageHandler(type, context, message);
 }
 
-void ComposeLine(std::string_view displayName)
+// The line with as much of the display's name as the buffer leaves room for.
+void ComposeLine(const QByteArray& displayName)
 {
-    constexpr std::string_view kBefore = "Il sistema solare: lost the connection to the display \"";
-    constexpr std::string_view kAfter = "\"; the program ends.\n";
-    const std::size_t nameLength =
-        std::min(displayName.size(), LostDisplayLine.size() - kBefore.size() - kAfter.size());
-    char* out = LostDisplayLine.data();
-    out = std::copy(kBefore.begin(), kBefore.end(), out);
-    out = std::copy_n(displayName.begin(), nameLength, out);
-    out = std::copy(kAfter.begin(), kAfter.end(), out);
-    LostDisplayLineLength = static_cast<std::size_t>(out - LostDisplayLine.data());
+    const qsizetype room =
+        static_cast<qsizetype>(LostDisplayLine.size()) - MessageText::DisplayLost({}).toLocal8Bit().size();
+    const QString name = QString::fromLocal8Bit(displayName.left(std::max<qsizetype>(room, 0)));
+    const QByteArray line = MessageText::DisplayLost(name).toLocal8Bit();
+    LostDisplayLineLength = std::min(static_cast<std::size_t>(line.size()), LostDisplayLine.size());
+    std::copy_n(line.constData(), LostDisplayLineLength, LostDisplayLine.data());
 }
 
 } // namespace
@@ -77,7 +75,7 @@ void EndCleanlyOnDisplayLoss()
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         const QByteArray name = WaylandDisplayName();
-        ComposeLine(std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+        ComposeLine(name);
         PreviousMessageHandler = qInstallMessageHandler(OnQtMessageOnWayland);
         return;
     }
@@ -88,7 +86,7 @@ void EndCleanlyOnDisplayLoss()
     }
     QtConnection = x11->connection();
     const char* name = DisplayString(display);
-    ComposeLine(name != nullptr ? std::string_view(name) : std::string_view());
+    ComposeLine(QByteArray(name));
     XSetIOErrorHandler(OnXlibIOError);
     PreviousMessageHandler = qInstallMessageHandler(OnQtMessageOnX11);
 }

@@ -3,6 +3,7 @@
 #include "sky_clock.h"
 #include "sky_event_files.h"
 #include "sky_events.h"
+#include "texts_sky.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -14,8 +15,8 @@ int ExportSkyEvents(const EventsRequest& request, std::FILE* out)
     const std::vector<SkyEvent> events =
         FindSkyEvents(JulianDayOf(request.from), JulianDayOf(request.to), kAllSkyEventGroups).value();
     const QByteArray text = request.format == EventsFormat::ICalendar
-                                ? SkyEventsICalendar(events, QDateTime::currentDateTimeUtc())
-                                : SkyEventsCsv(events);
+                                ? SkyEventsICalendar(events, SkyEventFileWords(), QDateTime::currentDateTimeUtc())
+                                : SkyEventsCsv(events, SkyEventFileWords());
     const auto size = static_cast<std::size_t>(text.size());
     errno = 0;
     // What the stream still holds is written on closing it, so the close's

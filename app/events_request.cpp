@@ -1,6 +1,7 @@
 #include "events_request.h"
 
-#include "sky_moment.h"
+#include "date_option.h"
+#include "texts_app.h"
 
 #include <QRegularExpression>
 
@@ -21,16 +22,16 @@ std::variant<EventsRequest, QString> ReadEventsRequest(const std::optional<QStri
                                                        const std::optional<QString>& format)
 {
     if (!from) {
-        return QStringLiteral("--format goes with --events");
+        return CommandLineText::FormatWithoutEvents();
     }
     if (!to) {
-        return QStringLiteral("--events takes two moments, FROM and TO, as in '--events 2027-01-01 2027-12-31'");
+        return CommandLineText::EventsNeedTwoMoments();
     }
     EventsRequest request;
     if (format && *format == QLatin1String("ics")) {
         request.format = EventsFormat::ICalendar;
     } else if (format && *format != QLatin1String("csv")) {
-        return QStringLiteral("--format takes csv or ics, not '%1'").arg(*format);
+        return CommandLineText::FormatRefused(*format);
     }
     auto start = ReadEnd(*from, QStringLiteral("FROM"));
     if (const auto* refusal = std::get_if<QString>(&start)) {
@@ -44,7 +45,7 @@ std::variant<EventsRequest, QString> ReadEventsRequest(const std::optional<QStri
     static const QRegularExpression dateOnly(QStringLiteral(R"(^\d{4}-\d{2}-\d{2}$)"));
     request.to = std::get<QDateTime>(end).addSecs(dateOnly.match(*to).hasMatch() ? kSecondsToDayEnd : 0);
     if (request.to <= request.from) {
-        return QStringLiteral("--events needs a TO later than its FROM, not '%1' to '%2'").arg(*from, *to);
+        return CommandLineText::EventsOutOfOrder(*from, *to);
     }
     return request;
 }

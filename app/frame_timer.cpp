@@ -1,6 +1,7 @@
 #include "frame_timer.h"
 
 #include "message_box.h"
+#include "texts_app.h"
 
 #include <bitset>
 #include <utility>
@@ -35,7 +36,7 @@ std::bitset<5>& HeldPauses()
 
 void ReportNoCounter()
 {
-    ShowCriticalMessage(QStringLiteral("Your System doesn't support High Resolutiom Timer!"));
+    ShowCriticalMessage(MessageText::NoHighResolutionTimer());
     if (TimerUnavailableHandler()) {
         TimerUnavailableHandler()();
     }

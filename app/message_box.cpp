@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include "frame_timer.h"
+#include "texts_window.h"
 
 #include <QMessageBox>
 
@@ -10,7 +11,7 @@ namespace {
 
 void ShowModalCritical(const QString& text)
 {
-    QMessageBox::critical(nullptr, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok);
+    QMessageBox::critical(nullptr, WindowText::Title(), text, QMessageBox::Ok);
 }
 
 MessageBoxHandler& CurrentHandler()

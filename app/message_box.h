@@ -4,9 +4,6 @@
 
 #include <functional>
 
-// The application's title, carried by every window caption and message box.
-inline constexpr const char* kAppTitle = "Il sistema solare";
-
 // Shows a modal message box with the critical icon, one OK button and the
 // application's title. Every failure report of the program goes through here.
 void ShowCriticalMessage(const QString& text);

@@ -1,6 +1,6 @@
 #include "body_names.h"
 
-#include "sky_bodies.h"
+#include "texts_sky.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -41,7 +41,7 @@ void BodyNameLabels::Prepare(double scale)
     const double outline = kOutlinePixels * scale;
     const int margin = static_cast<int>(std::ceil(outline));
     for (std::size_t id = Sun; id < labels.size(); ++id) {
-        const QString name = QString::fromUtf8(SkyBodies()[id].italianName);
+        const QString name = BodyName(static_cast<std::uint8_t>(id));
         Label& label = labels[id];
         label.width = metrics.horizontalAdvance(name) + 2 * margin;
         label.height = metrics.height() + 2 * margin;

@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 #include "scene_geometry.h"
+#include "texts_app.h"
 #include "texture_loader.h"
 
 #include <QCoreApplication>
@@ -59,7 +60,7 @@ void SetFixedState()
 bool ReportInitFailure(GLResources& resources)
 {
     resources.ReleaseContext();
-    ShowCriticalMessage(QStringLiteral("OpenGL Initialization Failed!"));
+    ShowCriticalMessage(MessageText::OpenGlFailed());
     return false;
 }
 

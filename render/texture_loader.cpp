@@ -3,6 +3,7 @@
 #include "message_box.h"
 #include "ogl_module.h"
 #include "sky_bodies.h"
+#include "texts_app.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxS
 {
     std::optional<TextureBitmap> bitmap = ReadBitmapFile(fullPath, maxSide);
     if (!bitmap) {
-        ShowCriticalMessage(QStringLiteral("Loading Texture File: '") + fullPath + QStringLiteral("' Failed!"));
+        ShowCriticalMessage(MessageText::TextureFailed(fullPath));
     }
     return bitmap;
 }

@@ -23,8 +23,7 @@ struct AnimationDays {
 // Where the animation's numbers and the published ones differ, the animation
 // keeps its own and the true sky uses the published ones.
 struct SkyBody {
-    const char* italianName; // as the card names it
-    int catalogueIndex;      // its row in XPModule::Planets; 0 for the Sun and the Moon
+    int catalogueIndex; // its row in XPModule::Planets; 0 for the Sun and the Moon
     // libnova's theory of its heliocentric place (Julian ephemeris day in);
     // null for the Sun and the Moon.
     void (*helioCoordinates)(double julianEphemerisDay, ln_helio_posn* position);

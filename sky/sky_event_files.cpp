@@ -69,7 +69,7 @@ QByteArray UidOf(const SkyEvent& event, const QDateTime& minute)
 // minute: DTEND rather than DURATION, which some calendar programs ignore,
 // and DTEND must come after DTSTART. It is marked transparent so that it
 // never shows its owner as busy.
-Component EventComponent(const SkyEvent& event, const icaltimetype& stamp)
+Component EventComponent(const SkyEvent& event, const QString& text, const icaltimetype& stamp)
 {
     const QDateTime minute = MinuteOf(event);
     Component component(icalcomponent_new_vevent());
@@ -78,23 +78,24 @@ Component EventComponent(const SkyEvent& event, const icaltimetype& stamp)
     icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(vevent, icalproperty_new_dtstart(IcalUtcTime(minute)));
     icalcomponent_add_property(vevent, icalproperty_new_dtend(IcalUtcTime(minute.addSecs(60))));
-    icalcomponent_add_property(vevent, icalproperty_new_summary(SkyEventText(event).toUtf8().constData()));
+    icalcomponent_add_property(vevent, icalproperty_new_summary(text.toUtf8().constData()));
     icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return component;
 }
 
 } // namespace
 
-QByteArray SkyEventsCsv(const std::vector<SkyEvent>& events)
+QByteArray SkyEventsCsv(const std::vector<SkyEvent>& events, const SkyEventWords& words)
 {
-    QByteArray csv = CsvField(QStringLiteral("Momento (UTC)")) + ',' + CsvField(QStringLiteral("Evento")) + "\r\n";
+    QByteArray csv = CsvField(words.momentHeading) + ',' + CsvField(words.eventHeading) + "\r\n";
     for (const SkyEvent& event : events) {
-        csv += CsvField(MinuteOf(event).toString(Qt::ISODate)) + ',' + CsvField(SkyEventText(event)) + "\r\n";
+        csv += CsvField(MinuteOf(event).toString(Qt::ISODate)) + ',' + CsvField(words.eventText(event)) + "\r\n";
     }
     return csv;
 }
 
-QByteArray SkyEventsICalendar(const std::vector<SkyEvent>& events, const QDateTime& stamp)
+QByteArray SkyEventsICalendar(const std::vector<SkyEvent>& events, const SkyEventWords& words,
+                              const QDateTime& stamp)
 {
     Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
@@ -103,7 +104,7 @@ QByteArray SkyEventsICalendar(const std::vector<SkyEvent>& events, const QDateTi
     const icaltimetype stampTime = IcalUtcTime(stamp.toUTC());
     for (const SkyEvent& event : events) {
         // The calendar owns what is added to it.
-        icalcomponent_add_component(calendar.get(), EventComponent(event, stampTime).release());
+        icalcomponent_add_component(calendar.get(), EventComponent(event, words.eventText(event), stampTime).release());
     }
     // libical writes CRLF line ends and folds lines at 75 octets without
     // splitting a UTF-8 character; it escapes commas and semicolons.

@@ -64,13 +64,6 @@ struct SkyEvent {
 
 SkyEventGroup GroupOf(SkyEventType type);
 
-// The check box's text of a group ("Stagioni", "Eclissi"...).
-QString SkyEventGroupText(SkyEventGroup group);
-
-// The event in Italian: "Opposizione di Marte", "Luna piena",
-// "Elongazione massima est di Venere (47,2°)", "Congiunzione Giove–Saturno (0,1°)".
-QString SkyEventText(const SkyEvent& event);
-
 // Called now and then during a search with the share of the interval done
 // (0 to 1); answering false cancels the search.
 using SkyEventProgress = std::function<bool(double doneShare)>;

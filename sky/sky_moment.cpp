@@ -5,13 +5,6 @@
 
 namespace {
 
-QString AcceptedForm()
-{
-    return QStringLiteral("give YYYY-MM-DD or YYYY-MM-DDThh:mm[:ss] (UTC unless it ends in Z or +hh:mm/-hh:mm), "
-                          "from %1")
-        .arg(SkyRangeText());
-}
-
 // The moment the text names, or an invalid QDateTime when it is not one.
 QDateTime ReadIsoMoment(const QString& text)
 {
@@ -54,22 +47,17 @@ bool IsInSkyRange(const QDateTime& moment)
     return moment.isValid() && moment >= EarliestSkyMoment() && moment <= LatestSkyMoment();
 }
 
-QString SkyRangeText()
-{
-    return EarliestSkyMoment().toString(Qt::ISODate) + QStringLiteral(" to ") + LatestSkyMoment().toString(Qt::ISODate);
-}
-
-std::variant<QDateTime, QString> ParseDateOption(const QString& value, const QString& option)
+std::variant<QDateTime, MomentRefusal> ReadSkyMoment(const QString& value)
 {
     if (value.isEmpty()) {
-        return QStringLiteral("%1 needs a moment: %2").arg(option, AcceptedForm());
+        return MomentRefusal::Missing;
     }
     const QDateTime moment = ReadIsoMoment(value);
     if (!moment.isValid()) {
-        return QStringLiteral("%1 '%2' is not a date: %3").arg(option, value, AcceptedForm());
+        return MomentRefusal::NotADate;
     }
     if (!IsInSkyRange(moment)) {
-        return QStringLiteral("%1 '%2' is out of range: %3").arg(option, value, AcceptedForm());
+        return MomentRefusal::OutOfRange;
     }
     return moment;
 }

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstdint>
 #include <variant>
 
 // The moments whose planet positions the program computes, in UTC, both ends
@@ -12,13 +13,11 @@ QDateTime EarliestSkyMoment(); // 1885-01-01T00:00:00Z
 QDateTime LatestSkyMoment();   // 2099-12-31T23:59:59Z
 bool IsInSkyRange(const QDateTime& moment);
 
-// "1885-01-01T00:00:00Z to 2099-12-31T23:59:59Z", for help and messages.
-QString SkyRangeText();
+// Why a value names no moment of that range.
+enum class MomentRefusal : std::uint8_t { Missing, NotADate, OutOfRange };
 
-// Reads the value of the start option --date: an ISO 8601 date (2026-12-08)
+// Reads a moment as the command line gives it: an ISO 8601 date (2026-12-08)
 // or date-time (2026-12-08T21:30 or 2026-12-08T21:30:00, optionally ending in
 // Z or +hh:mm/-hh:mm; without a zone it is UTC) within the range above.
-// Returns the moment in UTC, or one line that says what is wrong and names
-// the accepted form and range, which names the value as `option` does.
-std::variant<QDateTime, QString> ParseDateOption(const QString& value,
-                                                 const QString& option = QStringLiteral("--date"));
+// Returns the moment in UTC, or why it was refused.
+std::variant<QDateTime, MomentRefusal> ReadSkyMoment(const QString& value);

@@ -10,21 +10,19 @@ constexpr double kSecondsPerYear = kDaysPerJulianYear * kSecondsPerDay;
 
 struct RateRow {
     double skySecondsPerSecond; // 0 for the bar's rate, which the bar sets
-    const char* menuText;
-    const char* dateText;
     TimeOfDayShown timeOfDay;
 };
 
 // One row per SkyRate, in its order.
 constexpr RateRow kRows[] = {
-    {0, "Come la barra Velocità", "", TimeOfDayShown::None},
-    {1, "Tempo reale", "tempo reale", TimeOfDayShown::Seconds},
-    {60, "1 minuto al secondo", "1 minuto/s", TimeOfDayShown::Seconds},
-    {3600, "1 ora al secondo", "1 ora/s", TimeOfDayShown::Seconds},
-    {kSecondsPerDay, "1 giorno al secondo", "1 giorno/s", TimeOfDayShown::Minutes},
-    {7 * kSecondsPerDay, "1 settimana al secondo", "1 settimana/s", TimeOfDayShown::None},
-    {kSecondsPerYear / 12, "1 mese al secondo", "1 mese/s", TimeOfDayShown::None},
-    {kSecondsPerYear, "1 anno al secondo", "1 anno/s", TimeOfDayShown::None},
+    {0, TimeOfDayShown::None},                    // SpeedBar
+    {1, TimeOfDayShown::Seconds},                 // RealTime
+    {60, TimeOfDayShown::Seconds},                // Minute
+    {3600, TimeOfDayShown::Seconds},              // Hour
+    {kSecondsPerDay, TimeOfDayShown::Minutes},    // Day
+    {7 * kSecondsPerDay, TimeOfDayShown::None},   // Week
+    {kSecondsPerYear / 12, TimeOfDayShown::None}, // Month
+    {kSecondsPerYear, TimeOfDayShown::None},      // Year
 };
 static_assert(std::size(kRows) == kSkyRates.size());
 
@@ -65,16 +63,6 @@ SkyRate SlowerRate(SkyRate rate, std::uint8_t secondsPerYear)
         }
     }
     return SkyRate::RealTime;
-}
-
-QString RateMenuText(SkyRate rate)
-{
-    return QString::fromUtf8(Row(rate).menuText);
-}
-
-QString RateDateText(SkyRate rate)
-{
-    return QString::fromUtf8(Row(rate).dateText);
 }
 
 TimeOfDayShown TimeOfDayAt(SkyRate rate)

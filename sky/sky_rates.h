@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
 #include <cstdint>
 
@@ -28,8 +26,4 @@ double RateFactor(SkyRate rate, std::uint8_t secondsPerYear);
 SkyRate FasterRate(SkyRate rate, std::uint8_t secondsPerYear);
 SkyRate SlowerRate(SkyRate rate, std::uint8_t secondsPerYear);
 
-// "1 ora al secondo", as the menu lists it.
-QString RateMenuText(SkyRate rate);
-// "1 ora/s", as the date says it; empty for the bar's rate.
-QString RateDateText(SkyRate rate);
 TimeOfDayShown TimeOfDayAt(SkyRate rate);

@@ -1,6 +1,6 @@
-#include "body_card_text.h"
 #include "body_ids.h"
 #include "planet_catalogue.h"
+#include "texts_sky.h"
 
 #include <QtTest>
 

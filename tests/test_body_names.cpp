@@ -1,8 +1,8 @@
-#include "body_card_text.h"
 #include "gl_view.h"
 #include "info_card.h"
 #include "main_window_fixture.h"
 #include "sky_bodies.h"
+#include "texts_sky.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -90,7 +90,7 @@ private slots:
         for (std::size_t i = 0; i < kPlanetIds.size(); ++i) {
             const bool saturn = kPlanetIds[i] == Saturn;
             const QVector3D where(saturn ? float(kSaturnX) : distances[i], 0, saturn ? float(kSaturnZ) : 0);
-            QTest::addRow("%zu %s", i + 1, SkyBodies()[kPlanetIds[i]].italianName)
+            QTest::addRow("%zu %s", i + 1, qPrintable(BodyName(kPlanetIds[i])))
                 << int(Qt::Key_1 + int(i)) << int(kPlanetIds[i]) << where;
         }
         QTest::newRow("L Luna") << int(Qt::Key_L) << int(Moon) << QVector3D(25, 3 * M_SQRT1_2, 3 * M_SQRT1_2);
@@ -107,7 +107,7 @@ private slots:
         QTest::keyClick(Ui(w).glView1, Qt::Key(key));
         QCOMPARE(int(w.Scene.Selected), body);
         QVERIFY(WindowParts::Card(w)->isVisible());
-        QCOMPARE(WindowParts::Card(w)->lblName->text(), QString::fromUtf8(SkyBodies()[body].italianName));
+        QCOMPARE(WindowParts::Card(w)->lblName->text(), BodyName(std::uint8_t(body)));
 
         // Beside the body, far from the pointer, and it stays there while
         // the body stands still on its orbit.

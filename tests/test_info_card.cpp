@@ -1,9 +1,9 @@
-#include "body_card_text.h"
 #include "frm_peta.h"
 #include "gl_view.h"
 #include "info_card.h"
 #include "main_window_fixture.h"
 #include "planet_catalogue.h"
+#include "texts_sky.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,3 +1,4 @@
+#include "date_option.h"
 #include "planet_positions.h"
 #include "scene_state.h"
 #include "sky_calendar_step.h"
@@ -6,6 +7,7 @@
 #include "sky_expectations.h"
 #include "sky_moment.h"
 #include "sky_rates.h"
+#include "texts_sky.h"
 
 #include <QtTest>
 

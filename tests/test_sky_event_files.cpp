@@ -1,5 +1,5 @@
 #include "sky_clock.h"
-#include "sky_event_files.h"
+#include "texts_sky.h"
 
 #include <libical/ical.h>
 
@@ -30,7 +30,7 @@ class SkyEventFilesTest : public QObject {
 private slots:
     void csvText()
     {
-        QCOMPARE(SkyEventsCsv(kEvents), QByteArray("Momento (UTC),Evento\r\n"
+        QCOMPARE(SkyEventsCsv(kEvents, SkyEventFileWords()), QByteArray("Momento (UTC),Evento\r\n"
                                                    "2027-01-03T10:02:00Z,Luna piena\r\n"
                                                    "2020-12-21T18:21:00Z,\"Congiunzione Giove\xe2\x80\x93Saturno "
                                                    "(0,1\xc2\xb0)\"\r\n"
@@ -40,7 +40,7 @@ private slots:
     // Read back with libical's own parser.
     void iCalendarReadsBack()
     {
-        const QByteArray text = SkyEventsICalendar(kEvents, QDateTime(QDate(2026, 12, 9), QTime(7, 30, 15), Qt::UTC));
+        const QByteArray text = SkyEventsICalendar(kEvents, SkyEventFileWords(), QDateTime(QDate(2026, 12, 9), QTime(7, 30, 15), Qt::UTC));
         QCOMPARE(text.count('\n'), text.count("\r\n"));
         const std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> calendar(
             icalparser_parse_string(text.constData()), icalcomponent_free);

@@ -3,6 +3,7 @@
 #include "sky_clock.h"
 #include "sky_events.h"
 #include "sky_expectations.h"
+#include "texts_sky.h"
 
 #include <QtTest>
 

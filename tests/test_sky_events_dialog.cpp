@@ -2,9 +2,9 @@
 #include "frm_eventi.h"
 #include "main_window_fixture.h"
 #include "sky_clock.h"
-#include "sky_event_files.h"
 #include "sky_expectations.h"
 #include "sky_moment.h"
+#include "texts_sky.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -217,14 +217,14 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // empty: refused
         const QString csv = "CSV (*.csv)";
         const QString ics = "iCalendar (*.ics)";
-        const QByteArray calendar = SkyEventsICalendar(kEvents, kNow);
-        QTest::newRow("CSV") << "eventi.csv" << "" << "eventi.csv" << SkyEventsCsv(kEvents);
+        const QByteArray calendar = SkyEventsICalendar(kEvents, SkyEventFileWords(), kNow);
+        QTest::newRow("CSV") << "eventi.csv" << "" << "eventi.csv" << SkyEventsCsv(kEvents, SkyEventFileWords());
         QTest::newRow("iCalendar") << "eventi.ics" << "" << "eventi.ics" << calendar;
         QTest::newRow("a folder that cannot be written") << "blocco/eventi.csv" << "" << "blocco/eventi.csv"
                                                          << QByteArray();
         QTest::newRow("another ending") << "eventi.txt" << "" << "eventi.txt" << QByteArray();
         QTest::newRow("iCalendar chosen, the proposed .csv") << "eventi.csv" << ics << "eventi.ics" << calendar;
-        QTest::newRow("CSV chosen, .ics typed") << "eventi.ics" << csv << "eventi.csv" << SkyEventsCsv(kEvents);
+        QTest::newRow("CSV chosen, .ics typed") << "eventi.ics" << csv << "eventi.csv" << SkyEventsCsv(kEvents, SkyEventFileWords());
         QTest::newRow("iCalendar chosen, no ending") << "eventi" << ics << "eventi.ics" << calendar;
         QTest::newRow("iCalendar chosen, .ICS typed") << "eventi.ICS" << ics << "eventi.ICS" << calendar;
         QTest::newRow("iCalendar chosen, another ending") << "eventi.txt" << ics << "eventi.txt.ics" << calendar;
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(content.isEmpty() ? fixture->messages[0].startsWith("Non è stato possibile esportare gli eventi in \"" +
                                                                      file.fileName())
                                   : file.readAll() == content);
-        QVERIFY(!saved.endsWith(".csv") || content.isEmpty() || content.startsWith(SkyEventsCsv({}))); // header first
+        QVERIFY(!saved.endsWith(".csv") || content.isEmpty() || content.startsWith(SkyEventsCsv({}, SkyEventFileWords()))); // header first
     }
 };
 

@@ -1,6 +1,7 @@
 #include "frm_data.h"
 
 #include "sky_moment_edit.h"
+#include "texts_dialogs.h"
 
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
@@ -9,19 +10,19 @@
 
 FrmData::FrmData(const QDateTime& start, QWidget* owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("Vai alla data"));
+    setWindowTitle(DateDialogText::Title());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    txtData = MakeSkyMomentEdit(this, start, QStringLiteral("Data e ora (UTC)"));
+    txtData = MakeSkyMomentEdit(this, start, DateDialogText::EditName());
 
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    Buttons->button(QDialogButtonBox::Ok)->setText(DateDialogText::Ok());
+    Buttons->button(QDialogButtonBox::Cancel)->setText(DateDialogText::Cancel());
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("Data e ora (UTC):"), txtData);
+    layout->addRow(DateDialogText::EditLabel(), txtData);
     layout->addRow(Buttons);
 }
 

@@ -5,6 +5,7 @@
 #include "sky_event_export.h"
 #include "sky_moment.h"
 #include "sky_moment_edit.h"
+#include "texts.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -43,7 +44,7 @@ FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find,
                      std::function<QDateTime()> now, QWidget* owner)
     : QDialog(owner), Search(find), AskFileName(std::move(askFile)), Now(std::move(now))
 {
-    setWindowTitle(QStringLiteral("Eventi del cielo"));
+    setWindowTitle(EventsDialogText::Title());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     CreateControls(start);
     connect(&Search, &SkyEventSearch::Progress, this,
@@ -52,25 +53,23 @@ FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find,
         SearchEnded();
         prgRicerca->setValue(kProgressSteps); // a whole search shows a full bar
         ShowEvents(events);
-        ShowMessage(events.empty() ? QStringLiteral("Nessun evento nel periodo.")
-                                   : QStringLiteral("Eventi trovati: %1.").arg(events.size()),
-                    false);
+        ShowMessage(events.empty() ? EventsDialogText::NoEvents() : EventsDialogText::Found(events.size()), false);
     });
     connect(&Search, &SkyEventSearch::Failed, this, [this](const QString& reason) {
         SearchEnded();
-        ShowMessage(QStringLiteral("La ricerca non è riuscita: %1.").arg(reason), true);
+        ShowMessage(EventsDialogText::SearchFailed(reason), true);
     });
     cmdCerca_Click();
 }
 
 void FrmEventi::CreateControls(const QDateTime& start)
 {
-    txtDal = MakeSkyMomentEdit(this, start, QStringLiteral("Dal"));
-    txtAl = MakeSkyMomentEdit(this, std::min(start.toUTC().addYears(1), LatestSkyMoment()), QStringLiteral("Al"));
+    txtDal = MakeSkyMomentEdit(this, start, EventsDialogText::FromName());
+    txtAl = MakeSkyMomentEdit(this, std::min(start.toUTC().addYears(1), LatestSkyMoment()), EventsDialogText::ToName());
     auto* period = new QHBoxLayout;
-    period->addWidget(new QLabel(QStringLiteral("Dal (UTC):"), this));
+    period->addWidget(new QLabel(EventsDialogText::FromLabel(), this));
     period->addWidget(txtDal);
-    period->addWidget(new QLabel(QStringLiteral("Al (UTC):"), this));
+    period->addWidget(new QLabel(EventsDialogText::ToLabel(), this));
     period->addWidget(txtAl);
 
     auto* kinds = new QGridLayout;
@@ -80,11 +79,11 @@ void FrmEventi::CreateControls(const QDateTime& start)
         kinds->addWidget(chkGruppi[i], static_cast<int>(i / 4), static_cast<int>(i % 4));
     }
 
-    cmdCerca = new QPushButton(QStringLiteral("Cerca"), this);
+    cmdCerca = new QPushButton(EventsDialogText::Search(), this);
     prgRicerca = new QProgressBar(this);
     prgRicerca->setRange(0, kProgressSteps);
-    prgRicerca->setAccessibleName(QStringLiteral("Avanzamento della ricerca"));
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    prgRicerca->setAccessibleName(EventsDialogText::ProgressName());
+    cmdAnnulla = new QPushButton(EventsDialogText::Cancel(), this);
     auto* search = new QHBoxLayout;
     search->addWidget(cmdCerca);
     search->addWidget(prgRicerca, 1);
@@ -92,8 +91,8 @@ void FrmEventi::CreateControls(const QDateTime& start)
     lblMessaggio = new QLabel(this);
 
     tblEventi = new QTableWidget(0, 2, this);
-    tblEventi->setHorizontalHeaderLabels({QStringLiteral("Data e ora (UTC)"), QStringLiteral("Evento")});
-    tblEventi->setAccessibleName(QStringLiteral("Eventi"));
+    tblEventi->setHorizontalHeaderLabels({EventsDialogText::DateColumn(), EventsDialogText::EventColumn()});
+    tblEventi->setAccessibleName(EventsDialogText::TableName());
     tblEventi->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblEventi->setSelectionMode(QAbstractItemView::SingleSelection);
     tblEventi->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -104,9 +103,9 @@ void FrmEventi::CreateControls(const QDateTime& start)
     tblEventi->setSortingEnabled(true);
     tblEventi->setMinimumSize(560, 300);
 
-    cmdVai = new QPushButton(QStringLiteral("Vai"), this);
-    cmdEsporta = new QPushButton(QStringLiteral("Esporta…"), this);
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdVai = new QPushButton(EventsDialogText::Go(), this);
+    cmdEsporta = new QPushButton(EventsDialogText::Export(), this);
+    cmdChiudi = new QPushButton(EventsDialogText::Close(), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdVai);
     buttons->addWidget(cmdEsporta);
@@ -162,7 +161,7 @@ void FrmEventi::cmdCerca_Click()
     if (to <= from) {
         Search.Cancel();
         SearchEnded();
-        ShowMessage(QStringLiteral("Il periodo è vuoto: la data «Al» deve venire dopo la data «Dal»."), true);
+        ShowMessage(EventsDialogText::EmptyPeriod(), true);
         return;
     }
     SkyEventGroups groups{};
@@ -172,14 +171,14 @@ void FrmEventi::cmdCerca_Click()
     Search.Start(JulianDayOf(from), JulianDayOf(to), groups);
     prgRicerca->setValue(0);
     cmdAnnulla->setEnabled(true);
-    ShowMessage(QStringLiteral("Ricerca in corso…"), false);
+    ShowMessage(EventsDialogText::Searching(), false);
 }
 
 void FrmEventi::cmdAnnulla_Click()
 {
     Search.Cancel();
     SearchEnded();
-    ShowMessage(QStringLiteral("Ricerca annullata."), false);
+    ShowMessage(EventsDialogText::Cancelled(), false);
 }
 
 void FrmEventi::SearchEnded()
@@ -218,10 +217,9 @@ void FrmEventi::cmdVai_Click()
 void FrmEventi::cmdEsporta_Click()
 {
     const QString proposed = QDir(SaveFolder(QStandardPaths::DocumentsLocation))
-                                 .filePath(QStringLiteral("Eventi del cielo %1.csv")
-                                               .arg(txtDal->dateTime().toUTC().toString(QStringLiteral("yyyy-MM-dd"))));
-    const QStringList types{QStringLiteral("CSV (*.csv)"), QStringLiteral("iCalendar (*.ics)")};
-    const SaveFileAnswer answer = AskFileName(this, {QStringLiteral("Esporta gli eventi"), proposed, types});
+                                 .filePath(EventsDialogText::ProposedFileName(txtDal->dateTime()));
+    const QStringList types{EventsDialogText::CsvFilter(), EventsDialogText::ICalendarFilter()};
+    const SaveFileAnswer answer = AskFileName(this, {EventsDialogText::ExportTitle(), proposed, types});
     if (answer.path.isEmpty()) {
         return;
     }
@@ -229,8 +227,7 @@ void FrmEventi::cmdEsporta_Click()
     const QString path = PathOfChosenType(answer, types);
     const QString failure = SaveSkyEvents(Shown, path, Now());
     if (!failure.isEmpty()) {
-        ShowCriticalMessage(QStringLiteral("Non è stato possibile esportare gli eventi in \"%1\": %2.")
-                                .arg(QDir::toNativeSeparators(path), failure));
+        ShowCriticalMessage(EventsDialogText::ExportFailed(QDir::toNativeSeparators(path), failure));
     }
 }
 

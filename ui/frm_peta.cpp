@@ -1,6 +1,7 @@
 #include "frm_peta.h"
 
 #include "frame_timer.h"
+#include "texts_dialogs.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,14 +15,14 @@ constexpr QSize kClientSize(794, 466);
 
 FrmPeta::FrmPeta(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral("Il Sole e i pianeti del sistema solare"));
+    setWindowTitle(PictureDialogText::Title());
     setFixedSize(kClientSize);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(PictureDialogText::Ok(), this);
     Command1->setGeometry(686, 436, 101, 25);
     QFont buttonFont(QStringLiteral("MS Sans Serif"));
     buttonFont.setPointSizeF(8.25);
@@ -34,7 +35,7 @@ FrmPeta::FrmPeta(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixe
     ImgSun->setGeometry(0, 0, 793, 430);
     ImgSun->setPixmap(QPixmap(QStringLiteral(":/images/sistema-solare.png")));
     ImgSun->setScaledContents(true);
-    ImgSun->setAccessibleName(QStringLiteral("Il Sole e i pianeti"));
+    ImgSun->setAccessibleName(PictureDialogText::ImageName());
 
     connect(Command1, &QPushButton::clicked, this, &FrmPeta::Command1_Click);
 }

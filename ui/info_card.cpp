@@ -1,6 +1,6 @@
 #include "info_card.h"
 
-#include "body_card_text.h"
+#include "texts_sky.h"
 
 #include <QAccessible>
 #include <QApplication>

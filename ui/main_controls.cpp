@@ -1,6 +1,7 @@
 #include "main_controls.h"
 
 #include "gl_view.h"
+#include "texts_window.h"
 #include "xp_module.h"
 
 #include <QCheckBox>
@@ -39,8 +40,8 @@ QScrollBar* MakeScrollBar(QWidget* parent, QRect geometry, int minimum, int maxi
 
 // A button that shows only a picture; screen readers get its name and what it
 // does in words.
-QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint topLeft, const QString& accessibleName,
-                               const QString& description)
+QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint topLeft,
+                               const WindowText::ButtonWords& words)
 {
     auto* button = new QToolButton(parent);
     button->setGeometry(QRect(topLeft, kButtonSize));
@@ -48,8 +49,8 @@ QToolButton* MakePictureButton(QWidget* parent, const QString& picture, QPoint t
     button->setIconSize(kButtonSize - QSize(4, 4));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setAccessibleName(accessibleName);
-    button->setAccessibleDescription(description);
+    button->setAccessibleName(words.name);
+    button->setAccessibleDescription(words.description);
     return button;
 }
 
@@ -75,24 +76,18 @@ MainControls CreateMainControls(QMainWindow& window, GlView* view)
     // Created in the designed order, so that the later controls lie above the
     // earlier ones where they overlap.
     MainControls c;
-    c.ChkPath = new QCheckBox(QStringLiteral("Visualizza le orbite"), client);
+    c.ChkPath = new QCheckBox(WindowText::ChkPath(), client);
     c.ChkPath->setGeometry(680, 481, 112, 27);
     c.HScroll = MakeScrollBar(client, QRect(31, 485, 145, 17), 0, 150, 5, XPModule::kStartPerspectiveAngle);
     c.HSpeed = MakeScrollBar(client, QRect(225, 485, 145, 17), 5, 200, 10, 10);
     c.HSpeed->setTracking(false);
-    c.CmdUP = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {417, 476}, QStringLiteral("Giù"),
-                                QStringLiteral("Sposta il quadro in basso"));
-    c.CmdDown = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {510, 476}, QStringLiteral("Su"),
-                                  QStringLiteral("Sposta il quadro in alto"));
-    c.CmdLeft = MakePictureButton(client, QStringLiteral(":/images/arrow-left.png"), {448, 476},
-                                  QStringLiteral("Sinistra"), QStringLiteral("Sposta il quadro a sinistra"));
-    c.CmdRight = MakePictureButton(client, QStringLiteral(":/images/arrow-right.png"), {479, 476},
-                                   QStringLiteral("Destra"), QStringLiteral("Sposta il quadro a destra"));
-    c.CmdRotasiUp = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {610, 474},
-                                      QStringLiteral("Inclina su"), QStringLiteral("Inclina il quadro verso l'alto"));
-    c.CmdRotasiDown = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {641, 474},
-                                        QStringLiteral("Inclina giù"), QStringLiteral("Inclina il quadro verso il basso"));
-    c.ChkCam = new QCheckBox(QStringLiteral("Spinning"), client);
+    c.CmdUP = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {417, 476}, WindowText::CmdUP());
+    c.CmdDown = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {510, 476}, WindowText::CmdDown());
+    c.CmdLeft = MakePictureButton(client, QStringLiteral(":/images/arrow-left.png"), {448, 476}, WindowText::CmdLeft());
+    c.CmdRight = MakePictureButton(client, QStringLiteral(":/images/arrow-right.png"), {479, 476}, WindowText::CmdRight());
+    c.CmdRotasiUp = MakePictureButton(client, QStringLiteral(":/images/arrow-up.png"), {610, 474}, WindowText::CmdRotasiUp());
+    c.CmdRotasiDown = MakePictureButton(client, QStringLiteral(":/images/arrow-down.png"), {641, 474}, WindowText::CmdRotasiDown());
+    c.ChkCam = new QCheckBox(WindowText::ChkCam(), client);
     c.ChkCam->setGeometry(663, 435, 89, 17);
     c.ChkCam->hide();
 
@@ -101,25 +96,22 @@ MainControls CreateMainControls(QMainWindow& window, GlView* view)
     c.glView1Container->setGeometry(0, 0, 785, kViewHeight);
     view->SetContainer(c.glView1Container);
     c.glView1Container->setFocusPolicy(Qt::StrongFocus);
-    c.glView1Container->setAccessibleName(QStringLiteral("Vista del sistema solare"));
-    c.glView1Container->setAccessibleDescription(
-        QStringLiteral("Puntare un corpo lo seleziona; trascinare con il tasto sinistro ruota e inclina la vista; "
-                       "un doppio clic su un corpo lo segue, sul cielo vuoto torna alla vista iniziale; "
-                       "la rotella del mouse cambia lo zoom"));
+    c.glView1Container->setAccessibleName(WindowText::ViewName());
+    c.glView1Container->setAccessibleDescription(WindowText::ViewDescription());
 
-    c.Label3 = MakeLabel(client, QStringLiteral("Prospettiva"), 551, 487);
-    c.Label2 = MakeLabel(client, QStringLiteral("Quadro"), 377, 487);
-    c.Label1 = MakeLabel(client, QStringLiteral("Zoom"), 2, 487);
-    c.Label4 = MakeLabel(client, QStringLiteral("Velocità"), 184, 487);
-    c.lblRotaSi = new QLabel(QStringLiteral("Label2"), client);
+    c.Label3 = MakeLabel(client, WindowText::Label3(), 551, 487);
+    c.Label2 = MakeLabel(client, WindowText::Label2(), 377, 487);
+    c.Label1 = MakeLabel(client, WindowText::Label1(), 2, 487);
+    c.Label4 = MakeLabel(client, WindowText::Label4(), 184, 487);
+    c.lblRotaSi = new QLabel(WindowText::LblRotaSi(), client);
     c.lblRotaSi->setGeometry(637, 475, 8, 21);
     c.lblRotaSi->hide();
     c.Label1->setBuddy(c.HScroll);
     c.Label4->setBuddy(c.HSpeed);
     c.HScroll->setAccessibleName(c.Label1->text());
-    c.HScroll->setAccessibleDescription(QStringLiteral("Angolo della prospettiva: più stretto ingrandisce"));
+    c.HScroll->setAccessibleDescription(WindowText::HScrollDescription());
     c.HSpeed->setAccessibleName(c.Label4->text());
-    c.HSpeed->setAccessibleDescription(QStringLiteral("Velocità dell'animazione"));
+    c.HSpeed->setAccessibleDescription(WindowText::HSpeedDescription());
 
     // Keyboard order: the view, the tilt buttons, the pan buttons, the two
     // scroll bars, the orbit box.

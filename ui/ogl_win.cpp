@@ -4,7 +4,7 @@
 #include "frm_peta.h"
 #include "gl_view.h"
 #include "info_card.h"
-#include "message_box.h"
+#include "texts_window.h"
 #include "scene_renderer.h"
 #include "view_passes.h"
 #include "xp_module.h"
@@ -38,10 +38,10 @@ OGLWin::OGLWin(QWidget* parent)
                 }}),
       Ui(CreateMainControls(*this, new GlView(*this))),
       BodyCard(new InfoCard(*Ui.glView1, this)),
-      mnupeta(menuBar()->addAction(QStringLiteral("Il sistema solare"))),
-      mnuoggi(menuBar()->addAction(QStringLiteral("Posizioni di oggi")))
+      mnupeta(menuBar()->addAction(WindowText::MnuPeta())),
+      mnuoggi(menuBar()->addAction(WindowText::MnuOggi()))
 {
-    setWindowTitle(QString::fromUtf8(kAppTitle));
+    setWindowTitle(WindowText::Title());
     QIcon globe;
     globe.addFile(QStringLiteral(":/images/globe-32.png"));
     globe.addFile(QStringLiteral(":/images/globe-16.png"));

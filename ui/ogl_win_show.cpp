@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "ogl_win.h"
 #include "picture_file.h"
+#include "texts_window.h"
 #include "view_passes.h"
 
 #include <QClipboard>
@@ -52,7 +53,7 @@ SaveFileAnswer OGLWin::AskSaveFile(QWidget* owner, const SaveFileQuestion& quest
 
 void OGLWin::ShowUnreadableFrame()
 {
-    ShowCriticalMessage(QStringLiteral("Non è stato possibile leggere l'immagine della vista."));
+    ShowCriticalMessage(WindowText::FrameUnreadable());
 }
 
 void OGLWin::mnusalva_Click()
@@ -68,15 +69,14 @@ void OGLWin::mnusalva_Click()
         BodyCard->hide();
         const QString proposed =
             QDir(SaveFolder(QStandardPaths::PicturesLocation)).filePath(ProposedPictureName(Time.SystemClock()));
-        path = AskSaveFile(this, {QStringLiteral("Salva immagine"), proposed, {QStringLiteral("Immagini PNG (*.png)")}}).path;
+        path = AskSaveFile(this, {WindowText::SavePictureTitle(), proposed, {WindowText::PngFilter()}}).path;
     }
     if (path.isEmpty()) {
         return;
     }
     const QString failure = SavePicture(frame, path);
     if (!failure.isEmpty()) {
-        ShowCriticalMessage(QStringLiteral("Non è stato possibile salvare l'immagine \"%1\": %2.")
-                                .arg(QDir::toNativeSeparators(path), failure));
+        ShowCriticalMessage(WindowText::PictureNotSaved(QDir::toNativeSeparators(path), failure));
     }
 }
 

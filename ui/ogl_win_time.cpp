@@ -9,6 +9,7 @@
 #include "ogl_win.h"
 #include "sky_moment.h"
 #include "sky_placement.h"
+#include "texts_window.h"
 #include "xp_module.h"
 
 #include <QAction>
@@ -57,18 +58,13 @@ void OGLWin::ShowTime()
 
 void OGLWin::TimeRefused(SkyTime::Refusal refusal, const QDateTime& at)
 {
-    const QString span[] = {EarliestSkyMoment().toString(Qt::ISODate), LatestSkyMoment().toString(Qt::ISODate)};
     if (refusal == SkyTime::Refusal::ClockOutsideSpan) {
-        ShowCriticalMessage(QStringLiteral("L'orologio di sistema segna %1: le posizioni dei pianeti si calcolano "
-                                           "solo da %2 a %3.")
-                                .arg(at.toString(Qt::ISODate), span[0], span[1]));
+        ShowCriticalMessage(WindowText::ClockOutsideSpan(at));
         return;
     }
     // The planets stand at the edge, and time is shown stopped, before the message.
     ShowSky();
-    ShowCriticalMessage(QStringLiteral("Il tempo si è fermato al %1: le posizioni dei pianeti si calcolano "
-                                       "solo da %2 a %3.")
-                            .arg(at.toString(Qt::ISODate), span[0], span[1]));
+    ShowCriticalMessage(WindowText::TimeStoppedAtEdge(at));
 }
 
 void OGLWin::mnuoggi_Click()

@@ -1,7 +1,7 @@
 #include "sky_event_export.h"
 
 #include "atomic_file.h"
-#include "sky_event_files.h"
+#include "texts.h"
 
 #include <QFileInfo>
 
@@ -10,11 +10,11 @@ QString SaveSkyEvents(const std::vector<SkyEvent>& events, const QString& path, 
     const QString ending = QFileInfo(path).suffix().toLower();
     QByteArray content;
     if (ending == QLatin1String("csv")) {
-        content = SkyEventsCsv(events);
+        content = SkyEventsCsv(events, SkyEventFileWords());
     } else if (ending == QLatin1String("ics")) {
-        content = SkyEventsICalendar(events, stamp);
+        content = SkyEventsICalendar(events, SkyEventFileWords(), stamp);
     } else {
-        return QStringLiteral("il nome deve finire in .csv o in .ics");
+        return EventsDialogText::NotCsvOrIcs();
     }
     return WriteFileAtomically(path, [&content](QIODevice& file) {
         return file.write(content) == content.size() ? QString() : file.errorString();

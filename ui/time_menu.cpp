@@ -2,6 +2,8 @@
 
 #include "sky_clock.h"
 #include "sky_date_text.h"
+#include "texts_sky.h"
+#include "texts_window.h"
 #include "sky_time.h"
 
 #include <QAction>
@@ -15,35 +17,34 @@
 
 namespace {
 
-struct StepText {
-    const char* text;
+struct StepKey {
     QKeyCombination key;
     CalendarUnit unit;
     int count;
 };
 
-constexpr StepText kStepTexts[] = {
-    {"Giorno dopo", Qt::Key_Period, CalendarUnit::Day, 1},
-    {"Giorno prima", Qt::Key_Comma, CalendarUnit::Day, -1},
-    {"Mese dopo", Qt::CTRL | Qt::Key_Period, CalendarUnit::Month, 1},
-    {"Mese prima", Qt::CTRL | Qt::Key_Comma, CalendarUnit::Month, -1},
-    {"Anno dopo", Qt::ALT | Qt::Key_Period, CalendarUnit::Year, 1},
-    {"Anno prima", Qt::ALT | Qt::Key_Comma, CalendarUnit::Year, -1},
+constexpr StepKey kStepKeys[] = {
+    {Qt::Key_Period, CalendarUnit::Day, 1},
+    {Qt::Key_Comma, CalendarUnit::Day, -1},
+    {Qt::CTRL | Qt::Key_Period, CalendarUnit::Month, 1},
+    {Qt::CTRL | Qt::Key_Comma, CalendarUnit::Month, -1},
+    {Qt::ALT | Qt::Key_Period, CalendarUnit::Year, 1},
+    {Qt::ALT | Qt::Key_Comma, CalendarUnit::Year, -1},
 };
 
 } // namespace
 
 TimeMenu::TimeMenu(QMainWindow& window)
 {
-    mnuTempo = window.menuBar()->addMenu(QStringLiteral("Tempo"));
-    mnupausa = mnuTempo->addAction(QStringLiteral("Pausa"));
+    mnuTempo = window.menuBar()->addMenu(WindowText::MnuTempo());
+    mnupausa = mnuTempo->addAction(WindowText::MnuPausa(false));
     mnupausa->setShortcut(Qt::Key_Space);
-    mnuindietro = mnuTempo->addAction(QStringLiteral("Indietro nel tempo"));
+    mnuindietro = mnuTempo->addAction(WindowText::MnuIndietro());
     mnuindietro->setShortcut(Qt::Key_J);
     mnuindietro->setCheckable(true);
-    mnudata = mnuTempo->addAction(QStringLiteral("Vai alla data…"));
+    mnudata = mnuTempo->addAction(WindowText::MnuData());
     mnudata->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    mnueventi = mnuTempo->addAction(QStringLiteral("Eventi del cielo…"));
+    mnueventi = mnuTempo->addAction(WindowText::MnuEventi());
     mnueventi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     window.addActions({mnupausa, mnuindietro, mnudata, mnueventi});
     CreateRates(window);
@@ -55,10 +56,10 @@ TimeMenu::TimeMenu(QMainWindow& window)
 void TimeMenu::CreateRates(QMainWindow& window)
 {
     mnuTempo->addSeparator();
-    mnuadesso = mnuTempo->addAction(QStringLiteral("Adesso"));
+    mnuadesso = mnuTempo->addAction(WindowText::MnuAdesso());
     mnuadesso->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 
-    mnuVelocita = mnuTempo->addMenu(QStringLiteral("Velocità del tempo"));
+    mnuVelocita = mnuTempo->addMenu(WindowText::MnuVelocita());
     auto* choice = new QActionGroup(mnuVelocita);
     for (std::size_t i = 0; i < kSkyRates.size(); ++i) {
         mnurate[i] = mnuVelocita->addAction(RateMenuText(kSkyRates[i]));
@@ -68,9 +69,9 @@ void TimeMenu::CreateRates(QMainWindow& window)
     QAction* realTime = mnurate[static_cast<std::size_t>(SkyRate::RealTime)];
     realTime->setShortcut(Qt::Key_Backslash);
     mnuVelocita->addSeparator();
-    mnuveloce = mnuVelocita->addAction(QStringLiteral("Più veloce"));
+    mnuveloce = mnuVelocita->addAction(WindowText::MnuVeloce());
     mnuveloce->setShortcut(Qt::Key_BracketRight);
-    mnulento = mnuVelocita->addAction(QStringLiteral("Più lento"));
+    mnulento = mnuVelocita->addAction(WindowText::MnuLento());
     mnulento->setShortcut(Qt::Key_BracketLeft);
     window.addActions({mnuadesso, realTime, mnuveloce, mnulento});
     mnurate[static_cast<std::size_t>(SkyRate::SpeedBar)]->setChecked(true);
@@ -80,8 +81,8 @@ void TimeMenu::CreateSteps(QMainWindow& window)
 {
     mnuTempo->addSeparator();
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        const StepText& item = kStepTexts[i];
-        steps[i] = {mnuTempo->addAction(QString::fromUtf8(item.text)), item.unit, item.count};
+        const StepKey& item = kStepKeys[i];
+        steps[i] = {mnuTempo->addAction(WindowText::MnuStep(item.unit, item.count)), item.unit, item.count};
         steps[i].action->setShortcut(item.key);
         window.addAction(steps[i].action);
     }
@@ -103,13 +104,13 @@ void TimeMenu::CreateDate(QMainWindow& window)
         }
     }
     lblData->setMinimumWidth(dateWidth + 8);
-    lblData->setAccessibleName(QStringLiteral("Data del cielo"));
+    lblData->setAccessibleName(WindowText::LblDataName());
     window.menuBar()->setCornerWidget(lblData, Qt::TopRightCorner);
 }
 
 void TimeMenu::Show(const SkyTime& time)
 {
-    mnupausa->setText(time.Paused() ? QStringLiteral("Riprendi") : QStringLiteral("Pausa"));
+    mnupausa->setText(WindowText::MnuPausa(time.Paused()));
     mnuindietro->setChecked(time.Backwards());
     // Also puts the tick back on a refused choice.
     mnurate[static_cast<std::size_t>(time.Rate())]->setChecked(true);

@@ -1,5 +1,7 @@
 #include "view_menu.h"
 
+#include "texts_window.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -7,21 +9,21 @@
 
 ViewMenu::ViewMenu(QMainWindow& window)
 {
-    mnuVista = window.menuBar()->addMenu(QStringLiteral("Vista"));
-    mnuschermo = mnuVista->addAction(QStringLiteral("Schermo intero"));
+    mnuVista = window.menuBar()->addMenu(WindowText::MnuVista());
+    mnuschermo = mnuVista->addAction(WindowText::MnuSchermo());
     mnuschermo->setShortcut(Qt::Key_F11);
     mnuschermo->setCheckable(true);
-    mnusalva = mnuVista->addAction(QStringLiteral("Salva immagine…"));
+    mnusalva = mnuVista->addAction(WindowText::MnuSalva());
     mnusalva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnucopia = mnuVista->addAction(QStringLiteral("Copia immagine"));
+    mnucopia = mnuVista->addAction(WindowText::MnuCopia());
     mnucopia->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    mnunomi = mnuVista->addAction(QStringLiteral("Nomi dei corpi"));
+    mnunomi = mnuVista->addAction(WindowText::MnuNomi());
     mnunomi->setShortcut(Qt::Key_N);
     mnunomi->setCheckable(true);
-    mnuorbite = mnuVista->addAction(QStringLiteral("Orbite vere"));
+    mnuorbite = mnuVista->addAction(WindowText::MnuOrbite());
     mnuorbite->setShortcut(Qt::Key_O);
     mnuorbite->setCheckable(true);
-    mnuvista = mnuVista->addAction(QStringLiteral("Vista iniziale"));
+    mnuvista = mnuVista->addAction(WindowText::MnuVistaIniziale());
     mnuvista->setShortcut(Qt::Key_Home);
     mnuesci = new QAction(&window);
     mnuesci->setShortcut(Qt::Key_Escape);
