@@ -142,7 +142,6 @@ private:
     void FollowChosenBody();
     void FollowBody(std::uint8_t body);
     SaveFileAnswer AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
-    void ShowUnreadableFrame();
 
     // The widgets, in the order they are made: the controls, the card, the
     // menu bar's items.

@@ -1,7 +1,6 @@
 // Showing and sharing the view: full screen, and the picture saved to a file
 // or copied to the clipboard.
 
-#include "frame_timer.h"
 #include "info_card.h"
 #include "message_box.h"
 #include "ogl_win.h"
@@ -10,9 +9,7 @@
 #include "view_passes.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 using namespace OGLModule;
 
@@ -51,40 +48,22 @@ SaveFileAnswer OGLWin::AskSaveFile(QWidget* owner, const SaveFileQuestion& quest
     return ChooseSaveFile ? ChooseSaveFile(question.proposed) : AskSaveFileName(owner, question);
 }
 
-void OGLWin::ShowUnreadableFrame()
-{
-    ShowCriticalMessage(WindowText::FrameUnreadable());
-}
-
 void OGLWin::mnusalva_Click()
 {
     const QImage frame = FrameImage();
     if (frame.isNull()) {
-        ShowUnreadableFrame();
+        ShowCriticalMessage(WindowText::FrameUnreadable());
         return;
     }
-    QString path;
-    {
-        const ScopedTimerPause pause(TimerPause::ModalDialog);
-        BodyCard->hide();
-        const QString proposed =
-            QDir(SaveFolder(QStandardPaths::PicturesLocation)).filePath(ProposedPictureName(Time.SystemClock()));
-        path = AskSaveFile(this, {WindowText::SavePictureTitle(), proposed, {WindowText::PngFilter()}}).path;
-    }
-    if (path.isEmpty()) {
-        return;
-    }
-    const QString failure = SavePicture(frame, path);
-    if (!failure.isEmpty()) {
-        ShowCriticalMessage(WindowText::PictureNotSaved(QDir::toNativeSeparators(path), failure));
-    }
+    BodyCard->hide();
+    SavePictureAs(frame, Time.SystemClock(), [this](const SaveFileQuestion& question) { return AskSaveFile(this, question); });
 }
 
 void OGLWin::mnucopia_Click()
 {
     const QImage frame = FrameImage();
     if (frame.isNull()) {
-        ShowUnreadableFrame();
+        ShowCriticalMessage(WindowText::FrameUnreadable());
         return;
     }
     QGuiApplication::clipboard()->setImage(frame);

@@ -56,15 +56,14 @@ void OGLWin::ShowTime()
     Tempo.Show(Time);
 }
 
+// At the span's edge the planets stand there, shown stopped, before the message.
 void OGLWin::TimeRefused(SkyTime::Refusal refusal, const QDateTime& at)
 {
-    if (refusal == SkyTime::Refusal::ClockOutsideSpan) {
-        ShowCriticalMessage(WindowText::ClockOutsideSpan(at));
-        return;
+    const bool edge = refusal == SkyTime::Refusal::EdgeReached;
+    if (edge) {
+        ShowSky();
     }
-    // The planets stand at the edge, and time is shown stopped, before the message.
-    ShowSky();
-    ShowCriticalMessage(WindowText::TimeStoppedAtEdge(at));
+    ShowCriticalMessage(edge ? WindowText::TimeStoppedAtEdge(at) : WindowText::ClockOutsideSpan(at));
 }
 
 void OGLWin::mnuoggi_Click()
