@@ -24,27 +24,18 @@ QString NameOf(std::uint8_t body)
 
 } // namespace
 
-class InfoCardTest : public QObject {
+class InfoCardTest : public LoadedWindowTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { XPModule::InitPlanetData(); }
-
-    void init()
+    void WindowLoaded() override
     {
-        QCursor::setPos(0, 0);
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
         card = WindowParts::Card(fixture->Window());
         QVERIFY(card != nullptr);
         QVERIFY(!card->isVisible());
     }
 
-    void cleanup()
-    {
-        fixture.reset();
-        QCursor::setPos(0, 0);
-    }
+private slots:
+    void initTestCase() { XPModule::InitPlanetData(); }
 
     void namesTheBodyBesideThePointer_data()
     {
@@ -248,7 +239,6 @@ private:
         return sum;
     }
 
-    std::unique_ptr<MainWindowFixture> fixture;
     InfoCard* card = nullptr;
 };
 
