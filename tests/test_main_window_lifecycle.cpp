@@ -20,17 +20,6 @@ namespace {
 
 constexpr std::int64_t kTicksPerSecond = 1'000'000;
 
-// The main window the program shows, if one is up.
-OGLWin* ShownMainWindow()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class MainWindowLifecycleTest : public QObject {
