@@ -84,6 +84,9 @@ bool NameShownAt(const QImage& named, const QImage& bare, QPointF from, double r
 
 void LoadedWindowTest::init()
 {
+    QCursor::setPos(0, 0);
     fixture = std::make_unique<MainWindowFixture>();
     QVERIFY(fixture->Loaded());
+    QVERIFY(fixture->messages.isEmpty());
+    WindowLoaded();
 }

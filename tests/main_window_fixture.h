@@ -65,11 +65,14 @@ private:
 };
 
 // A test program of the main window: each test function gets a freshly
-// loaded window.
+// loaded window, which showed no message, with the pointer out of its way.
 class LoadedWindowTest : public QObject {
     Q_OBJECT
 
 protected:
+    // What a test program does to each window once it is loaded.
+    virtual void WindowLoaded() {}
+
     std::unique_ptr<MainWindowFixture> fixture;
 
 private slots:

@@ -71,43 +71,31 @@ private slots:
         }
     }
 
-    void controlsSayWhatTheyDo_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
-        QTest::newRow("CmdUP") << "CmdUP" << "Giù" << "Sposta il quadro in basso";
-        QTest::newRow("CmdDown") << "CmdDown" << "Su" << "Sposta il quadro in alto";
-        QTest::newRow("CmdLeft") << "CmdLeft" << "Sinistra" << "Sposta il quadro a sinistra";
-        QTest::newRow("CmdRight") << "CmdRight" << "Destra" << "Sposta il quadro a destra";
-        QTest::newRow("CmdRotasiUp") << "CmdRotasiUp" << "Inclina su" << "Inclina il quadro verso l'alto";
-        QTest::newRow("CmdRotasiDown") << "CmdRotasiDown" << "Inclina giù" << "Inclina il quadro verso il basso";
-        QTest::newRow("HScroll") << "HScroll" << "Zoom" << "Angolo della prospettiva: più stretto ingrandisce";
-        QTest::newRow("HSpeed") << "HSpeed" << "Velocità" << "Velocità dell'animazione";
-        QTest::newRow("glView1") << "glView1" << "Vista del sistema solare"
-                                 << "Puntare un corpo lo seleziona; trascinare con il tasto sinistro ruota e inclina la vista; "
-                                    "un doppio clic su un corpo lo segue, sul cielo vuoto torna alla vista iniziale; "
-                                    "la rotella del mouse cambia lo zoom";
-        QTest::newRow("ChkPath") << "ChkPath" << "Visualizza le orbite" << "";
-    }
-
     void controlsSayWhatTheyDo()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QFETCH(QString, description);
         OGLWin& w = fixture->Window();
-        const QHash<QString, QWidget*> controls = {
-            {"CmdUP", Ui(w).CmdUP},     {"CmdDown", Ui(w).CmdDown},         {"CmdLeft", Ui(w).CmdLeft},
-            {"CmdRight", Ui(w).CmdRight}, {"CmdRotasiUp", Ui(w).CmdRotasiUp}, {"CmdRotasiDown", Ui(w).CmdRotasiDown},
-            {"HScroll", Ui(w).HScroll}, {"HSpeed", Ui(w).HSpeed},           {"glView1", Ui(w).glView1Container},
-            {"ChkPath", Ui(w).ChkPath}};
-        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(controls.value(control));
-        QVERIFY(node != nullptr);
-        QCOMPARE(node->text(QAccessible::Name), name);
-        QCOMPARE(node->text(QAccessible::Description), description);
+        const std::tuple<QWidget*, QString, QString> controls[] = {
+            {Ui(w).CmdUP, "Giù", "Sposta il quadro in basso"},
+            {Ui(w).CmdDown, "Su", "Sposta il quadro in alto"},
+            {Ui(w).CmdLeft, "Sinistra", "Sposta il quadro a sinistra"},
+            {Ui(w).CmdRight, "Destra", "Sposta il quadro a destra"},
+            {Ui(w).CmdRotasiUp, "Inclina su", "Inclina il quadro verso l'alto"},
+            {Ui(w).CmdRotasiDown, "Inclina giù", "Inclina il quadro verso il basso"},
+            {Ui(w).HScroll, "Zoom", "Angolo della prospettiva: più stretto ingrandisce"},
+            {Ui(w).HSpeed, "Velocità", "Velocità dell'animazione"},
+            {Ui(w).glView1Container, "Vista del sistema solare",
+             "Puntare un corpo lo seleziona; trascinare con il tasto sinistro ruota e inclina la vista; "
+             "un doppio clic su un corpo lo segue, sul cielo vuoto torna alla vista iniziale; "
+             "la rotella del mouse cambia lo zoom"},
+            {Ui(w).ChkPath, "Visualizza le orbite", ""},
+        };
+        for (const auto& [control, name, description] : controls) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(node != nullptr, qPrintable(name));
+            QCOMPARE(node->text(QAccessible::Name), name);
+            QCOMPARE(node->text(QAccessible::Description), description);
+        }
     }
-
 };
 
 QTEST_MAIN(AccessibilityTest)

@@ -228,85 +228,50 @@ private slots:
         QCOMPARE(bitmap->pixels[2], qRed(bottomLeft));
     }
 
-    void expandsPaletteFile()
+    // Every pixel decoded, each row padded with zeros: files of both depths,
+    // of odd widths, stored top-down, with a short palette or one whose
+    // colour count is 0 (all 256), and with the larger info headers.
+    void decodesEveryPixel_data()
     {
-        const QImage image = SampleIndexedImage(64, 64, 256);
-        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(image));
-        QVERIFY(bitmap);
-        QCOMPARE(bitmap->pixels.size(), std::size_t{12288});
-        VerifyMatches(*bitmap, image);
-    }
-
-    void decodesShortPalettes()
-    {
-        const QImage image = SampleIndexedImage(5, 3, 2);
-        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(image));
-        QVERIFY(bitmap);
-        VerifyMatches(*bitmap, image);
-    }
-
-    void readsZeroColourCountAsFullPalette()
-    {
-        const QImage image = SampleIndexedImage(16, 16, 256);
-        const std::optional<TextureBitmap> bitmap = Decode(Patched<std::uint32_t>(EncodeBmp(image), kClrUsed, 0));
-        QVERIFY(bitmap);
-        VerifyMatches(*bitmap, image);
-    }
-
-    void padsOddWidths_data()
-    {
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QImage>("image");
+        const auto add = [](const char* name, const QImage& image, const QByteArray& file) {
+            QTest::newRow(name) << file << image;
+        };
+        const auto encoded = [&add](const char* name, const QImage& image) { add(name, image, EncodeBmp(image)); };
+        encoded("palette of 256", SampleIndexedImage(64, 64, 256));
+        encoded("short palette", SampleIndexedImage(5, 3, 2));
+        const QImage full = SampleIndexedImage(16, 16, 256);
+        add("zero colour count", full, Patched<std::uint32_t>(EncodeBmp(full), kClrUsed, 0));
         for (const int width : {1, 2, 3, 5, 7}) {
-            QTest::addRow("24-bit %d x 2", width) << SampleTrueColourImage(width, 2);
-            QTest::addRow("8-bit %d x 3", width) << SampleIndexedImage(width, 3, 16);
+            const QImage trueColour = SampleTrueColourImage(width, 2);
+            const QImage indexed = SampleIndexedImage(width, 3, 16);
+            QTest::addRow("24-bit %d x 2", width) << EncodeBmp(trueColour) << trueColour;
+            QTest::addRow("8-bit %d x 3", width) << EncodeBmp(indexed) << indexed;
         }
+        const QImage trueColour = SampleTrueColourImage(5, 4);
+        const QImage indexed = SampleIndexedImage(6, 3, 7);
+        add("24-bit top-down", trueColour, TopDown(EncodeBmp(trueColour)));
+        add("8-bit top-down", indexed, TopDown(EncodeBmp(indexed)));
+        const QImage indexedV5 = SampleIndexedImage(5, 4, 9);
+        add("V4 24-bit", trueColour, WithInfoHeaderSize(EncodeBmp(trueColour), 108));
+        add("V5 8-bit", indexedV5, WithInfoHeaderSize(EncodeBmp(indexedV5), 124));
     }
 
-    void padsOddWidths()
+    void decodesEveryPixel()
     {
+        QFETCH(QByteArray, file);
         QFETCH(QImage, image);
-        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(image));
+        const std::optional<TextureBitmap> bitmap = Decode(file);
         QVERIFY(bitmap);
         VerifyMatches(*bitmap, image);
     }
 
-    void threeByTwoHasTwelveByteRows()
+    void rowsArePaddedToFourBytes()
     {
-        const std::optional<TextureBitmap> bitmap = Decode(EncodeBmp(SampleTrueColourImage(3, 2)));
-        QVERIFY(bitmap);
-        QCOMPARE(bitmap->pixels.size(), std::size_t{24});
-    }
-
-    void deliversTopDownFilesBottomUp_data()
-    {
-        QTest::addColumn<QImage>("image");
-        QTest::newRow("24-bit") << SampleTrueColourImage(5, 4);
-        QTest::newRow("8-bit") << SampleIndexedImage(6, 3, 7);
-    }
-
-    void deliversTopDownFilesBottomUp()
-    {
-        QFETCH(QImage, image);
-        const std::optional<TextureBitmap> bitmap = Decode(TopDown(EncodeBmp(image)));
-        QVERIFY(bitmap);
-        VerifyMatches(*bitmap, image);
-    }
-
-    void acceptsLargerInfoHeaders_data()
-    {
-        QTest::addColumn<QImage>("image");
-        QTest::addColumn<std::uint32_t>("infoSize");
-        QTest::newRow("V4 24-bit") << SampleTrueColourImage(5, 4) << std::uint32_t{108};
-        QTest::newRow("V5 8-bit") << SampleIndexedImage(5, 4, 9) << std::uint32_t{124};
-    }
-
-    void acceptsLargerInfoHeaders()
-    {
-        QFETCH(QImage, image);
-        QFETCH(std::uint32_t, infoSize);
-        const std::optional<TextureBitmap> bitmap = Decode(WithInfoHeaderSize(EncodeBmp(image), infoSize));
-        QVERIFY(bitmap);
-        VerifyMatches(*bitmap, image);
+        const auto bytes = [](const QImage& image) { return Decode(EncodeBmp(image)).value_or(TextureBitmap{}).pixels.size(); };
+        QCOMPARE(bytes(SampleIndexedImage(64, 64, 256)), std::size_t{12288});
+        QCOMPARE(bytes(SampleTrueColourImage(3, 2)), std::size_t{24});
     }
 
     void limitsSidesToMaxSide()

@@ -37,22 +37,17 @@ void RecordAnnouncement(QAccessibleEvent* event)
 
 } // namespace
 
-class BodyNamesTest : public QObject {
+class BodyNamesTest : public LoadedWindowTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { XPModule::InitPlanetData(); }
-
-    void init()
+    void WindowLoaded() override
     {
-        QCursor::setPos(0, 0);
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
         fixture->Window().Scene.OrbitAngle[Saturn] = kSaturnAngle;
         fixture->Pass();
     }
 
-    void cleanup() { fixture.reset(); }
+private slots:
+    void initTestCase() { XPModule::InitPlanetData(); }
 
     void namesStandBesideTheBodiesAndLeaveNoTrace()
     {
@@ -192,9 +187,6 @@ private slots:
             QVERIFY(announcements.isEmpty());
         }
     }
-
-private:
-    std::unique_ptr<MainWindowFixture> fixture;
 };
 
 QTEST_MAIN(BodyNamesTest)

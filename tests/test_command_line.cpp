@@ -102,56 +102,46 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("message");
-        const QString badFps = "solar-system: --max-fps takes a whole number from 0 to 1000, not '%1'. "
-                               "Try 'solar-system --help'.\n";
+        const QString refusal = "solar-system: %1. Try 'solar-system --help'.\n";
+        const QString badFps = refusal.arg("--max-fps takes a whole number from 0 to 1000, not '%1'");
+        const QString missing = refusal.arg("Missing value after '%1'");
         QTest::newRow("negative") << "--max-fps -1" << badFps.arg("-1");
         QTest::newRow("not a number") << "--max-fps abc" << badFps.arg("abc");
         QTest::newRow("too many") << "--max-fps 100000" << badFps.arg("100000");
         QTest::newRow("a fraction") << "--max-fps 29.97" << badFps.arg("29.97");
-        QTest::newRow("no value") << "--max-fps"
-                                  << "solar-system: Missing value after '--max-fps'. Try 'solar-system --help'.\n";
-        const QString badDate = "solar-system: --date '%1' is %2: give YYYY-MM-DD or YYYY-MM-DDThh:mm[:ss] "
-                                "(UTC unless it ends in Z or +hh:mm/-hh:mm), from 1885-01-01T00:00:00Z to "
-                                "2099-12-31T23:59:59Z. Try 'solar-system --help'.\n";
+        QTest::newRow("no value") << "--max-fps" << missing.arg("--max-fps");
+        const QString badDate = refusal.arg("--date '%1' is %2: give YYYY-MM-DD or YYYY-MM-DDThh:mm[:ss] (UTC unless "
+                                            "it ends in Z or +hh:mm/-hh:mm), from 1885-01-01T00:00:00Z to "
+                                            "2099-12-31T23:59:59Z");
         QTest::newRow("a word for a date") << "--date yesterday" << badDate.arg("yesterday", "not a date");
         QTest::newRow("no such day") << "--date 2026-13-45" << badDate.arg("2026-13-45", "not a date");
         QTest::newRow("before the range") << "--date 1200-01-01" << badDate.arg("1200-01-01", "out of range");
-        QTest::newRow("an empty date") << "--date="
-                                       << QString(badDate).replace("'%1' is %2", "needs a moment");
-        const QString events = "solar-system: %1. Try 'solar-system --help'.\n";
-        const QString reversed = "--events needs a TO later than its FROM, not '%1' to '%2'";
-        QTest::newRow("reversed") << "--events 2027-12-31 2027-01-01"
-                                  << events.arg(reversed.arg("2027-12-31", "2027-01-01"));
+        QTest::newRow("an empty date") << "--date=" << QString(badDate).replace("'%1' is %2", "needs a moment");
+        const QString reversed = refusal.arg("--events needs a TO later than its FROM, not '%1' to '%2'");
+        QTest::newRow("reversed") << "--events 2027-12-31 2027-01-01" << reversed.arg("2027-12-31", "2027-01-01");
         QTest::newRow("empty") << "--events 2027-01-01T12:00 2027-01-01T12:00"
-                               << events.arg(reversed.arg("2027-01-01T12:00", "2027-01-01T12:00"));
+                               << reversed.arg("2027-01-01T12:00", "2027-01-01T12:00");
         QTest::newRow("after the span")
             << "--events 2027-01-01 2100-01-01"
             << QString(badDate).replace("--date", "--events TO").arg("2100-01-01", "out of range");
         QTest::newRow("no TO") << "--events 2027-01-01"
-                               << events.arg("--events takes two moments, FROM and TO, as in '--events 2027-01-01 "
-                                             "2027-12-31'");
+                               << refusal.arg("--events takes two moments, FROM and TO, as in '--events 2027-01-01 "
+                                              "2027-12-31'");
         QTest::newRow("a third moment") << "--events 2027-01-01 2027-12-31 2028-01-01"
-                                        << events.arg("unexpected argument '2028-01-01'");
+                                        << refusal.arg("unexpected argument '2028-01-01'");
         QTest::newRow("bad format") << "--events 2027-01-01 2027-12-31 --format xml"
-                                    << events.arg("--format takes csv or ics, not 'xml'");
-        const QString unknown = "solar-system: Unknown option '%1'. Try 'solar-system --help'.\n";
+                                    << refusal.arg("--format takes csv or ics, not 'xml'");
+        const QString unknown = refusal.arg("Unknown option '%1'");
         QTest::newRow("unknown option") << "--fullscreen" << unknown.arg("--fullscreen");
         QTest::newRow("a misspelt Qt option") << "-platfrom xcb" << unknown.arg("-platfrom");
         QTest::newRow("an unknown option's value") << "--date=2026-12-08 -x=1" << unknown.arg("-x");
         QTest::newRow("after a value like it") << "--date -x -x" << unknown.arg("-x");
-        QTest::newRow("a value Qt would not see") << "-platform=offscreen"
-                                                  << "solar-system: -platform takes its value after a space, as in "
-                                                     "'-platform offscreen'. Try 'solar-system --help'.\n";
-        QTest::newRow("-display=") << "-display=:1"
-                                   << "solar-system: -display takes its value after a space, as in "
-                                      "'-display :1'. Try 'solar-system --help'.\n";
-        QTest::newRow("-qwindowgeometry=") << "-qwindowgeometry=640x480"
-                                           << "solar-system: -qwindowgeometry takes its value after a space, as in "
-                                              "'-qwindowgeometry 640x480'. Try 'solar-system --help'.\n";
-        QTest::newRow("no platform") << "-platform"
-                                     << "solar-system: Missing value after '-platform'. Try 'solar-system --help'.\n";
-        QTest::newRow("an argument") << "sun"
-                                     << "solar-system: unexpected argument 'sun'. Try 'solar-system --help'.\n";
+        const QString afterASpace = refusal.arg("%1 takes its value after a space, as in '%1 %2'");
+        QTest::newRow("a value Qt would not see") << "-platform=offscreen" << afterASpace.arg("-platform", "offscreen");
+        QTest::newRow("-display=") << "-display=:1" << afterASpace.arg("-display", ":1");
+        QTest::newRow("-qwindowgeometry=") << "-qwindowgeometry=640x480" << afterASpace.arg("-qwindowgeometry", "640x480");
+        QTest::newRow("no platform") << "-platform" << missing.arg("-platform");
+        QTest::newRow("an argument") << "sun" << refusal.arg("unexpected argument 'sun'");
     }
 
     void badLinesGetOneLineAndStatusTwo()

@@ -13,6 +13,21 @@ constexpr std::int64_t kTicksPerSecond = 1'000'000'000; // the system counter's 
 
 enum class SwapWait { None, NextRefresh, WholeRefresh };
 
+// A pacer on a fresh counter of the system's ticks.
+struct Pacing {
+    FakeCounter counter{kTicksPerSecond};
+    FramePacer pacer{counter};
+};
+
+// Follows a 60 Hz screen under `ceiling` frames a second (-1: none).
+void AtSixtyHertz(FramePacer& pacer, int ceiling)
+{
+    pacer.FollowScreen(60);
+    if (ceiling >= 0) {
+        pacer.SetCeiling(ceiling);
+    }
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(OGLModule::TimerPause)
@@ -40,8 +55,7 @@ private slots:
     {
         QFETCH(double, reported);
         QFETCH(double, used);
-        FakeCounter counter(kTicksPerSecond);
-        FramePacer pacer(counter);
+        auto [counter, pacer] = Pacing{};
         pacer.FollowScreen(reported);
         QCOMPARE(pacer.FramesPerSecond(), used);
         // Paced, never a busy loop or a division by zero: the second frame waits.
@@ -53,8 +67,7 @@ private slots:
 
     void dueTimesDoNotDriftOver10000Frames()
     {
-        FakeCounter counter(kTicksPerSecond);
-        FramePacer pacer(counter);
+        auto [counter, pacer] = Pacing{};
         pacer.FollowScreen(59.94); // a period of no whole number of ticks
         const std::int64_t start = counter.now;
         constexpr int kFrames = 10'000;
@@ -70,8 +83,7 @@ private slots:
 
     void aFrameThatOverranIsFollowedAtOnceThenByOnePeriod()
     {
-        FakeCounter counter(kTicksPerSecond);
-        FramePacer pacer(counter);
+        auto [counter, pacer] = Pacing{};
         pacer.SetCeiling(100); // 10 ms
         pacer.FrameStarted();
         counter.now += 35'000'000; // the frame took three and a half periods
@@ -92,8 +104,7 @@ private slots:
 
     void noCeilingNeverWaits()
     {
-        FakeCounter counter(kTicksPerSecond);
-        FramePacer pacer(counter);
+        auto [counter, pacer] = Pacing{};
         pacer.SetCeiling(0);
         QCOMPARE(pacer.FramesPerSecond(), 0.0);
         for (int frame = 0; frame < 3; ++frame) {
@@ -127,12 +138,8 @@ private slots:
         QFETCH(SwapWait, swapWait);
         QFETCH(int, ceiling);
         QFETCH(double, framesPerSecond);
-        FakeCounter counter(kTicksPerSecond);
-        FramePacer pacer(counter);
-        pacer.FollowScreen(60);
-        if (ceiling >= 0) {
-            pacer.SetCeiling(ceiling);
-        }
+        auto [counter, pacer] = Pacing{};
+        AtSixtyHertz(pacer, ceiling);
         const double refresh = kTicksPerSecond / 60.0;
         const auto frame = [&] {
             counter.now += pacer.TicksUntilDue();
@@ -181,12 +188,8 @@ private slots:
         QFETCH(QList<int>, swapMs);
         QFETCH(int, ceiling);
         QFETCH(bool, swapPaces);
-        FakeCounter counter(kTicksPerSecond);
-        FramePacer pacer(counter);
-        pacer.FollowScreen(60);
-        if (ceiling >= 0) {
-            pacer.SetCeiling(ceiling);
-        }
+        auto [counter, pacer] = Pacing{};
+        AtSixtyHertz(pacer, ceiling);
         for (const int milliseconds : swapMs) {
             pacer.FrameStarted();
             pacer.SwapStarted();

@@ -1,6 +1,6 @@
 #include "fake_counter.h"
 #include "frame_timer.h"
-#include "message_box.h"
+#include "message_recorder.h"
 #include "vb_timer.h"
 
 #include <QtTest>
@@ -9,6 +9,13 @@ namespace {
 
 constexpr std::int64_t kTicksPerSecond = 1'000'000; // a microsecond counter
 constexpr std::int16_t kOneFrame = 1;
+
+// A timer on a fresh microsecond counter, started at the counter's reading.
+struct StartedTimer {
+    StartedTimer() { timer.Paused(false); }
+    FakeCounter counter{kTicksPerSecond};
+    VbTimer timer{counter, nullptr};
+};
 
 } // namespace
 
@@ -30,11 +37,8 @@ private slots:
 
     void measuresTheTimeBetweenUpdates()
     {
-        FakeCounter counter(kTicksPerSecond);
-        VbTimer timer(counter, nullptr);
+        auto [counter, timer] = StartedTimer{};
         QCOMPARE(timer.Frequency().raw, kTicksPerSecond);
-
-        timer.Paused(false); // starts the clock at the current reading
         counter.now += 250'000;
         QCOMPARE(timer.UpdateTimer(kOneFrame), 0.25);
         QCOMPARE(timer.ElapsedSeconds().raw, 2500);
@@ -47,9 +51,7 @@ private slots:
 
     void shortFramesReadAsZero()
     {
-        FakeCounter counter(kTicksPerSecond);
-        VbTimer timer(counter, nullptr);
-        timer.Paused(false);
+        auto [counter, timer] = StartedTimer{};
         counter.now += 49; // 0.000049 s
         QVERIFY(timer.UpdateTimer(kOneFrame) > 0);
         QCOMPARE(timer.ElapsedSeconds().raw, 0);
@@ -60,9 +62,7 @@ private slots:
 
     void equalReadingsKeepTheLastRate()
     {
-        FakeCounter counter(kTicksPerSecond);
-        VbTimer timer(counter, nullptr);
-        timer.Paused(false);
+        auto [counter, timer] = StartedTimer{};
         counter.now += 100'000;
         timer.UpdateTimer(kOneFrame);
         QCOMPARE(timer.UpdateTimer(kOneFrame), 0.0);
@@ -71,9 +71,7 @@ private slots:
 
     void pauseStopsTimeAndReadsNoCounter()
     {
-        FakeCounter counter(kTicksPerSecond);
-        VbTimer timer(counter, nullptr);
-        timer.Paused(false);
+        auto [counter, timer] = StartedTimer{};
         counter.now += 100'000;
         timer.UpdateTimer(kOneFrame);
 
@@ -96,9 +94,7 @@ private slots:
 
     void startRestartsTheInterval()
     {
-        FakeCounter counter(kTicksPerSecond);
-        VbTimer timer(counter, nullptr);
-        timer.Paused(false);
+        auto [counter, timer] = StartedTimer{};
         counter.now += 300'000;
         timer.Paused(false);
         QCOMPARE(timer.TotalTime().raw, 0);
@@ -108,8 +104,8 @@ private slots:
 
     void missingCounterIsReportedOnce()
     {
-        QStringList messages;
-        const auto previous = SetMessageBoxHandler([&](const QString& text) { messages << text; });
+        const MessageRecorder recorder;
+        const QStringList& messages = recorder.messages;
         int unavailable = 0;
         OGLModule::SetTimerUnavailableHandler([&] { ++unavailable; });
 
@@ -126,19 +122,16 @@ private slots:
         QCOMPARE(messages.size(), 1);
 
         OGLModule::SetTimerUnavailableHandler(nullptr);
-        SetMessageBoxHandler(previous);
     }
 
     void sharedTimerIsCreatedOnFirstUse()
     {
-        QStringList messages;
-        const auto previous = SetMessageBoxHandler([&](const QString& text) { messages << text; });
+        const MessageRecorder recorder;
         OGLModule::ReplaceFrameTimer(nullptr);
         VbTimer& first = OGLModule::FrameTimer();
         QCOMPARE(&OGLModule::FrameTimer(), &first);
         QVERIFY(first.Frequency().raw > 0);
-        QVERIFY(messages.isEmpty());
-        SetMessageBoxHandler(previous);
+        QVERIFY(recorder.messages.isEmpty());
     }
 };
 

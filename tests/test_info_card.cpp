@@ -1,3 +1,4 @@
+#include "deadlines.h"
 #include "frm_peta.h"
 #include "gl_view.h"
 #include "info_card.h"
@@ -24,27 +25,18 @@ QString NameOf(std::uint8_t body)
 
 } // namespace
 
-class InfoCardTest : public QObject {
+class InfoCardTest : public LoadedWindowTest {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { XPModule::InitPlanetData(); }
-
-    void init()
+    void WindowLoaded() override
     {
-        QCursor::setPos(0, 0);
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
         card = WindowParts::Card(fixture->Window());
         QVERIFY(card != nullptr);
         QVERIFY(!card->isVisible());
     }
 
-    void cleanup()
-    {
-        fixture.reset();
-        QCursor::setPos(0, 0);
-    }
+private slots:
+    void initTestCase() { XPModule::InitPlanetData(); }
 
     void namesTheBodyBesideThePointer_data()
     {
@@ -173,24 +165,17 @@ private slots:
         const QPointF sun = fixture->ViewPointOf(0, 0, 0);
         fixture->PointAt(sun);
         QVERIFY(card->isVisible());
-        bool sawPicture = false;
         bool shownOnOpening = true;
         bool shownAfterMoves = true;
         std::uint8_t selectedAfterMoves = NoBody;
-        QTimer::singleShot(0, &w, [&] {
-            sawPicture = qobject_cast<FrmPeta*>(QApplication::activeModalWidget()) != nullptr;
+        QVERIFY(WithModalDialog<FrmPeta>([&] { WindowParts::Picture(w)->trigger(); }, [&](FrmPeta&) {
             shownOnOpening = card->isVisible();
             // Moves over the view while it is open, delivered or not.
             fixture->PointAt(sun + QPointF(1, 1));
             w.glView1_MouseMove(float(sun.x()), float(sun.y()));
             shownAfterMoves = card->isVisible();
             selectedAfterMoves = w.Scene.Selected;
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modal->close();
-            }
-        });
-        WindowParts::Picture(w)->trigger();
-        QVERIFY(sawPicture);
+        }));
         QVERIFY(!shownOnOpening);
         QVERIFY(!shownAfterMoves);
         QCOMPARE(selectedAfterMoves, std::uint8_t{Sun});
@@ -248,7 +233,6 @@ private:
         return sum;
     }
 
-    std::unique_ptr<MainWindowFixture> fixture;
     InfoCard* card = nullptr;
 };
 

@@ -55,14 +55,11 @@ private:
 
 } // namespace
 
-class LoopPacingTest : public QObject {
+class LoopPacingTest : public LoadedWindowTest {
     Q_OBJECT
 
-private slots:
-    void init()
+    void WindowLoaded() override
     {
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
         OGLWin& window = fixture->Window();
         window.Loop.Pacer = FramePacer(fixture->counter);
         auto fake = std::make_unique<FakeWait>(fixture->counter, window);
@@ -70,12 +67,7 @@ private slots:
         window.Loop.Wait = std::move(fake);
     }
 
-    void cleanup()
-    {
-        wait = nullptr;
-        fixture.reset();
-    }
-
+private slots:
     void aFakedSecondHoldsOneFramePerPeriod_data()
     {
         QTest::addColumn<int>("maxFps"); // -1: the screen's rate
@@ -165,8 +157,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<MainWindowFixture> fixture;
-    FakeWait* wait = nullptr;
+    FakeWait* wait = nullptr; // the window's, for as long as it lives
 };
 
 QTEST_MAIN(LoopPacingTest)

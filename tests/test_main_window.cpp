@@ -22,19 +22,10 @@ enum class Closing { Ok, CloseButton, Escape };
 
 Q_DECLARE_METATYPE(Closing)
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public LoadedWindowTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        fixture = std::make_unique<MainWindowFixture>();
-        QVERIFY(fixture->Loaded());
-        QVERIFY(fixture->messages.isEmpty());
-    }
-
-    void cleanup() { fixture.reset(); }
-
     void controlsStandWhereDesigned()
     {
         OGLWin& w = fixture->Window();
@@ -400,8 +391,6 @@ private slots:
         }
     }
 
-private:
-    std::unique_ptr<MainWindowFixture> fixture;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -1,7 +1,7 @@
 #include "deadlines.h"
 #include "fake_counter.h"
 #include "frame_timer.h"
-#include "message_box.h"
+#include "message_recorder.h"
 #include "ogl_module.h"
 #include "gl_view.h"
 #include "window_parts.h"
@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QLabel>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -28,13 +30,12 @@ private slots:
     {
         XPModule::ResetViewSettings();
         OGLModule::ReplaceFrameTimer(OGLModule::CreateFrameTimer(counter));
-        previousHandler = SetMessageBoxHandler([this](const QString& text) { messages << text; });
-        messages.clear();
+        recorder.emplace();
     }
 
     void cleanup()
     {
-        SetMessageBoxHandler(previousHandler);
+        recorder.reset();
         OGLModule::ReplaceFrameTimer(nullptr);
     }
 
@@ -42,7 +43,7 @@ private slots:
     {
         OGLWin window;
         QVERIFY(window.LoadForm());
-        QVERIFY(messages.isEmpty());
+        QVERIFY(recorder->messages.isEmpty());
         QVERIFY(window.isVisible());
         QCOMPARE(window.windowTitle(), QString("Il sistema solare"));
         QVERIFY(OGLModule::GLContext != nullptr);
@@ -111,32 +112,30 @@ private slots:
             bool loaded = true;
             QVERIFY(RunWithDeadline([&] { loaded = window.Form_Load(); }));
             QVERIFY(!loaded);
-            QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
+            QCOMPARE(recorder->messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
             QVERIFY(window.Scene.Done);
             QVERIFY(window.isVisible());
             QCOMPARE(window.Scene.SunSpin, 0.0F);
         }
         // The program keeps the still window until the user closes it, then
         // fails.
-        messages.clear();
+        recorder->messages.clear();
         OGLModule::CreateFrameTimerOnFirstUse(noCounter);
         int status = EXIT_SUCCESS;
         bool shownAfterTheLoop = false;
         QObject scope; // cancels the timers when the test ends
         QTimer::singleShot(0, &scope, [&] { // inside the loop's only pass
             QTimer::singleShot(10, &scope, [&] { // once the loop has ended
-                for (QWidget* widget : QApplication::topLevelWidgets()) {
-                    if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
-                        shownAfterTheLoop = window->Scene.Done;
-                        window->close();
-                    }
+                if (OGLWin* window = ShownMainWindow()) {
+                    shownAfterTheLoop = window->Scene.Done;
+                    window->close();
                 }
             });
         });
         QVERIFY(RunWithDeadline([&] { status = XPModule::Main(CommandLineOptions{}); }));
         QVERIFY(shownAfterTheLoop);
         QCOMPARE(status, EXIT_FAILURE);
-        QCOMPARE(messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
+        QCOMPARE(recorder->messages, QStringList{"Your System doesn't support High Resolutiom Timer!"});
     }
 
     // Started with --date, the program's first frame shows the planets at
@@ -153,13 +152,11 @@ private slots:
         QString date;
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
-                    firstFrame = window->Scene.OrbitAngle;
-                    date = Tempo(*window).lblData->text();
-                    seen = true;
-                    window->close();
-                }
+            if (OGLWin* window = ShownMainWindow()) {
+                firstFrame = window->Scene.OrbitAngle;
+                date = Tempo(*window).lblData->text();
+                seen = true;
+                window->close();
             }
         });
         int status = EXIT_FAILURE;
@@ -174,8 +171,7 @@ private slots:
 
 private:
     FakeCounter counter{kTicksPerSecond};
-    MessageBoxHandler previousHandler;
-    QStringList messages;
+    std::optional<MessageRecorder> recorder; // for each test function
 };
 
 QTEST_MAIN(MainWindowLifecycleTest)

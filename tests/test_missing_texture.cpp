@@ -1,5 +1,5 @@
 #include "deadlines.h"
-#include "message_box.h"
+#include "message_recorder.h"
 #include "ogl_module.h"
 #include "window_parts.h"
 #include "xp_main.h"
@@ -21,8 +21,8 @@ private slots:
         const QString flare = QCoreApplication::applicationDirPath() + QStringLiteral("/Flare.bmp");
         QVERIFY2(!QFile::exists(flare), qPrintable(flare));
         const QStringList expected{QStringLiteral("Loading Texture File: '") + flare + QStringLiteral("' Failed!")};
-        QStringList messages;
-        const auto previous = SetMessageBoxHandler([&](const QString& text) { messages << text; });
+        MessageRecorder recorder;
+        QStringList& messages = recorder.messages;
 
         XPModule::ResetViewSettings();
         {
@@ -41,7 +41,6 @@ private slots:
         QVERIFY(RunWithDeadline([&] { status = XPModule::Main(CommandLineOptions{}); }));
         QCOMPARE(status, EXIT_FAILURE);
         QCOMPARE(messages, expected);
-        SetMessageBoxHandler(previous);
     }
 };
 

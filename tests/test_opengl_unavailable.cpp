@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "message_recorder.h"
 #include "ogl_module.h"
 #include "window_parts.h"
 #include "xp_module.h"
@@ -13,16 +13,14 @@ class OpenGLUnavailableTest : public QObject {
 private slots:
     void loadingStopsWithTheMessageAndNoWindow()
     {
-        QStringList messages;
-        const auto previous = SetMessageBoxHandler([&](const QString& text) { messages << text; });
+        const MessageRecorder recorder;
         XPModule::ResetViewSettings();
         OGLWin window;
         QVERIFY(!window.Form_Load());
-        QCOMPARE(messages, QStringList{"OpenGL Initialization Failed!"});
+        QCOMPARE(recorder.messages, QStringList{"OpenGL Initialization Failed!"});
         QVERIFY(!window.isVisible());
         QVERIFY(window.Scene.Done);
         QVERIFY(OGLModule::GLContext == nullptr);
-        SetMessageBoxHandler(previous);
     }
 };
 

@@ -20,11 +20,12 @@ QVector3D OnOrbit(double distance, double angle)
     return QVector3D(float(distance * std::cos(radians)), 0, float(-distance * std::sin(radians)));
 }
 
-FrameInputs StartView()
+FrameInputs StartView(bool showOrbits = false)
 {
     FrameInputs inputs;
     inputs.panY = 5;
     inputs.tilt = 25;
+    inputs.showOrbits = showOrbits;
     return inputs;
 }
 
@@ -243,8 +244,7 @@ private slots:
         const QPointF mercuryOrbit = gl.Project(-10.1, 0, 0);
 
         scene.RenderMode = kRenderModeSelect;
-        FrameInputs inputs = StartView();
-        inputs.showOrbits = true;
+        FrameInputs inputs = StartView(true);
         const auto pickAt = [&](QPointF point) {
             gl.UsePickProjection(point.x(), point.y());
             return gl.Select([&] { RenderScene(scene, inputs); });
@@ -287,8 +287,7 @@ private slots:
         QFETCH(bool, fixed);
         QFETCH(bool, select);
         scene.Selected = static_cast<std::uint8_t>(selected);
-        FrameInputs inputs = StartView();
-        inputs.showOrbits = true;
+        FrameInputs inputs = StartView(true);
         const auto draw = [&] { fixed ? RenderFixedScene(scene, inputs) : RenderScene(scene, inputs); };
         if (select) {
             // Names are kept only while selecting: the stack must end empty.
@@ -326,8 +325,7 @@ private slots:
     // segment from Saturn's centre along the pole.
     void aTrueAxisStandsTheRingInTheEquator()
     {
-        FrameInputs inputs = StartView();
-        inputs.showOrbits = true;
+        FrameInputs inputs = StartView(true);
         scene.Real.trueOrbits = true;
         scene.Real.centre[Saturn] = {30, 2, -10};
         const QVector3D pole = QVector3D(0.3F, 0.8F, -0.5F).normalized();
@@ -351,8 +349,7 @@ private slots:
 #ifdef SOLAR_SANITIZED
         QSKIP("the sanitizer's allocator is not malloc's; its leak checker watches instead");
 #endif
-        FrameInputs inputs = StartView();
-        inputs.showOrbits = true;
+        FrameInputs inputs = StartView(true);
         scene.RenderMode = kRenderModeSelect;
         const auto pass = [&](int index) {
             scene.Selected = index % 2 == 0 ? Sun : Earth;

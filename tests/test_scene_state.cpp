@@ -63,26 +63,21 @@ private slots:
         QCOMPARE(qRound(scene.OrbitPeriod[Mars] / scene.SpinsPerOrbit[Mars] * 100), 4141);
     }
 
+    // Forwards the overshoot past a turn is dropped; backwards, an angle
+    // below 0 comes round from 360, however far.
     void advanceDropsTheOvershoot()
     {
-        float angle = 359.5F;
-        AdvanceAngle(angle, 360, 1); // +1 degree
-        QCOMPARE(angle, 0.0F);
-
-        angle = 10;
-        AdvanceAngle(angle, 20, 25); // a 25 s stall on a 20 s turn
-        QCOMPARE(angle, 0.0F);
-
-        angle = 10;
-        AdvanceAngle(angle, 40, 0.5); // 4.5 degrees, the sum stored as a float
-        QCOMPARE(angle, 14.5F);
-        // Backwards, an angle below 0 comes round from 360, however far.
-        angle = 0.5F;
-        AdvanceAngle(angle, 360, -1);
-        QCOMPARE(angle, 359.5F);
-        angle = 10;
-        AdvanceAngle(angle, 20, -25); // 450 degrees back
-        QCOMPARE(angle, 280.0F);
+        const std::tuple<float, double, double, float> rows[] = {
+            {359.5F, 360, 1, 0.0F},     // +1 degree
+            {10, 20, 25, 0.0F},         // a 25 s stall on a 20 s turn
+            {10, 40, 0.5, 14.5F},       // 4.5 degrees, the sum stored as a float
+            {0.5F, 360, -1, 359.5F},
+            {10, 20, -25, 280.0F},      // 450 degrees back
+        };
+        for (auto [angle, period, elapsed, expected] : rows) {
+            AdvanceAngle(angle, period, elapsed);
+            QCOMPARE(angle, expected);
+        }
     }
 
     void everyBodyMovesWithoutSelection()

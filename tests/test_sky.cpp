@@ -239,30 +239,6 @@ private slots:
         }
     }
 
-    // The day is the UTC day, whatever the machine's time zone (the test
-    // runs again in Tokyo).
-    void theDateSaysDayPauseAndDirection_data()
-    {
-        QTest::addColumn<QDateTime>("moment");
-        QTest::addColumn<bool>("paused");
-        QTest::addColumn<bool>("backwards");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("running") << Utc("2026-12-08T21:30:00") << false << false << "8 dicembre 2026";
-        QTest::newRow("the day's last second") << Utc("2026-12-08T23:59:59") << false << false << "8 dicembre 2026";
-        QTest::newRow("paused") << Utc("1885-01-01T00:00:00") << true << false << "1 gennaio 1885 (in pausa)";
-        QTest::newRow("backwards") << Utc("2000-03-01T00:00:00") << false << true << "1 marzo 2000 \u25C0";
-        QTest::newRow("both") << Utc("2099-12-31T23:59:59") << true << true << "31 dicembre 2099 (in pausa) \u25C0";
-    }
-
-    void theDateSaysDayPauseAndDirection()
-    {
-        QFETCH(QDateTime, moment);
-        QFETCH(bool, paused);
-        QFETCH(bool, backwards);
-        QFETCH(QString, text);
-        QCOMPARE(SkyDateText(moment, paused, backwards), text);
-    }
-
     // What a second of frame time moves the sky by from 2026-01-01T00:00:00
     // at each rate, and where ] and [ go from there.
     void ratesMoveTheSkyAndStepAlongTheList()
@@ -309,13 +285,20 @@ private slots:
         }
     }
 
-    // The time of day and the rate at each rate; the text stays until
-    // `changes`, the first moment it shows otherwise.
+    // The day, the pause, the direction, and the time of day and the rate at
+    // each rate; the text stays until `changes`, the first moment it shows
+    // otherwise. The day is the UTC day, whatever the machine's time zone
+    // (the test runs again in Tokyo).
     void theDateSaysTheTimeAndTheRate()
     {
         using enum SkyRate;
         const char* late = "2026-12-08T23:15:07.250";
         const std::tuple<const char*, SkyRate, bool, bool, const char*, const char*> rows[] = {
+            {"2026-12-08T21:30:00", SpeedBar, false, false, "8 dicembre 2026", "2026-12-09T00:00:00"},
+            {"2026-12-08T23:59:59", SpeedBar, false, false, "8 dicembre 2026", "2026-12-09T00:00:00"},
+            {"1885-01-01T00:00:00", SpeedBar, true, false, "1 gennaio 1885 (in pausa)", "1885-01-02T00:00:00"},
+            {"2000-03-01T00:00:00", SpeedBar, false, true, "1 marzo 2000 \u25C0", "2000-03-02T00:00:00"},
+            {"2099-12-31T23:59:59", SpeedBar, true, true, "31 dicembre 2099 (in pausa) \u25C0", "2100-01-01T00:00:00"},
             {late, SpeedBar, false, false, "8 dicembre 2026", "2026-12-09T00:00:00"},
             {late, RealTime, false, false, "8 dicembre 2026 23:15:07 UTC · tempo reale", "2026-12-08T23:15:08"},
             {late, Minute, true, false, "8 dicembre 2026 23:15:07 UTC · 1 minuto/s (in pausa)", "2026-12-08T23:15:08"},

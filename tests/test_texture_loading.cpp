@@ -1,6 +1,6 @@
 #include "bitmap_samples.h"
 #include "bmp_writer.h"
-#include "message_box.h"
+#include "message_recorder.h"
 #include "ogl_module.h"
 #include "texture_loader.h"
 
@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace {
 
@@ -39,24 +38,6 @@ constexpr std::array<ExpectedFile, 14> kExpectedFiles{{
     {"Neptunus.bmp", 10},
     {"Pluto.bmp", 11},
 }};
-
-// Records every failure message instead of showing a modal box, for as long
-// as it lives.
-class MessageRecorder {
-public:
-    MessageRecorder()
-        : previous_(SetMessageBoxHandler([this](const QString& text) { messages.append(text); }))
-    {
-    }
-    ~MessageRecorder() { SetMessageBoxHandler(std::move(previous_)); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    QStringList messages;
-
-private:
-    MessageBoxHandler previous_;
-};
 
 // One upload as the loop handed it over.
 struct Upload {
@@ -218,7 +199,6 @@ private slots:
         QVERIFY(loaded);
         QVERIFY(recorder.messages.isEmpty());
         VerifyFirstUploads(uploads, kExpectedFiles.size());
-
     }
 
     void stopsAtTheFirstFailure_data()
@@ -226,11 +206,14 @@ private slots:
         QTest::addColumn<QByteArray>("failing");
         QTest::addColumn<bool>("missing");
         QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("maxSide");
         const QByteArray valid = FileFor(0);
-        QTest::newRow("Cloud missing") << QByteArray("Cloud.bmp") << true << QByteArray();
-        QTest::newRow("Jupiter truncated") << QByteArray("Jupiter.bmp") << false << valid.chopped(1);
-        QTest::newRow("Flare empty") << QByteArray("Flare.bmp") << false << QByteArray();
-        QTest::newRow("Pluto not a bitmap") << QByteArray("Pluto.bmp") << false << QByteArray(64, 'x');
+        QTest::newRow("Cloud missing") << QByteArray("Cloud.bmp") << true << QByteArray() << kMaxSide;
+        QTest::newRow("Jupiter truncated") << QByteArray("Jupiter.bmp") << false << valid.chopped(1) << kMaxSide;
+        QTest::newRow("Flare empty") << QByteArray("Flare.bmp") << false << QByteArray() << kMaxSide;
+        QTest::newRow("Pluto not a bitmap") << QByteArray("Pluto.bmp") << false << QByteArray(64, 'x') << kMaxSide;
+        // Flare is 2 x 1 and fits; Sun is 3 x 2 and does not.
+        QTest::newRow("Sun larger than the limit") << QByteArray("Sun.bmp") << false << FileFor(IndexOf("Sun.bmp")) << 2;
     }
 
     void stopsAtTheFirstFailure()
@@ -238,6 +221,7 @@ private slots:
         QFETCH(QByteArray, failing);
         QFETCH(bool, missing);
         QFETCH(QByteArray, contents);
+        QFETCH(int, maxSide);
         const TextureFolder folder;
         if (missing) {
             folder.Remove(failing.constData());
@@ -253,22 +237,10 @@ private slots:
 
         const MessageRecorder recorder;
         bool loaded = true;
-        const std::vector<Upload> uploads = LoadRecordingUploads(folder, loaded);
+        const std::vector<Upload> uploads = LoadRecordingUploads(folder, loaded, maxSide);
         QVERIFY(!loaded);
         QCOMPARE(recorder.messages, QStringList{FailureMessage(folder.path() + QStringLiteral("/") + QString::fromLatin1(failing))});
         VerifyFirstUploads(uploads, failed);
-    }
-
-    void refusesTexturesLargerThanTheLimit()
-    {
-        // Flare is 2 x 1 and fits; Sun is 3 x 2 and does not.
-        const TextureFolder folder;
-        const MessageRecorder recorder;
-        bool loaded = true;
-        const std::vector<Upload> uploads = LoadRecordingUploads(folder, loaded, 2);
-        QVERIFY(!loaded);
-        QCOMPARE(recorder.messages, QStringList{FailureMessage(folder.FilePath("Sun.bmp"))});
-        QCOMPARE(uploads.size(), std::size_t{1});
     }
 
     void uploadsIntoTextureNames()
@@ -288,12 +260,11 @@ private slots:
             const QImage picture = PictureFor(i);
             QCOMPARE(TextureLevelParameter(slot, GL_TEXTURE_WIDTH), picture.width());
             QCOMPARE(TextureLevelParameter(slot, GL_TEXTURE_HEIGHT), picture.height());
-            GLint minFilter = 0;
-            GLint magFilter = 0;
-            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minFilter);
-            glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magFilter);
-            QCOMPARE(minFilter, GL_LINEAR);
-            QCOMPARE(magFilter, GL_LINEAR);
+            for (const GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER}) {
+                GLint value = 0;
+                glGetTexParameteriv(GL_TEXTURE_2D, filter, &value);
+                QCOMPARE(value, GL_LINEAR);
+            }
 
             const std::optional<TextureBitmap> expected = DecodeBitmap(ToBytes(FileFor(i)), kMaxSide);
             QVERIFY(expected);

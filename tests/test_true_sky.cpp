@@ -159,20 +159,17 @@ private slots:
         for (double au = 0.2; au < 60; au *= 1.01) {
             QVERIFY2(SceneDistance(au * 1.01) > SceneDistance(au), qPrintable(QString::number(au)));
         }
-        OrbitPath mercury(Mercury);
-        OrbitPath neptune(Neptune);
-        OrbitPath pluto(Pluto);
-        const double now = JulianDay("2026-12-09T00:00:00");
-        mercury.Follow(now);
-        neptune.Follow(now);
-        pluto.Follow(now);
+        const auto reach = [](BodyId body) {
+            OrbitPath path(body);
+            path.Follow(JulianDay("2026-12-09T00:00:00"));
+            return PathReach(path);
+        };
         // Mercury's perihelion and aphelion, 0.3075 and 0.4667 AU, through
         // the map's first piece by hand.
-        QVERIFY2(std::fabs(PathReach(mercury).first - 7.05) < 0.03,
-                 qPrintable(QString::number(PathReach(mercury).first)));
-        QVERIFY2(std::fabs(PathReach(mercury).second - 12.39) < 0.03,
-                 qPrintable(QString::number(PathReach(mercury).second)));
-        QVERIFY(PathReach(pluto).first < PathReach(neptune).first);
+        const auto [nearest, farthest] = reach(Mercury);
+        QVERIFY2(std::fabs(nearest - 7.05) < 0.03, qPrintable(QString::number(nearest)));
+        QVERIFY2(std::fabs(farthest - 12.39) < 0.03, qPrintable(QString::number(farthest)));
+        QVERIFY(reach(Pluto).first < reach(Neptune).first);
     }
 
     // Every planet lies on its line, and a path that followed the moment

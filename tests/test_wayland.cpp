@@ -127,11 +127,9 @@ private slots:
         QObject scope;
         bool shown = false;
         QTimer::singleShot(0, &scope, [&] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
-                    shown = true;
-                    window->close();
-                }
+            if (OGLWin* window = ShownMainWindow()) {
+                shown = true;
+                window->close();
             }
         });
         int status = EXIT_FAILURE;

@@ -1,3 +1,4 @@
+#include "deadlines.h"
 #include "frm_peta.h"
 #include "gl_projection.h"
 #include "gl_view.h"
@@ -28,19 +29,6 @@ double CotangentOfHalf(int degrees)
 {
     return 1 / std::tan(qDegreesToRadians(degrees / 2.0));
 }
-
-// Closes the picture window when the scope ends, however the check in it
-// ended, so that its modal loop cannot outlive the test.
-class CloseOnExit {
-public:
-    explicit CloseOnExit(QWidget* window) : Window(window) {}
-    ~CloseOnExit() { Window->close(); }
-    CloseOnExit(const CloseOnExit&) = delete;
-    CloseOnExit& operator=(const CloseOnExit&) = delete;
-
-private:
-    QWidget* Window;
-};
 
 } // namespace
 
@@ -101,22 +89,17 @@ private slots:
         const QRect screen = w.screen()->geometry();
         w.move(screen.topLeft());
         const double ratio = Ui(w).glView1->devicePixelRatio();
-        bool sawPicture = false;
         bool markerArrived = false;
-        QTimer::singleShot(0, &w, [&] {
-            auto* picture = qobject_cast<FrmPeta*>(QApplication::activeModalWidget());
-            QVERIFY(picture != nullptr);
-            sawPicture = true;
-            const CloseOnExit closer(picture);
-            picture->move(screen.bottomRight() - QPoint(picture->frameGeometry().width(),
-                                                        picture->frameGeometry().height()));
-            QVERIFY(QTest::qWaitForWindowExposed(picture));
+        QVERIFY(WithModalDialog<FrmPeta>([&] { WindowParts::Picture(w)->trigger(); }, [&](FrmPeta& picture) {
+            picture.move(screen.bottomRight() - QPoint(picture.frameGeometry().width(),
+                                                       picture.frameGeometry().height()));
+            QVERIFY(QTest::qWaitForWindowExposed(&picture));
             WheelWatcher watcher(markerArrived);
-            picture->windowHandle()->installEventFilter(&watcher);
+            picture.windowHandle()->installEventFilter(&watcher);
 
             const QPoint onView = Ui(w).glView1->mapToGlobal(QPoint(10, 10)) * ratio;
-            const QPoint onPicture = picture->mapToGlobal(picture->rect().center()) * ratio;
-            QVERIFY(!picture->frameGeometry().contains(onView / ratio));
+            const QPoint onPicture = picture.mapToGlobal(picture.rect().center()) * ratio;
+            QVERIFY(!picture.frameGeometry().contains(onView / ratio));
             QProcess xdotool;
             xdotool.start(QStringLiteral("xdotool"),
                           {"mousemove", QString::number(onView.x()), QString::number(onView.y()), "click", "4",
@@ -124,9 +107,7 @@ private slots:
             QVERIFY(xdotool.waitForFinished(10000));
             QCOMPARE(xdotool.exitCode(), 0);
             QTRY_VERIFY_WITH_TIMEOUT(markerArrived, 10000);
-        });
-        WindowParts::Picture(w)->trigger();
-        QVERIFY(sawPicture);
+        }));
         QVERIFY(markerArrived);
         QCOMPARE(Ui(w).HScroll->value(), 35);
         QCOMPARE(XPModule::PerspectiveAngle, std::int16_t{35});

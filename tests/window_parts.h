@@ -2,6 +2,8 @@
 
 #include "ogl_win.h"
 
+#include <QApplication>
+
 // The window's widgets as the tests and the benchmark reach them.
 class WindowParts {
 public:
@@ -26,4 +28,15 @@ inline TimeMenu& Tempo(OGLWin& window)
 inline ViewMenu& Vista(OGLWin& window)
 {
     return WindowParts::View(window);
+}
+
+// The main window the program shows, if one is up.
+inline OGLWin* ShownMainWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<OGLWin*>(widget); window != nullptr && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
 }
