@@ -39,6 +39,20 @@ struct SkyPlacement {
     friend bool operator==(const SkyPlacement&, const SkyPlacement&) = default;
 };
 
+// Once the sky is real the spins are computed, not accumulated: a frame's
+// step at real time is far below a float's spacing near 360 degrees, and
+// added to the angle it would be lost. Each spin is its angle at the epoch
+// plus its animated rate times the animation's seconds since (in double).
+struct SpinClock {
+    bool running = false;
+    double seconds = 0; // of animation time since the epoch, negative backwards
+    std::array<double, 14> epochAngle{};
+    double sunEpochAngle = 0;
+    double moonEpochAngle = 0;
+
+    friend bool operator==(const SpinClock&, const SpinClock&) = default;
+};
+
 // The state of the animated scene. Arrays are indexed by body id (2 to 13;
 // 12 and 13 are never used); the Sun's one angle is SunSpin.
 struct SceneState {
@@ -54,12 +68,14 @@ struct SceneState {
     std::array<double, 14> SpinsPerOrbit{};
     std::array<float, 4> FlareColor = kHaloColors[0];
     SkyPlacement Real;
+    SpinClock Spins;
 
     friend bool operator==(const SceneState&, const SceneState&) = default;
 };
 
 // Fills OrbitPeriod and SpinsPerOrbit for one Earth year of `secondsPerYear`
-// seconds. The angles keep their values.
+// seconds. The angles keep their values (a running spin clock starts a new
+// epoch at them).
 void ComputeRates(SceneState& scene, std::uint8_t secondsPerYear);
 
 // Moves `angle` on by 360 degrees times `elapsed / period`; an angle that
@@ -71,6 +87,10 @@ void AdvanceAngle(float& angle, double period, double elapsed);
 // selected body stays on its orbit but keeps turning; selecting the Moon also
 // holds the Earth.
 void AdvanceAnimation(SceneState& scene, double elapsed);
+
+// From now on the spins follow the spin clock, from their present angles;
+// nothing changes when it already runs.
+void StartSpinClock(SceneState& scene);
 
 // Sets the nine planets' orbit angles to `longitudes`, nothing else.
 void SetOrbitAngles(SceneState& scene, const std::array<PlanetLongitude, 9>& longitudes);

@@ -1,6 +1,7 @@
 #include "hit_records.h"
 #include "planet_catalogue.h"
 #include "scene_state.h"
+#include "sky_rates.h"
 
 #include <QtTest>
 
@@ -116,6 +117,46 @@ private slots:
         QVERIFY(qFuzzyCompare(fast.SpinAngle[Earth], 22 * slow.SpinAngle[Earth]));
         QCOMPARE(fast.SunSpin, slow.SunSpin);
         QCOMPARE(fast.MoonSpin, slow.MoonSpin);
+    }
+
+    // At real time a frame turns the Earth by some 1e-6 degree, below a
+    // float's spacing past 32 degrees. Once the sky is real the spins run on
+    // the spin clock: an hour at 60 or 144 frames a second turns each body by
+    // its rate times an hour (Earth 10 turns a 220 s year of 365.25 days,
+    // Jupiter one in 250/365 of it, Pluto in 1000/365, the Sun in 20 s, the
+    // Moon in 40 s), from where it stood, and a new speed goes on from there.
+    void spinsKeepTurningAtRealTime_data()
+    {
+        QTest::addColumn<int>("framesPerSecond");
+        QTest::newRow("60 Hz") << 60;
+        QTest::newRow("144 Hz") << 144;
+    }
+
+    void spinsKeepTurningAtRealTime()
+    {
+        QFETCH(int, framesPerSecond);
+        SceneState scene = SceneAt(220);
+        scene.SpinAngle[Earth] = 100;
+        scene.SpinAngle[Jupiter] = 300;
+        scene.SpinAngle[Pluto] = 359.99F;
+        scene.SunSpin = 200;
+        scene.MoonSpin = 250;
+        StartSpinClock(scene);
+        const double step = RateFactor(SkyRate::RealTime, 220) / framesPerSecond;
+        for (int frame = 0; frame < 3600 * framesPerSecond; ++frame) {
+            AdvanceAnimation(scene, step);
+        }
+        const std::pair<float, double> turned[] = {{scene.SpinAngle[Earth], 100.41068},
+                                                   {scene.SpinAngle[Jupiter], 300.05996},
+                                                   {scene.SpinAngle[Pluto], 0.00499},
+                                                   {scene.SunSpin, 200.45175},
+                                                   {scene.MoonSpin, 250.22587}};
+        for (const auto& [angle, expected] : turned) {
+            QVERIFY2(std::abs(angle - expected) < 2e-4, qPrintable(QString::number(angle, 'f', 5)));
+        }
+        ComputeRates(scene, 110); // half the year: twice the rate, from the angle reached
+        AdvanceAnimation(scene, 110.0 / 10 / 4);
+        QVERIFY2(std::abs(scene.SpinAngle[Earth] - 190.41068) < 2e-4, qPrintable(QString::number(scene.SpinAngle[Earth])));
     }
 
     void theSelectedBodyStopsOnItsOrbit_data()

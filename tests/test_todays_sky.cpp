@@ -74,6 +74,9 @@ private slots:
         QVERIFY(w.Scene.Real.moonReal && !w.Scene.Real.trueOrbits);
         expected.Real.moonReal = true;
         expected.Real.moonOffset = w.Scene.Real.moonOffset;
+        // The spins go on from where they stood, on the spin clock.
+        QVERIFY(w.Scene.Spins.running && w.Scene.Spins.epochAngle[Earth] == before.SpinAngle[Earth]);
+        expected.Spins = w.Scene.Spins;
         QVERIFY(w.Scene == expected); // nothing else changed
         QVERIFY(expected.OrbitAngle != before.OrbitAngle);
         QVERIFY(ViewSettings() == view);

@@ -34,9 +34,11 @@ void OGLWin::ShowSky()
 }
 
 // The planets' longitudes on their circles, the Moon where it is and, with
-// "Orbite vere", each body at its true place with its axis leaning.
+// "Orbite vere", each body at its true place with its axis leaning; the
+// spins from then on follow the spin clock.
 void OGLWin::PlaceSkyBodies()
 {
+    StartSpinClock(Scene);
     SetOrbitAngles(Scene, Time.Track.At(Time.JulianDay()));
     PlaceBodiesInTheSky(Scene, Time.Track, Time.JulianDay(), Vista.mnuorbite->isChecked());
 }
