@@ -110,7 +110,11 @@ void TimeMenu::CreateDate(QMainWindow& window)
 
 void TimeMenu::Show(const SkyTime& time)
 {
-    mnupausa->setText(WindowText::MnuPausa(time.Paused()));
+    // Shown every frame: the caption is translated and set only when it changes.
+    if (time.Paused() != PausedShown) {
+        PausedShown = time.Paused();
+        mnupausa->setText(WindowText::MnuPausa(PausedShown));
+    }
     mnuindietro->setChecked(time.Backwards());
     // Also puts the tick back on a refused choice.
     mnurate[static_cast<std::size_t>(time.Rate())]->setChecked(true);

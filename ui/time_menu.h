@@ -59,4 +59,5 @@ private:
         bool operator==(const DateShown&) const = default;
     };
     DateShown ShownDate;
+    bool PausedShown = false; // the pause item says "Riprendi"
 };
