@@ -203,9 +203,20 @@ private slots:
         QVERIFY2(least < 0.5, qPrintable(QString::number(least)));
 
         LoadSceneFrame(inputs);
-        const Vector3 point =
-            BodyCentre(scene, Earth) + SurfaceDirection(AxesInScene(scene, Earth), {25.5, 33.2}) * BodyExtent(Earth);
-        const QPointF expected = gl.Project(point[0], point[1], point[2]);
+        const auto projected = [&](const SurfacePlace& place) {
+            const Vector3 point =
+                BodyCentre(scene, Earth) + SurfaceDirection(AxesInScene(scene, Earth), place) * BodyExtent(Earth);
+            return gl.Project(point[0], point[1], point[2]);
+        };
+        // The map turns with the globe: the sand of Arabia (20 N, 50 E)
+        // stands where it should, far brighter than the Arabian Sea
+        // (15 N, 65 E) beside it.
+        RenderScene(scene, inputs);
+        LoadSceneFrame(inputs);
+        const long desert = gl.Brightness(projected({20, 50}), 2);
+        const long sea = gl.Brightness(projected({15, 65}), 2);
+        QVERIFY2(desert > 2 * sea, qPrintable(QString("%1 %2").arg(desert).arg(sea)));
+        const QPointF expected = projected({25.5, 33.2});
         const double allowed = earth.extent * std::sin(Radians(2)) + 1.5;
         QVERIFY2(std::hypot(expected.x() - darkest.x(), expected.y() - darkest.y()) < allowed,
                  qPrintable(QString("drawn (%1, %2), expected (%3, %4)")
