@@ -136,9 +136,9 @@ void PrintPacingRows(const LoopCosts& costs)
 void PrintSpinRows(const std::array<SpinHour, 2>& hours)
 {
     for (const SpinHour& hour : hours) {
-        PrintRow(QStringLiteral("spins: real-time hour at %1 Hz, stalls").arg(hour.framesPerSecond),
-                 QStringLiteral("%1 frames").arg(hour.stalls), QStringLiteral("of %1").arg(hour.frames), {},
-                 QStringLiteral("= 0"), Verdict(hour.stalls == 0));
+        PrintRow(QStringLiteral("spins: real-time hour at %1 Hz, standstill").arg(hour.framesPerSecond),
+                 QString::number(hour.worstStill, 'f', 3), QStringLiteral("of a float step, %1 frames").arg(hour.frames),
+                 {}, QStringLiteral("<= 1"), Verdict(hour.worstStill <= 1));
         const double ratio = hour.earthTurned / hour.earthExpected;
         PrintRow(QStringLiteral("spins: the Earth's turn in it"), QStringLiteral("%1 deg").arg(hour.earthTurned, 0, 'f', 4),
                  QStringLiteral("rate x hour %1 deg").arg(hour.earthExpected, 0, 'f', 4), QString::number(ratio, 'f', 6),
