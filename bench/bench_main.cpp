@@ -66,6 +66,7 @@ int main(int argc, char* argv[])
         bench.MeasureSkyTimes(kTimedCalls, results.times);
         bench.MeasureTrueOrbitTimes(kTimedCalls, results.times);
         bench.MeasureNameTimes(kTimedCalls, results.times);
+        bench.MeasureSkyBackdropTimes(kTimedCalls, results.times);
     } // the window closes before the probes compete for the processor
 
     results.events = MeasureEventSearch();

@@ -1,19 +1,10 @@
 #include "body_poles.h"
 
-#include "libnova_turn.h"
+#include "equatorial_to_ecliptic.h"
 #include "sky_bodies.h"
-#include "sky_units.h"
-
-#include <libnova/ln_types.h>
-#include <libnova/transform.h>
 
 EclipticPlace NorthPole(BodyId body)
 {
     const PoleOnTheSky& pole = SkyBodies()[body].pole;
-    ln_equ_posn equatorial{pole.rightAscension, pole.declination};
-    ln_lnlat_posn ecliptic{};
-    // The conversion reads the obliquity through libnova's nutation, and so its cache.
-    const LibnovaTurn turn;
-    ln_get_ecl_from_equ(&equatorial, kJ2000, &ecliptic);
-    return {ecliptic.lng, ecliptic.lat, 1};
+    return EclipticOfJ2000(pole.rightAscension, pole.declination);
 }
