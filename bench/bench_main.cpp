@@ -9,6 +9,7 @@
 #include "planet_catalogue.h"
 #include "probe_runs.h"
 #include "report_table.h"
+#include "spin_bench.h"
 #include "startup_probe.h"
 #include "window_font.h"
 #include "xp_module.h"
@@ -65,10 +66,12 @@ int main(int argc, char* argv[])
         results.pacing = bench.MeasurePacing(kPacingSeconds);
         bench.MeasureSkyTimes(kTimedCalls, results.times);
         bench.MeasureTrueOrbitTimes(kTimedCalls, results.times);
+        bench.MeasureEclipseTimes(kTimedCalls, results.times);
         bench.MeasureNameTimes(kTimedCalls, results.times);
         bench.MeasureSkyBackdropTimes(kTimedCalls, results.times);
     } // the window closes before the probes compete for the processor
 
+    results.spinHours = {RunSpinHour(60, XPModule::SecondsPerYear), RunSpinHour(144, XPModule::SecondsPerYear)};
     results.events = MeasureEventSearch();
     results.startupLaunches = kStartupLaunches;
     results.startup = CompareProbes(kStartupLaunches, 1);

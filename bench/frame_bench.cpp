@@ -172,6 +172,21 @@ void WindowBench::MeasureTrueOrbitTimes(int calls, FrameTimes& times)
     times.trueLinesBuild = Median(linesBuild);
 }
 
+void WindowBench::MeasureEclipseTimes(int calls, FrameTimes& times)
+{
+    window->SetSkyMoment(QDateTime(QDate(2027, 8, 2), QTime(10, 7), Qt::UTC));
+    Vista(*window).mnuorbite->trigger();
+    std::vector<double> loopPass;
+    std::vector<double> bareFrame;
+    for (int call = 0; call < calls; ++call) {
+        loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
+        bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
+    }
+    Vista(*window).mnuorbite->trigger();
+    times.eclipseLoopPass = Median(loopPass);
+    times.eclipseBareFrame = Median(bareFrame);
+}
+
 std::pair<double, double> WindowBench::MeasureWithItems(int calls, const std::vector<QAction*>& items)
 {
     std::vector<double> loopPass;

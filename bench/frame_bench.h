@@ -44,6 +44,10 @@ struct FrameTimes {
     double trueLoopPass = 0;
     double trueBareFrame = 0;
     double trueLinesBuild = 0;
+    // At the solar eclipse of 2027-08-02 with "Orbite vere": the loop's
+    // pass, its true spins and shadows included, and its bare frame.
+    double eclipseLoopPass = 0;
+    double eclipseBareFrame = 0;
 };
 
 // Heap allocations of the main thread per call, in the steady state, by the
@@ -99,6 +103,9 @@ public:
     // Measures the true orbits' figures of `times` once the sky is real;
     // the circles are back afterwards.
     void MeasureTrueOrbitTimes(int calls, FrameTimes& times);
+    // Measures the eclipse's figures of `times`; the circles are back
+    // afterwards.
+    void MeasureEclipseTimes(int calls, FrameTimes& times);
     // Measures the names' figures of `times`, the names switched on for the
     // loop's passes only.
     void MeasureNameTimes(int calls, FrameTimes& times);

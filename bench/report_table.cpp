@@ -75,6 +75,12 @@ void PrintFrameRows(const FrameTimes& times)
                   QStringLiteral("circles ") + Milliseconds(times.skyBareFrame),
                   times.trueBareFrame / times.skyBareFrame, std::nullopt);
     PrintRow(QStringLiteral("true orbits: nine lines built anew"), Milliseconds(times.trueLinesBuild));
+    PrintRatioRow(QStringLiteral("eclipse: RenderLoopPass, spins, shadows"), Milliseconds(times.eclipseLoopPass),
+                  QStringLiteral("bare frame ") + Milliseconds(times.bareFrame), times.eclipseLoopPass / times.bareFrame,
+                  kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("eclipse: bare frame"), Milliseconds(times.eclipseBareFrame),
+                  QStringLiteral("bare frame ") + Milliseconds(times.bareFrame),
+                  times.eclipseBareFrame / times.bareFrame, std::nullopt);
     PrintRatioRow(QStringLiteral("names: RenderLoopPass, names on"), Milliseconds(times.namesLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.namesBareFrame),
                   times.namesLoopPass / times.namesBareFrame, kLoopOverBareFrame);
@@ -128,6 +134,19 @@ void PrintPacingRows(const LoopCosts& costs)
     PrintRow(QStringLiteral("hidden: CPU s per wall s"), PerSecond(costs.hidden.cpuPerSecond, "s/s"), {}, {},
              QStringLiteral("< %1 s/s").arg(kHiddenCpuPerSecond),
              Verdict(costs.hidden.cpuPerSecond < kHiddenCpuPerSecond));
+}
+
+void PrintSpinRows(const std::array<SpinHour, 2>& hours)
+{
+    for (const SpinHour& hour : hours) {
+        PrintRow(QStringLiteral("spins: real-time hour at %1 Hz, stalls").arg(hour.framesPerSecond),
+                 QStringLiteral("%1 frames").arg(hour.stalls), QStringLiteral("of %1").arg(hour.frames), {},
+                 QStringLiteral("= 0"), Verdict(hour.stalls == 0));
+        const double ratio = hour.earthTurned / hour.earthExpected;
+        PrintRow(QStringLiteral("spins: the Earth's turn in it"), QStringLiteral("%1 deg").arg(hour.earthTurned, 0, 'f', 4),
+                 QStringLiteral("rate x hour %1 deg").arg(hour.earthExpected, 0, 'f', 4), QString::number(ratio, 'f', 6),
+                 QStringLiteral("1 +- 0.001"), Verdict(std::abs(ratio - 1) <= 0.001));
+    }
 }
 
 void PrintProbeRows(const BenchResults& results)
@@ -209,6 +228,7 @@ void PrintReport(const BenchResults& results)
              QStringLiteral("target"), QStringLiteral("result"));
     PrintFrameRows(results.times);
     PrintPacingRows(results.pacing);
+    PrintSpinRows(results.spinHours);
     PrintEventRows(results.events);
     PrintProbeRows(results);
     PrintAllocationRows(results.allocations);

@@ -3,9 +3,11 @@
 #include "events_bench.h"
 #include "frame_bench.h"
 #include "probe_runs.h"
+#include "spin_bench.h"
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 // Everything one run of the benchmark measured, and how.
@@ -23,6 +25,7 @@ struct BenchResults {
     int memoryFrames = 0;
     std::optional<ProbeComparison> memory;
     EventSearchTimes events;
+    std::array<SpinHour, 2> spinHours;
 };
 
 // Prints the results as one table, each compared figure with its ratio, its

@@ -43,10 +43,14 @@ double SceneDistance(double au)
     return innerRadius + (outerRadius - innerRadius) * (std::log(au) - from) / (to - from);
 }
 
+Vector3 SceneVector(const Vector3& ecliptic)
+{
+    return {ecliptic[0], ecliptic[2], -ecliptic[1]};
+}
+
 Vector3 SceneDirection(double longitude, double latitude)
 {
-    const Vector3 ecliptic = Rectangular({longitude, latitude, 1});
-    return {ecliptic[0], ecliptic[2], -ecliptic[1]};
+    return SceneVector(Rectangular({longitude, latitude, 1}));
 }
 
 bool ScenePoint(const EclipticPlace& place, Vector3& point)
@@ -58,13 +62,21 @@ bool ScenePoint(const EclipticPlace& place, Vector3& point)
     return true;
 }
 
-PoleTurn TurnToPole(const Vector3& pole)
+std::array<double, 16> BodyFrame(const Vector3& pole, const Vector3& meridian)
 {
-    if (pole[0] == 0 && pole[2] == 0) {
-        return {};
+    const Vector3 y = pole / Length(pole);
+    // The meridian made square to the pole; without one, the scene's +X (or
+    // +Z, for a pole along X) stands in for it.
+    Vector3 x = meridian - y * Dot(meridian, y);
+    for (const Vector3& guess : {Vector3{1, 0, 0}, Vector3{0, 0, 1}}) {
+        if (Length(x) > 1e-6) {
+            break;
+        }
+        x = guess - y * Dot(guess, y);
     }
-    // North × pole, the axis of the turn in the plane of both.
-    return {std::acos(std::clamp(pole[1], -1.0, 1.0)) * 180 / std::numbers::pi, {pole[2], 0, -pole[0]}};
+    x = x / Length(x);
+    const Vector3 z = Cross(x, y);
+    return {x[0], x[1], x[2], 0, y[0], y[1], y[2], 0, z[0], z[1], z[2], 0, 0, 0, 0, 1};
 }
 
 Vector3 BodyCentre(const SceneState& scene, BodyId id)

@@ -22,6 +22,9 @@ float OrbitDistance(BodyId id);
 // last pieces extended. So true shapes keep the picture's proportions.
 double SceneDistance(double au);
 
+// A vector of rectangular ecliptic coordinates (J2000) in the scene frame.
+Vector3 SceneVector(const Vector3& ecliptic);
+
 // The unit vector of the scene frame towards ecliptic longitude and latitude
 // (degrees): longitude 0 along +X, growing the way the orbits turn (towards
 // -Z), latitude towards +Y, the scene's north.
@@ -31,14 +34,11 @@ Vector3 SceneDirection(double longitude, double latitude);
 // writes nothing and gives false.
 bool ScenePoint(const EclipticPlace& place, Vector3& point);
 
-// The shortest turn that takes the scene's north (+Y) to a unit `pole`, as
-// glRotated takes it: degrees about an axis. None (0 degrees) when the pole
-// is north already.
-struct PoleTurn {
-    double degrees = 0;
-    Vector3 axis{0, 1, 0};
-};
-PoleTurn TurnToPole(const Vector3& pole);
+// The frame a body is drawn in with true orbits, as glMultMatrixd takes it
+// (by columns): +Y on its `pole`, +X where its prime `meridian` crosses its
+// equator, +Z their cross product. A meridian off the equator is brought
+// onto it; a missing one (zero) gives some meridian.
+std::array<double, 16> BodyFrame(const Vector3& pole, const Vector3& meridian);
 
 // The centre of a body in the scene frame (the Sun at its origin, the orbits
 // in its XZ plane) at the scene's current angles, or where the real sky

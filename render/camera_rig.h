@@ -22,13 +22,17 @@ public:
     void StartClock(double now) { Clock = now; }
     // Back to the designed view, from `settings` and the pose `now`.
     void GoHome(const ViewControlValues& settings, const CameraPose& now);
-    // Moves the glide on to the clock's `now`; on the way home, the settings
-    // for this frame on the way from where it started to `home`.
+    // Follows `body` turned to `turn`, the zoom bar gliding to `zoom`.
+    void Show(std::uint8_t body, double turn, int zoom, const ViewControlValues& settings, const CameraPose& now);
+    // Moves the glide on to the clock's `now`; on the way home or to a body,
+    // the settings for this frame on the way from where it started to where
+    // it goes (`home`, on the way home).
     std::optional<ViewControlValues> Advance(double now, const ViewControlValues& home);
 
     ViewCamera Camera;
 
 private:
-    ViewControlValues HomeFrom;
+    ViewControlValues SettingsFrom;
+    std::optional<ViewControlValues> SettingsTo; // none: home
     double Clock = 0;
 };

@@ -1,5 +1,6 @@
 #include "ogl_module.h"
 
+#include "eclipse_shading.h"
 #include "message_box.h"
 #include "scene_geometry.h"
 #include "texts_app.h"
@@ -97,12 +98,16 @@ GLResources::~GLResources()
     }
 }
 
+GLResources::GLResources() = default;
+
 void GLResources::Adopt(std::unique_ptr<QOpenGLContext> newContext, GLUquadric* newQuadric)
 {
     context = std::move(newContext);
     quadric.reset(newQuadric);
+    shading = std::make_unique<EclipseShading>();
     GLContext = context.get();
     Quadric = quadric.get();
+    Shading = shading.get();
 }
 
 void GLResources::ReleaseContext()
@@ -110,6 +115,11 @@ void GLResources::ReleaseContext()
     if (!context) {
         return;
     }
+    // The program goes while its context may still be current.
+    if (Shading == shading.get()) {
+        Shading = nullptr;
+    }
+    shading.reset();
     context->doneCurrent();
     if (GLContext == context.get()) {
         GLContext = nullptr;

@@ -10,6 +10,8 @@
 #include <array>
 #include <memory>
 
+class EclipseShading;
+
 // The OpenGL resources the whole program shares.
 namespace OGLModule {
 
@@ -27,18 +29,20 @@ inline constexpr int kMoonHaloSlot = 14;
 inline QWindow* ViewDC = nullptr;           // the drawing surface of the view
 inline QOpenGLContext* GLContext = nullptr; // the one rendering context
 inline GLUquadric* Quadric = nullptr;       // draws every sphere
+inline EclipseShading* Shading = nullptr;   // the Earth and the Moon of the true sky
 inline std::array<GLuint, kTextureSlotCount> TextureNames{};
 
-// Owns the rendering context and the quadric for as long as the window that
+// Owns the rendering context, the quadric and the shading for as long as the window that
 // draws with them (the textures and display lists live in the context).
 class GLResources {
 public:
-    GLResources() = default;
+    GLResources();
     ~GLResources();
     GLResources(const GLResources&) = delete;
     GLResources& operator=(const GLResources&) = delete;
 
-    // Takes the context and the quadric and points the handles at them.
+    // Takes the context and the quadric and points the handles at them and
+    // at a new shading.
     void Adopt(std::unique_ptr<QOpenGLContext> newContext, GLUquadric* newQuadric);
 
     // Leaves the context current nowhere and deletes it; GLContext is cleared.
@@ -50,6 +54,7 @@ private:
     };
     std::unique_ptr<QOpenGLContext> context;
     std::unique_ptr<GLUquadric, QuadricDeleter> quadric;
+    std::unique_ptr<EclipseShading> shading;
 };
 
 // Sets the positions of both lights through the current model-view matrix;

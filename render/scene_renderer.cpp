@@ -1,6 +1,7 @@
 #include "scene_renderer.h"
 
 #include "body_orbits.h"
+#include "eclipse_shading.h"
 #include "ogl_module.h"
 #include "scene_geometry.h"
 #include "sky_bodies.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-// The camera formula takes pi as 3.14.
-constexpr double kRoughPi = 3.14;
 constexpr double kCameraTurnSeconds = 40;
 
 // Planets drawn before the Earth group, and after it.
@@ -76,16 +75,44 @@ void PlaceOnOrbit(const SceneState& scene, BodyId id, const SceneStyle& style)
     glTranslatef(OrbitDistance(id), 0, 0);
 }
 
-// With true orbits, stands the frame's Y axis, about which a body spins and
-// along which its texture's north lies, on the body's pole: the shortest
-// turn from the scene's north.
-void AlignWithPole(const SceneState& scene, BodyId id, const SceneStyle& style)
+// The maps put longitude 0 at their middle (s = 0.5), as Gibraltar on the
+// Earth's map and Mare Crisium and Mare Orientale on the Moon's show. GLU's
+// sphere, stood up by the turn of -90 degrees about X, has s = 0.75 on +X
+// and s growing eastwards; this turn about Y brings the maps' longitude 0
+// onto +X.
+constexpr double kMapMeridianTurn = 90;
+
+// With true orbits, turns the frame to the body's axes at the moment, its
+// rotation included, and returns true; otherwise does nothing.
+bool TurnToBodyAxes(const SceneState& scene, BodyId id, const SceneStyle& style)
 {
     if (!TrueOrbits(scene, style)) {
-        return;
+        return false;
     }
-    const PoleTurn turn = TurnToPole(scene.Real.pole[id]);
-    glRotated(turn.degrees, turn.axis[0], turn.axis[1], turn.axis[2]);
+    glMultMatrixd(BodyFrame(scene.Real.pole[id], scene.Real.primeMeridian[id]).data());
+    glRotated(kMapMeridianTurn, 0, 1, 0);
+    return true;
+}
+
+// Turns a body about its axis: to its true rotation with true orbits, by its
+// animated spin otherwise.
+void Spin(const SceneState& scene, BodyId id, const SceneStyle& style, float animatedAngle)
+{
+    if (!TurnToBodyAxes(scene, id, style)) {
+        glRotatef(animatedAngle, 0, 1, 0);
+    }
+}
+
+// The Earth or the Moon, shaded with the true sky's light and shadows where
+// the mode and the context allow.
+void DrawShadedBody(const SceneState& scene, BodyId body, GeometryList sphere, const SceneStyle& style)
+{
+    const bool shaded = TrueOrbits(scene, style) && scene.RenderMode == kRenderModeRender &&
+                        OGLModule::Shading != nullptr && OGLModule::Shading->Begin(scene.Real, body);
+    DrawGeometry(sphere);
+    if (shaded) {
+        OGLModule::Shading->End();
+    }
 }
 
 void BindSlot(int slot)
@@ -101,9 +128,8 @@ void BindTextureOf(BodyId body)
 
 void PlaceCamera(const SceneState& scene)
 {
-    const double theta = scene.CameraAngle / 180.0 * kRoughPi;
-    gluLookAt(-20 * std::cos(theta), 5 * std::sin(theta), 0, kLookAtCentre[0], kLookAtCentre[1], kLookAtCentre[2], 0, 1,
-              0);
+    const Vector3 eye = EyeAt(scene.CameraAngle);
+    gluLookAt(eye[0], eye[1], eye[2], kLookAtCentre[0], kLookAtCentre[1], kLookAtCentre[2], 0, 1, 0);
 }
 
 // Takes effect from the next frame: the eye of this one is already placed.
@@ -208,8 +234,11 @@ void DrawSun(const SceneState& scene, const FrameInputs& inputs, const SceneStyl
     glDisable(GL_LIGHT0);
     glColor3f(1.0F, 0.6F, 0.0F);
     BindTextureOf(Sun);
-    AlignWithPole(scene, Sun, style);
-    glRotatef(scene.SunSpin, 0, 1, 0);
+    if (TurnToBodyAxes(scene, Sun, style)) {
+        glRotatef(-90, 1, 0, 0); // the map's north on the pole, as the planets'
+    } else {
+        glRotatef(scene.SunSpin, 0, 1, 0);
+    }
     DrawGeometry(style.flaredSun ? LargeSunSphere : SunSphere);
     glDisable(GL_LIGHT1);
     glEnable(GL_LIGHT0);
@@ -222,9 +251,10 @@ void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, BodyId plane
     glColor3f(0.7F, 0.7F, 0.7F);
     PlaceOnOrbit(scene, planet, style);
     RecordPlace(inputs, planet);
-    AlignWithPole(scene, planet, style);
     if (planet != Saturn) {
-        glRotatef(scene.SpinAngle[planet], 0, 1, 0);
+        Spin(scene, planet, style, scene.SpinAngle[planet]);
+    } else {
+        TurnToBodyAxes(scene, planet, style);
     }
     glRotatef(-90, 1, 0, 0); // polar axis up
     glLoadName(planet);
@@ -270,13 +300,12 @@ void DrawMoon(const SceneState& scene, const FrameInputs& inputs, const SceneSty
         glTranslatef(kMoonDistance * std::sin(phi), kMoonDistance * std::cos(phi), 0);
     }
     RecordPlace(inputs, Moon);
-    AlignWithPole(scene, Moon, style);
     glColor3f(0.5F, 0.5F, 0.5F);
-    glRotatef(scene.MoonSpin, 0, 1, 0);
+    Spin(scene, Moon, style, scene.MoonSpin);
     glRotatef(-90, 1, 0, 0);
     glPushName(Moon);
     BindTextureOf(Moon);
-    DrawGeometry(MoonSphere);
+    DrawShadedBody(scene, Moon, MoonSphere, style);
     glPopMatrix();
 }
 
@@ -288,12 +317,11 @@ void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs, const Sc
     RecordPlace(inputs, Earth);
 
     glPushMatrix();
-    AlignWithPole(scene, Earth, style);
-    glRotatef(scene.SpinAngle[Earth], 0, 1, 0);
+    Spin(scene, Earth, style, scene.SpinAngle[Earth]);
     glRotatef(-90, 1, 0, 0);
     glLoadName(Earth);
     BindTextureOf(Earth);
-    DrawGeometry(EarthSphere);
+    DrawShadedBody(scene, Earth, EarthSphere, style);
     glPopName();
     glPopMatrix();
 
@@ -314,6 +342,9 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
     const bool lightsMoved = !style.fixedPlacement && inputs.camera.active && PlaceViewCamera(inputs.camera);
     if (inputs.backdrop != nullptr && !style.fixedPlacement && scene.RenderMode == kRenderModeRender) {
         inputs.backdrop->Draw(inputs.backdropLayers);
+    }
+    if (TrueOrbits(scene, style) && OGLModule::Shading != nullptr) {
+        OGLModule::Shading->MarkSceneFrame();
     }
     if (inputs.showOrbits) {
         DrawOrbitLines(scene, style);

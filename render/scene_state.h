@@ -27,14 +27,20 @@ inline constexpr std::array<std::array<float, 4>, 10> kHaloColors{{
 
 // Where the real sky puts the bodies, in the scene frame, while it is real.
 // The Moon then stands at moonOffset from the Earth's centre instead of on
-// its animated circle; with trueOrbits on, the planets stand at `centre` and
-// every body turns about its `pole` (a unit vector).
+// its animated circle; with trueOrbits on, the planets stand at `centre`,
+// every body turns about its `pole` and shows its longitude 0 towards
+// `primeMeridian` (unit vectors), and the shadows of eclipses fall from the
+// Sun's and the Moon's true places from the Earth (in Earth radii: the drawn
+// bodies are not to scale).
 struct SkyPlacement {
     bool moonReal = false;
     Vector3 moonOffset{};
     bool trueOrbits = false;
     std::array<Vector3, 14> centre{};
     std::array<Vector3, 14> pole{};
+    std::array<Vector3, 14> primeMeridian{};
+    Vector3 sunFromEarth{};
+    Vector3 moonFromEarth{};
 
     friend bool operator==(const SkyPlacement&, const SkyPlacement&) = default;
 };

@@ -28,7 +28,37 @@ Vector3 ViewCentreInScene(const ScenePlacement& placement, double turn)
     return {x * std::cos(a) + tiltedZ * std::sin(a), tiltedY, -x * std::sin(a) + tiltedZ * std::cos(a)};
 }
 
+// The shorter way from `from` to `to` degrees round a circle.
+double ShortWay(double from, double to)
+{
+    return std::remainder(to - from, 360.0);
+}
+
+// The angle of a direction about Y, as glRotated turns it.
+double AngleAboutY(const Vector3& v)
+{
+    return std::atan2(v[0], v[2]) * 180 / std::numbers::pi;
+}
+
 } // namespace
+
+Vector3 EyeAt(float cameraAngle)
+{
+    // The camera's formula takes pi as 3.14.
+    const double theta = cameraAngle / 180.0 * 3.14;
+    return {-20 * std::cos(theta), 5 * std::sin(theta), 0};
+}
+
+double TurnFacing(const Vector3& direction, double tilt, float cameraAngle)
+{
+    // The way to the eye from the point it looks at, carried back through
+    // the tilt; the turn then lines it up with `direction` about Y.
+    const Vector3 toEye = EyeAt(cameraAngle) - kLookAtCentre;
+    const double b = Radians(-tilt);
+    const Vector3 untilted{toEye[0], toEye[1] * std::cos(b) - toEye[2] * std::sin(b),
+                           toEye[1] * std::sin(b) + toEye[2] * std::cos(b)};
+    return ToOrbitAngle(AngleAboutY(untilted) - AngleAboutY(direction));
+}
 
 double EasedGlide(double progress)
 {
@@ -60,8 +90,14 @@ double ViewCamera::TurnLeft() const
 
 void ViewCamera::GoHome(const CameraPose& now)
 {
-    StartGlide(now, now.turn > 180 ? 360.0 - now.turn : -static_cast<double>(now.turn), NoBody);
-    Home = true;
+    StartGlide(now, ShortWay(now.turn, 0), NoBody);
+    Steers = true;
+}
+
+void ViewCamera::Show(std::uint8_t body, double turn, const CameraPose& now)
+{
+    StartGlide(now, ShortWay(now.turn, turn), body);
+    Steers = true;
 }
 
 void ViewCamera::StartGlide(const CameraPose& now, double turnBy, std::uint8_t target)
@@ -71,7 +107,7 @@ void ViewCamera::StartGlide(const CameraPose& now, double turnBy, std::uint8_t t
     ShiftFrom = now.shift;
     Target = target;
     Progress = 0;
-    Home = false;
+    Steers = false;
 }
 
 void ViewCamera::Advance(double elapsed)

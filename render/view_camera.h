@@ -10,6 +10,14 @@
 inline constexpr Vector3 kLookAtCentre{0, 2.5, -40};
 inline constexpr double kSceneDepth = -40;
 
+// Where the eye stands, in that frame, at the "Spinning" box's camera angle.
+Vector3 EyeAt(float cameraAngle);
+
+// The camera turn that shows a followed body's side towards `direction`
+// (scene frame) to the eye, as near as the turn about the orbits' axis can,
+// with the scene tilted by `tilt` degrees; degrees, 0 to 360.
+double TurnFacing(const Vector3& direction, double tilt, float cameraAngle);
+
 // How the scene is placed before the camera's own moves: pan and tilt.
 struct ScenePlacement {
     double panX = 0;
@@ -45,11 +53,14 @@ public:
     void Follow(std::uint8_t body, const CameraPose& now);
     // Back to turn 0 and no shift, the short way round.
     void GoHome(const CameraPose& now);
+    // Follows `body`, turning to `turn` the short way round.
+    void Show(std::uint8_t body, double turn, const CameraPose& now);
     // Moves the glide on by a frame of `elapsed` seconds.
     void Advance(double elapsed);
 
     bool AtRest() const;
-    bool GoingHome() const { return Home && Progress < 1; }
+    // A glide home or to show a body, which also carries the view's settings.
+    bool Steering() const { return Steers && Progress < 1; }
     // How far the glide has come on the ease curve; 1 when there is none.
     double Eased() const { return EasedGlide(Progress); }
 
@@ -66,5 +77,5 @@ private:
     Vector3 ShiftFrom{};
     std::uint8_t Target = NoBody;
     double Progress = 1;
-    bool Home = false;
+    bool Steers = false;
 };

@@ -1,6 +1,7 @@
 #include "eclipse_geometry.h"
 
 #include "apparent_places.h"
+#include "eclipse_figures.h"
 #include "sky_units.h"
 #include "sky_vector.h"
 
@@ -8,9 +9,6 @@
 
 namespace {
 
-constexpr double kEarthRadius = 6378.137;
-constexpr double kSunRadius = 696000;
-constexpr double kMoonRadius = 1737.4;
 // The axis must pass within this share of the equatorial radius to meet the
 // flattened Earth: inside it an eclipse is central.
 constexpr double kCentralGap = 0.9972;
@@ -41,9 +39,9 @@ FundamentalPlane ShadowOnTheEarth(const EclipticPlace& sun, const EclipticPlace&
     const Vector3 u = axis / sunToMoon;
     const double along = -Dot(m, u); // from the Moon to the plane
     const Vector3 foot = m + u * along;
-    const double penumbraSlope = (kSunRadius + kMoonRadius) / sunToMoon;
-    const double umbraSlope = (kSunRadius - kMoonRadius) / sunToMoon;
-    return {Length(foot), kMoonRadius + along * penumbraSlope, kMoonRadius - along * umbraSlope,
+    const double penumbraSlope = (kSunRadiusKm + kMoonRadiusKm) / sunToMoon;
+    const double umbraSlope = (kSunRadiusKm - kMoonRadiusKm) / sunToMoon;
+    return {Length(foot), kMoonRadiusKm + along * penumbraSlope, kMoonRadiusKm - along * umbraSlope,
             umbraSlope};
 }
 
@@ -51,16 +49,16 @@ FundamentalPlane ShadowOnTheEarth(const EclipticPlace& sun, const EclipticPlace&
 
 double ShadowAxisGap(const EclipticPlace& sun, const EclipticPlace& moon)
 {
-    return ShadowOnTheEarth(sun, moon).gap / kEarthRadius;
+    return ShadowOnTheEarth(sun, moon).gap / kEarthRadiusKm;
 }
 
 std::optional<SkyEventType> SolarEclipseKind(const EclipticPlace& sun, const EclipticPlace& moon)
 {
     const FundamentalPlane shadow = ShadowOnTheEarth(sun, moon);
-    if (shadow.gap >= kEarthRadius + shadow.penumbra) {
+    if (shadow.gap >= kEarthRadiusKm + shadow.penumbra) {
         return std::nullopt;
     }
-    const double centralGap = kCentralGap * kEarthRadius;
+    const double centralGap = kCentralGap * kEarthRadiusKm;
     if (shadow.gap < centralGap) {
         if (shadow.umbra > 0) {
             return SkyEventType::TotalSolarEclipse;
@@ -83,27 +81,63 @@ double MoonFromEarthShadow(const EclipticPlace& sun, const EclipticPlace& moon)
     return AngularSeparation(antiSun, moon);
 }
 
-std::optional<SkyEventType> LunarEclipseKind(const EclipticPlace& sun, const EclipticPlace& moon)
+namespace {
+
+// The Earth's shadow at the Moon's distance, as seen from the Earth's centre:
+// the angular radii of the umbra, the penumbra and the Moon, and how far the
+// Moon's centre stands from the shadow's axis; degrees.
+struct ShadowAtTheMoon {
+    double umbra;
+    double penumbra;
+    double moonRadius;
+    double gap;
+};
+
+ShadowAtTheMoon EarthShadow(const EclipticPlace& sun, const EclipticPlace& moon)
 {
     const double sunDistance = sun.distance * kKilometresPerAu;
     const double moonDistance = moon.distance * kKilometresPerAu;
-    // Angular radii and parallaxes, in degrees. The Earth's radius is its
-    // mean one towards the Moon, enlarged by a 85th for its atmosphere.
-    const double moonParallax = std::asin(0.998340 * kEarthRadius / moonDistance) / kRadiansPerDegree * (1 + 1.0 / 85);
-    const double sunParallax = std::asin(kEarthRadius / sunDistance) / kRadiansPerDegree;
-    const double sunRadius = std::asin(kSunRadius / sunDistance) / kRadiansPerDegree;
-    const double moonRadius = std::asin(kMoonRadius / moonDistance) / kRadiansPerDegree;
-    const double umbra = moonParallax + sunParallax - sunRadius;
-    const double penumbra = moonParallax + sunParallax + sunRadius;
-    const double gap = MoonFromEarthShadow(sun, moon);
-    if (gap + moonRadius < umbra) {
+    // Parallaxes and radii. The Earth's radius is its mean one towards the
+    // Moon, enlarged for its atmosphere.
+    const double moonParallax =
+        std::asin(0.998340 * kEarthRadiusKm / moonDistance) / kRadiansPerDegree * kEarthShadowEnlargement;
+    const double sunParallax = std::asin(kEarthRadiusKm / sunDistance) / kRadiansPerDegree;
+    const double sunRadius = std::asin(kSunRadiusKm / sunDistance) / kRadiansPerDegree;
+    return {moonParallax + sunParallax - sunRadius, moonParallax + sunParallax + sunRadius,
+            std::asin(kMoonRadiusKm / moonDistance) / kRadiansPerDegree, MoonFromEarthShadow(sun, moon)};
+}
+
+} // namespace
+
+std::optional<SkyEventType> LunarEclipseKind(const EclipticPlace& sun, const EclipticPlace& moon)
+{
+    const ShadowAtTheMoon shadow = EarthShadow(sun, moon);
+    if (shadow.gap + shadow.moonRadius < shadow.umbra) {
         return SkyEventType::TotalLunarEclipse;
     }
-    if (gap - moonRadius < umbra) {
+    if (shadow.gap - shadow.moonRadius < shadow.umbra) {
         return SkyEventType::PartialLunarEclipse;
     }
-    if (gap - moonRadius < penumbra) {
+    if (shadow.gap - shadow.moonRadius < shadow.penumbra) {
         return SkyEventType::PenumbralLunarEclipse;
     }
     return std::nullopt;
+}
+
+double UmbralMagnitude(const EclipticPlace& sun, const EclipticPlace& moon)
+{
+    const ShadowAtTheMoon shadow = EarthShadow(sun, moon);
+    return (shadow.umbra + shadow.moonRadius - shadow.gap) / (2 * shadow.moonRadius);
+}
+
+Vector3 ShadowAxisFoot(const Vector3& sun, const Vector3& moon)
+{
+    const Vector3 u = (moon - sun) / Length(moon - sun);
+    const Vector3 nearest = moon - u * Dot(moon, u); // the axis's point nearest the Earth's centre
+    const double gap = Length(nearest);
+    if (gap >= 1) {
+        return nearest / gap;
+    }
+    // Where the axis first meets the ground, coming from the Moon.
+    return nearest - u * std::sqrt(1 - gap * gap);
 }

@@ -2,6 +2,7 @@
 
 #include "planet_positions.h"
 #include "sky_events.h"
+#include "sky_vector.h"
 
 #include <optional>
 
@@ -23,3 +24,13 @@ double MoonFromEarthShadow(const EclipticPlace& sun, const EclipticPlace& moon);
 // The lunar eclipse these places make, if any: total, partial or penumbral,
 // with the Earth's shadow enlarged by its atmosphere as Danjon's rule has it.
 std::optional<SkyEventType> LunarEclipseKind(const EclipticPlace& sun, const EclipticPlace& moon);
+
+// The umbral magnitude of a lunar eclipse: the share of the Moon's diameter
+// inside the Earth's umbra (above 1: total), with the same widened shadow.
+double UmbralMagnitude(const EclipticPlace& sun, const EclipticPlace& moon);
+
+// The point of the Earth's surface (a unit vector from its centre) where the
+// axis of the Moon's shadow meets it, or the one nearest the axis where it
+// passes by: at the greatest solar eclipse, its point of greatest eclipse.
+// The Sun and the Moon from the Earth's centre, in Earth radii, in any frame.
+Vector3 ShadowAxisFoot(const Vector3& sun, const Vector3& moon);

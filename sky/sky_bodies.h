@@ -6,10 +6,22 @@
 
 struct ln_helio_posn;
 
-// A pole's right ascension and declination of J2000, in degrees.
+// A pole's right ascension and declination of J2000, in degrees, at J2000
+// and their drift in a Julian century (the precession of the Earth's axis,
+// mostly).
 struct PoleOnTheSky {
     double rightAscension;
     double declination;
+    double rightAscensionPerCentury = 0;
+    double declinationPerCentury = 0;
+};
+
+// A body's prime meridian at a moment: W = w0 + rate * d, d days of dynamical
+// time from J2000, degrees from the ascending node of its equator on the
+// Earth's equator of J2000, eastwards (negative rates turn retrograde).
+struct RotationElements {
+    double w0;
+    double degreesPerDay;
 };
 
 // How the animation turns a body: its revolution in days of the animation's
@@ -32,9 +44,13 @@ struct SkyBody {
     double siderealPeriodDays; // NASA's planetary fact sheets; 0 for the Sun and the Moon
     double meanDistanceAu;     // semi-major axis of J2000 (Standish's approximate elements)
     // The north pole its spin axis points at (the IAU Working Group on
-    // Cartographic Coordinates and Rotational Elements, 2009: constant terms;
-    // the Moon's mean pole). Row 0 holds the ecliptic's own north.
+    // Cartographic Coordinates and Rotational Elements, 2009: secular terms;
+    // the Moon's and Neptune's mean poles). Row 0 holds the ecliptic's own
+    // north.
     PoleOnTheSky pole;
+    // Its rotation, from the same report: the mean terms, without the small
+    // periodic ones (the Moon's are its librations, of a few degrees).
+    RotationElements rotation;
     int textureSlot; // its slot of OGLModule::TextureNames
 };
 

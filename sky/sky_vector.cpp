@@ -29,6 +29,11 @@ double Dot(const Vector3& a, const Vector3& b)
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
 
+Vector3 Cross(const Vector3& a, const Vector3& b)
+{
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
 double Length(const Vector3& v)
 {
     return std::sqrt(Dot(v, v));

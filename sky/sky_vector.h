@@ -13,6 +13,7 @@ Vector3 operator-(const Vector3& a, const Vector3& b);
 Vector3 operator*(const Vector3& v, double factor);
 Vector3 operator/(const Vector3& v, double divisor);
 double Dot(const Vector3& a, const Vector3& b);
+Vector3 Cross(const Vector3& a, const Vector3& b);
 double Length(const Vector3& v);
 
 // A place's rectangular ecliptic coordinates, in its unit of distance: x

@@ -1,4 +1,3 @@
-#include "body_poles.h"
 #include "libnova_turn.h"
 #include "sky_clock.h"
 #include "sky_events.h"
@@ -204,18 +203,15 @@ private slots:
         QVERIFY(MinutesApart(found[0], qPrintable(fullMoon)) <= 1);
     }
 
-    // A day's search and the poles reach the nutation's, the Moon's and the
-    // Earth's caches, each call in turn: the scene and a search's worker
-    // ask libnova at once.
+    // A day's search reaches the nutation's, the Moon's and the Earth's
+    // caches, each call in turn: the scene and a search's worker ask libnova
+    // at once.
     void libnovasCachesAreReachedInTurn()
     {
         cachedCalls = 0;
         callsOutOfTurn = 0;
         QVERIFY(!Search("2024-12-15T00:00", "2024-12-16T00:00", kAllSkyEventGroups).empty());
-        for (int body = NoBody; body <= Pluto; ++body) {
-            QVERIFY(std::isfinite(NorthPole(static_cast<BodyId>(body)).latitude));
-        }
-        QVERIFY(cachedCalls > Pluto + 1); // the poles and the search
+        QVERIFY(cachedCalls > 0);
         QCOMPARE(callsOutOfTurn.load(), 0);
     }
 

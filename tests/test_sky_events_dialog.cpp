@@ -1,4 +1,5 @@
 #include "deadlines.h"
+#include "body_orbits.h"
 #include "frm_eventi.h"
 #include "main_window_fixture.h"
 #include "sky_clock.h"
@@ -135,6 +136,44 @@ private slots:
         QVERIFY(w.Time.IsReal());
         QVERIFY2(std::abs(w.Time.Moment().secsTo(chosen)) <= 30, qPrintable(w.Time.Moment().toString(Qt::ISODate)));
         QVERIFY(OGLModule::FrameTimer().Paused() && Tempo(w).mnupausa->text() == "Riprendi");
+    }
+
+    // "Vai" on a solar eclipse turns "Orbite vere" on, for the shadows, and
+    // glides to the Earth with the zoom narrowing to the angle at which it
+    // fills a third of the view (12 degrees); pressed again on the lunar
+    // eclipse during the glide, it ends at the Moon (5 degrees).
+    void vaiGlidesToTheBodyThatShowsTheEvent()
+    {
+        OGLWin& w = fixture->Window();
+        w.Time.SystemClock = [] { return kNow; };
+        const std::vector<SkyEvent> eclipses{{JulianDayOf(Utc("2027-08-02T10:07:00")), SkyEventType::TotalSolarEclipse},
+                                             {JulianDayOf(Utc("2028-01-12T04:13:00")), SkyEventType::PartialLunarEclipse}};
+        w.FindEvents = [&](double, double, const SkyEventGroups&, const SkyEventProgress&) { return eclipses; };
+        double clock = 0;
+        w.Rig.StartClock(clock);
+        int zoom = 0;
+        for (int row = 0; row < 2; ++row) {
+            QVERIFY(WithEventsDialog(w, [&](FrmEventi& dialog) {
+                QVERIFY(SearchEnds(dialog));
+                dialog.tblEventi->selectRow(row);
+                dialog.cmdVai->click();
+            }));
+            QVERIFY(Vista(w).mnuorbite->isChecked());
+            for (int frame = 0; frame < (row == 0 ? 5 : 20); ++frame) {
+                clock += 0.1;
+                if (const auto settings = w.Rig.Advance(clock, {})) {
+                    zoom = settings->zoom;
+                }
+            }
+            QVERIFY(row == 1 || (zoom < XPModule::kStartPerspectiveAngle && zoom > 12));
+        }
+        QCOMPARE(zoom, 5);
+        const CameraPose pose = w.Rig.Camera.Pose(w.Scene, {});
+        // Without pan and tilt a followed body stands at (0, 2.5, 0), whatever the turn.
+        const Vector3 moon = BodyCentre(w.Scene, Moon) + pose.shift;
+        QVERIFY(pose.active && Length(moon - Vector3{0, 2.5, 0}) < 1e-6);
+        Vista(w).mnuorbite->trigger();
+        w.mnuvista_Click();
     }
 
     // From 1885 to 2099, cancelled, closed, or replaced by a short search or

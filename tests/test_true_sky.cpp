@@ -5,6 +5,7 @@
 #include "sky_clock.h"
 #include "sky_expectations.h"
 #include "sky_placement.h"
+#include "true_sky_scene.h"
 
 #include <QMatrix4x4>
 #include <QVector3D>
@@ -74,17 +75,6 @@ double DegreesBetween(QVector3D a, QVector3D b)
 {
     return std::acos(std::clamp(QVector3D::dotProduct(a.normalized(), b.normalized()), -1.0F, 1.0F)) * 180 /
            std::numbers::pi;
-}
-
-// The scene as the real sky places it at `utc`, on circles or true orbits.
-SceneState SkyScene(const char* utc, bool trueOrbits)
-{
-    SceneState scene;
-    PlanetTrack track;
-    const double day = JulianDay(utc);
-    SetOrbitAngles(scene, track.At(day));
-    PlaceBodiesInTheSky(scene, track, day, trueOrbits);
-    return scene;
 }
 
 QVector3D ScenePointOf(const EclipticPlace& place)
@@ -262,11 +252,9 @@ private slots:
         const QVector3D towards = utc.isEmpty() ? QVector3D(0, 1, 0) : -Vector(BodyCentre(scene, BodyId(body)));
         const double angle = DegreesBetween(Vector(scene.Real.pole[body]), towards);
         QVERIFY2(std::fabs(angle - degrees) < tolerance, qPrintable(QString::number(angle)));
-        // The turn the body is drawn with stands its north on the pole.
-        const PoleTurn turn = TurnToPole(scene.Real.pole[body]);
-        QMatrix4x4 drawn;
-        drawn.rotate(float(turn.degrees), Vector(turn.axis));
-        QVERIFY(DegreesBetween(drawn.map(QVector3D(0, 1, 0)), Vector(scene.Real.pole[body])) < 0.1);
+        // The frame the body is drawn in stands its north on the pole.
+        const std::array<double, 16> frame = BodyFrame(scene.Real.pole[body], scene.Real.primeMeridian[body]);
+        QVERIFY(DegreesBetween({float(frame[4]), float(frame[5]), float(frame[6])}, Vector(scene.Real.pole[body])) < 0.1);
     }
 
     void aPlaceThatIsNotFiniteMovesNothing()

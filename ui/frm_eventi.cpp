@@ -204,13 +204,18 @@ int FrmEventi::SelectedEvent() const
     return -1;
 }
 
+QDateTime FrmEventi::ChosenMoment() const
+{
+    return MomentOfJulianDay(Chosen.julianDay);
+}
+
 void FrmEventi::cmdVai_Click()
 {
     const int index = SelectedEvent();
     if (index < 0) {
         return;
     }
-    Chosen = MomentOfJulianDay(Shown[static_cast<std::size_t>(index)].julianDay);
+    Chosen = Shown[static_cast<std::size_t>(index)];
     accept();
 }
 

@@ -38,8 +38,9 @@ public:
     bool Searching() const { return Search.Running(); }
     // Until the worker of the last search has ended, as closing waits.
     void WaitForWorker() { Search.Wait(); }
-    // The moment of the event chosen with "Vai".
-    QDateTime ChosenMoment() const { return Chosen; }
+    // The event chosen with "Vai", and its moment.
+    const SkyEvent& ChosenEvent() const { return Chosen; }
+    QDateTime ChosenMoment() const;
 
     QDateTimeEdit* txtDal = nullptr;
     QDateTimeEdit* txtAl = nullptr;
@@ -67,7 +68,7 @@ private:
 
     SkyEventSearch Search;
     std::vector<SkyEvent> Shown; // in time order, whatever the table's order
-    QDateTime Chosen;
+    SkyEvent Chosen;
     AskFile AskFileName;
     std::function<QDateTime()> Now;
 };

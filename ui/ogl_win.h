@@ -145,6 +145,7 @@ private:
     void ClearChosenBody();
     void FollowChosenBody();
     void FollowBody(std::uint8_t body);
+    void ShowEvent(const SkyEvent& event);
     SaveFileAnswer AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
 
     // The widgets, in the order they are made: the controls, the card, the

@@ -1,6 +1,7 @@
 // The sky's time wired to the menu "Tempo", "Posizioni di oggi", "Orbite
 // vere" and the dialogs of time.
 
+#include "event_view.h"
 #include "frame_timer.h"
 #include "frm_data.h"
 #include "frm_eventi.h"
@@ -144,5 +145,18 @@ void OGLWin::mnueventi_Click()
     if (dialog.exec() == QDialog::Accepted && SetSkyMoment(dialog.ChosenMoment())) {
         Time.SetPaused(true);
         ShowTime();
+        ShowEvent(dialog.ChosenEvent());
     }
+}
+
+// The view glides to the body that shows the event, turned and magnified;
+// the shadows of a solar eclipse need "Orbite vere", which it turns on.
+void OGLWin::ShowEvent(const SkyEvent& event)
+{
+    if (NeedsTrueOrbits(event) && !Vista.mnuorbite->isChecked()) {
+        Vista.mnuorbite->setChecked(true);
+        PlaceSkyBodies();
+    }
+    const EventView view = ViewOfEvent(Scene, event, XPModule::ViewTilt);
+    Rig.Show(view.body, view.turn, view.zoom, CurrentViewSettings(), CurrentFrameInputs().camera);
 }
