@@ -68,6 +68,7 @@ int main(int argc, char* argv[])
         bench.MeasureTrueOrbitTimes(kTimedCalls, results.times);
         bench.MeasureEclipseTimes(kTimedCalls, results.times);
         bench.MeasureNameTimes(kTimedCalls, results.times);
+        bench.MeasureSkyBackdropTimes(kTimedCalls, results.times);
     } // the window closes before the probes compete for the processor
 
     results.spinHours = {RunSpinHour(60, XPModule::SecondsPerYear), RunSpinHour(144, XPModule::SecondsPerYear)};

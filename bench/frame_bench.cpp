@@ -187,18 +187,33 @@ void WindowBench::MeasureEclipseTimes(int calls, FrameTimes& times)
     times.eclipseBareFrame = Median(bareFrame);
 }
 
-void WindowBench::MeasureNameTimes(int calls, FrameTimes& times)
+std::pair<double, double> WindowBench::MeasureWithItems(int calls, const std::vector<QAction*>& items)
 {
     std::vector<double> loopPass;
     std::vector<double> bareFrame;
     for (int call = 0; call < calls; ++call) {
-        Vista(*window).mnunomi->setChecked(true);
+        for (QAction* item : items) {
+            item->setChecked(true);
+        }
         loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
-        Vista(*window).mnunomi->setChecked(false);
+        for (QAction* item : items) {
+            item->setChecked(false);
+        }
         bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
     }
-    times.namesLoopPass = Median(loopPass);
-    times.namesBareFrame = Median(bareFrame);
+    return {Median(loopPass), Median(bareFrame)};
+}
+
+void WindowBench::MeasureNameTimes(int calls, FrameTimes& times)
+{
+    std::tie(times.namesLoopPass, times.namesBareFrame) = MeasureWithItems(calls, {Vista(*window).mnunomi});
+}
+
+void WindowBench::MeasureSkyBackdropTimes(int calls, FrameTimes& times)
+{
+    const ViewMenu& menu = Vista(*window);
+    std::tie(times.backdropLoopPass, times.backdropBareFrame) =
+        MeasureWithItems(calls, {menu.mnustelle, menu.mnucostellazioni, menu.mnuvialattea});
 }
 
 // Saturn is chosen from the keyboard, followed and let go, so that it moves

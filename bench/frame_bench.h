@@ -5,6 +5,10 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
+
+class QAction;
 
 class OGLWin;
 
@@ -26,6 +30,10 @@ struct FrameTimes {
     // without the names.
     double namesLoopPass = 0;
     double namesBareFrame = 0;
+    // With "Stelle", "Costellazioni" and "Via Lattea" on: the loop's pass,
+    // against the bare frame without them.
+    double backdropLoopPass = 0;
+    double backdropBareFrame = 0;
     // Following Saturn with the scene turned: the loop's pass and the bare
     // frame, and the bare frame of the view at rest alongside.
     double followLoopPass = 0;
@@ -101,6 +109,8 @@ public:
     // Measures the names' figures of `times`, the names switched on for the
     // loop's passes only.
     void MeasureNameTimes(int calls, FrameTimes& times);
+    // The same for the sky behind the bodies, its three items on.
+    void MeasureSkyBackdropTimes(int calls, FrameTimes& times);
     // Measures the following figures of `times`; the view is at rest again
     // afterwards.
     void MeasureFollowTimes(int calls, FrameTimes& times);
@@ -108,6 +118,8 @@ public:
     LoopCosts MeasurePacing(double seconds);
 
 private:
+    // The loop's pass with `items` on and the bare frame with them off, medians.
+    std::pair<double, double> MeasureWithItems(int calls, const std::vector<QAction*>& items);
     void EmptyFrame();
     void PickSun();
     LoopCost RunLoopFor(double seconds);

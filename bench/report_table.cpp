@@ -84,6 +84,9 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("names: RenderLoopPass, names on"), Milliseconds(times.namesLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.namesBareFrame),
                   times.namesLoopPass / times.namesBareFrame, kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("sky backdrop: RenderLoopPass, all on"), Milliseconds(times.backdropLoopPass),
+                  QStringLiteral("bare frame ") + Milliseconds(times.backdropBareFrame),
+                  times.backdropLoopPass / times.backdropBareFrame, kLoopOverBareFrame);
     PrintRatioRow(QStringLiteral("follow: RenderLoopPass, Saturn, turned"), Milliseconds(times.followLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.followBareFrame),
                   times.followLoopPass / times.followBareFrame, kFollowOverLoop * times.loopPass / times.bareFrame);

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "scene_renderer.h"
-
-#include <GL/gl.h>
+#include "screen_labels.h"
 
 #include <array>
 
@@ -28,13 +27,6 @@ public:
 private:
     void Prepare(double scale);
 
-    struct Label {
-        GLuint texture = 0;
-        int width = 0; // device pixels of the text with its outline
-        int height = 0;
-        GLfloat right = 0; // texture coordinates of the text's corner
-        GLfloat bottom = 0;
-    };
-    std::array<Label, Pluto + 1> labels{};
+    std::array<ScreenLabel, Pluto + 1> labels{};
     double preparedScale = 0;
 };

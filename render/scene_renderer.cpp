@@ -340,6 +340,9 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
     SpinCamera(scene, inputs);
     PlaceScene(inputs, style);
     const bool lightsMoved = !style.fixedPlacement && inputs.camera.active && PlaceViewCamera(inputs.camera);
+    if (inputs.backdrop != nullptr && !style.fixedPlacement && scene.RenderMode == kRenderModeRender) {
+        inputs.backdrop->Draw(inputs.backdropLayers);
+    }
     if (TrueOrbits(scene, style) && OGLModule::Shading != nullptr) {
         OGLModule::Shading->MarkSceneFrame();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene_state.h"
+#include "star_backdrop.h"
 #include "view_camera.h"
 
 #include <array>
@@ -27,10 +28,13 @@ struct FrameInputs {
     double tilt = 0;           // scene turn about X, degrees
     CameraPose camera;         // the view's camera after the placement
     BodyPlaces* places = nullptr; // filled with where each body is drawn, when set
+    StarBackdrop* backdrop = nullptr; // the sky behind the bodies, when set
+    StarBackdrop::Layers backdropLayers;
 };
 
 // Draws one frame of the scene into the current context: the camera, the
-// orbit lines if asked, the Sun, the planets with the Moon and Saturn's ring,
+// sky behind the bodies if set (never in selection mode), the orbit lines
+// if asked, the Sun, the planets with the Moon and Saturn's ring,
 // and the highlight of a selected Sun or Earth. In selection mode every body
 // is drawn under its body id. The caller swaps buffers.
 void RenderScene(SceneState& scene, const FrameInputs& inputs);

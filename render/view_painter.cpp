@@ -10,8 +10,30 @@ void ViewPainter::Draw(SceneState& scene, FrameInputs inputs, const Options& opt
     if (inputs.showOrbits && scene.Real.trueOrbits) {
         TruePaths.Follow(options.julianDay);
     }
+    const bool sky = drawing && options.sky.Any();
+    if (sky) {
+        inputs.backdrop = &Sky;
+        inputs.backdropLayers = options.sky;
+    }
     RenderScene(scene, inputs);
+    if (sky) {
+        SkyNames.Draw(Sky, options.sky.figures, options.sky.stars && options.names, options.scale);
+    }
     if (names) {
         Names.Draw(Placed, options.scale);
     }
+}
+
+void ViewPainter::Release()
+{
+    Names.Release();
+    Sky.Release();
+    SkyNames.Release();
+}
+
+void ViewPainter::Forget()
+{
+    Names.Forget();
+    Sky.Forget();
+    SkyNames.Forget();
 }

@@ -2,13 +2,15 @@
 
 #include "body_names.h"
 #include "scene_renderer.h"
+#include "sky_names.h"
+#include "star_backdrop.h"
 #include "true_orbit_lines.h"
 
-// One frame of the view in its context: the scene, the planets' true paths
-// when they are shown, and the names. Where the bodies land is noted only
-// when the names or a body chosen from the keyboard need it, and the names
-// are drawn only in frames to be seen: never in a selection pass, so they are
-// never picked.
+// One frame of the view in its context: the sky behind the bodies when it
+// is asked for, the scene, the planets' true paths when they are shown, and
+// the names. Where the bodies land is noted only when the names or a body
+// chosen from the keyboard need it, and the names and the sky are drawn only
+// in frames to be seen: never in a selection pass, so they are never picked.
 class ViewPainter {
 public:
     struct Options {
@@ -16,6 +18,7 @@ public:
         bool notePlaces = false; // a body chosen from the keyboard needs its place
         double julianDay = 0;    // the sky's moment, for the true paths
         double scale = 1;        // device pixels per logical pixel
+        StarBackdrop::Layers sky; // "Stelle", "Costellazioni", "Via Lattea"
     };
 
     void Draw(SceneState& scene, FrameInputs inputs, const Options& options);
@@ -23,13 +26,18 @@ public:
     // Where the last frame that noted them drew each body.
     const BodyPlaces& Places() const { return Placed; }
 
-    // Deletes the names' textures; the context must be current.
-    void Release() { Names.Release(); }
+    // The sky behind the bodies, to be given its data.
+    StarBackdrop& Backdrop() { return Sky; }
+
+    // Deletes the names' textures and the sky's lists; the context must be current.
+    void Release();
     // Forgets them, for a context already gone.
-    void Forget() { Names.Forget(); }
+    void Forget();
 
 private:
     BodyPlaces Placed;
     BodyNameLabels Names;
     TrueOrbitLines TruePaths;
+    StarBackdrop Sky;
+    SkyNameLabels SkyNames;
 };

@@ -1,25 +1,10 @@
 #include "body_rotation.h"
 
+#include "equatorial_to_ecliptic.h"
 #include "sky_bodies.h"
 #include "sky_units.h"
 
 #include <cmath>
-
-namespace {
-
-// The mean obliquity of the ecliptic at J2000 (IAU 2006), degrees.
-constexpr double kObliquityJ2000 = 23.439279444;
-
-// A direction of right ascension and declination (degrees) of J2000 on the
-// ecliptic of J2000.
-Vector3 EclipticFromEquatorial(const Vector3& equatorial)
-{
-    const double e = kObliquityJ2000 * kRadiansPerDegree;
-    return {equatorial[0], equatorial[1] * std::cos(e) + equatorial[2] * std::sin(e),
-            -equatorial[1] * std::sin(e) + equatorial[2] * std::cos(e)};
-}
-
-} // namespace
 
 BodyAxes AxesAt(BodyId body, double julianEphemerisDay)
 {

@@ -13,6 +13,10 @@ public:
     static InfoCard* Card(OGLWin& window) { return window.BodyCard; }
     static QAction* Picture(OGLWin& window) { return window.mnupeta; }
     static QAction* Today(OGLWin& window) { return window.mnuoggi; }
+    static void AdoptSky(OGLWin& window, const std::shared_ptr<const SkyBackdropData>& sky)
+    {
+        window.AdoptSkyData(sky);
+    }
 };
 
 inline MainControls& Ui(OGLWin& window)

@@ -157,7 +157,7 @@ void OGLWin::Form_Unload()
 {
     Scene.Done = true;
     Loaded = false;
-    // The names' textures go with the context, deleted while it is current.
+    // The names' textures and the sky's lists go with the context, deleted while it is current.
     if (MakeViewCurrent()) {
         Painter.Release();
     }
@@ -224,7 +224,7 @@ void OGLWin::Render_glView1()
 {
     Painter.Draw(Scene, CurrentFrameInputs(),
                  {.names = Vista.mnunomi->isChecked(), .notePlaces = ChosenByKey, .julianDay = Time.JulianDay(),
-                  .scale = Ui.glView1->devicePixelRatio()});
+                  .scale = Ui.glView1->devicePixelRatio(), .sky = SkyLayers()});
     ShowFrame();
 }
 

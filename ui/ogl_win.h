@@ -6,6 +6,7 @@
 #include "ogl_module.h"
 #include "render_loop.h"
 #include "save_file_dialog.h"
+#include "sky_backdrop_loader.h"
 #include "scene_state.h"
 #include "sky_events.h"
 #include "sky_time.h"
@@ -126,6 +127,9 @@ protected:
 private:
     void ConnectControls();
     void ConnectMenus();
+    void ConnectSkyMenus();
+    void AdoptSkyData(const std::shared_ptr<const SkyBackdropData>& sky);
+    StarBackdrop::Layers SkyLayers() const;
     void ShowTilt();
     void ShowTime();
     void ShowSky();
@@ -163,4 +167,5 @@ private:
     bool ChosenByKey = false;     // Selected comes from the keyboard, not the pointer
     OGLModule::GLResources GLOwner;         // the context and quadric of the view
     std::unique_ptr<FrmPeta> PictureWindow; // created on first use, then reused
+    SkyBackdropLoader SkyLoader{SkyBackdropFiles{}}; // the stars, figures and Milky Way, read off this thread
 };

@@ -1,5 +1,6 @@
 #include "view_menu.h"
 
+#include "texts_stars.h"
 #include "texts_window.h"
 
 #include <QAction>
@@ -23,10 +24,19 @@ ViewMenu::ViewMenu(QMainWindow& window)
     mnuorbite = mnuVista->addAction(WindowText::MnuOrbite());
     mnuorbite->setShortcut(Qt::Key_O);
     mnuorbite->setCheckable(true);
+    mnustelle = mnuVista->addAction(StarText::MnuStelle());
+    mnustelle->setShortcut(Qt::Key_S);
+    mnustelle->setCheckable(true);
+    mnucostellazioni = mnuVista->addAction(StarText::MnuCostellazioni());
+    mnucostellazioni->setShortcut(Qt::Key_C);
+    mnucostellazioni->setCheckable(true);
+    mnuvialattea = mnuVista->addAction(StarText::MnuViaLattea());
+    mnuvialattea->setCheckable(true);
     mnuvista = mnuVista->addAction(WindowText::MnuVistaIniziale());
     mnuvista->setShortcut(Qt::Key_Home);
     mnuesci = new QAction(&window);
     mnuesci->setShortcut(Qt::Key_Escape);
     mnuesci->setEnabled(false);
-    window.addActions({mnuschermo, mnusalva, mnucopia, mnunomi, mnuorbite, mnuvista, mnuesci});
+    window.addActions({mnuschermo, mnusalva, mnucopia, mnunomi, mnuorbite, mnustelle, mnucostellazioni,
+                       mnuvialattea, mnuvista, mnuesci});
 }

@@ -15,6 +15,9 @@ struct ViewMenu {
     QAction* mnucopia = nullptr;   // "Copia immagine", Ctrl+Shift+C
     QAction* mnunomi = nullptr;    // "Nomi dei corpi", N, a toggle
     QAction* mnuorbite = nullptr;  // "Orbite vere", O, a toggle
+    QAction* mnustelle = nullptr;  // "Stelle", S, a toggle
+    QAction* mnucostellazioni = nullptr; // "Costellazioni", C, a toggle
+    QAction* mnuvialattea = nullptr;     // "Via Lattea", a toggle
     QAction* mnuvista = nullptr;   // "Vista iniziale", Home
     QAction* mnuesci = nullptr;    // Escape, while full screen
 };
