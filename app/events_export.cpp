@@ -3,6 +3,7 @@
 #include "sky_clock.h"
 #include "sky_event_files.h"
 #include "sky_events.h"
+#include "texts_app.h"
 #include "texts_sky.h"
 
 #include <cerrno>
@@ -30,7 +31,7 @@ int ExportSkyEvents(const EventsRequest& request, std::FILE* out)
     const int error = written ? errno : writeError;
     // A reader that went away, or no output at all, asked for nothing more.
     if (error != EPIPE && error != EBADF) {
-        std::fprintf(stderr, "Non è stato possibile scrivere gli eventi: %s.\n", std::strerror(error));
+        std::fputs(qPrintable(MessageText::EventsNotWritten(QString::fromLocal8Bit(std::strerror(error)))), stderr);
     }
     return EXIT_FAILURE;
 }

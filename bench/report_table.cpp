@@ -76,10 +76,10 @@ void PrintFrameRows(const FrameTimes& times)
                   times.trueBareFrame / times.skyBareFrame, std::nullopt);
     PrintRow(QStringLiteral("true orbits: nine lines built anew"), Milliseconds(times.trueLinesBuild));
     PrintRatioRow(QStringLiteral("eclipse: RenderLoopPass, spins, shadows"), Milliseconds(times.eclipseLoopPass),
-                  QStringLiteral("bare frame ") + Milliseconds(times.bareFrame), times.eclipseLoopPass / times.bareFrame,
-                  kLoopOverBareFrame);
+                  QStringLiteral("bare frame ") + Milliseconds(times.eclipseBareFrame),
+                  times.eclipseLoopPass / times.eclipseBareFrame, kLoopOverBareFrame);
     PrintRatioRow(QStringLiteral("eclipse: bare frame"), Milliseconds(times.eclipseBareFrame),
-                  QStringLiteral("bare frame ") + Milliseconds(times.bareFrame),
+                  QStringLiteral("default bare frame ") + Milliseconds(times.bareFrame),
                   times.eclipseBareFrame / times.bareFrame, std::nullopt);
     PrintRatioRow(QStringLiteral("names: RenderLoopPass, names on"), Milliseconds(times.namesLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.namesBareFrame),

@@ -1,6 +1,7 @@
 #include "eclipse_shading.h"
 
 #include "eclipse_figures.h"
+#include "texts_app.h"
 
 #include <QMatrix3x3>
 #include <QMatrix4x4>
@@ -113,7 +114,7 @@ bool EclipseShading::Compile()
     auto program = std::make_unique<QOpenGLShaderProgram>();
     if (!program->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
         !program->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) || !program->link()) {
-        std::fprintf(stderr, "solar-system: no shadows of eclipses: %s\n", qPrintable(program->log()));
+        std::fputs(qPrintable(MessageText::NoEclipseShadows(program->log().trimmed())), stderr);
         return false;
     }
     Program = std::move(program);

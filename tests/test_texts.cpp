@@ -163,6 +163,7 @@ void TextsTest::eachTextIsItsItalian_data()
     ROW(WindowText::PngFilter(), "Immagini PNG (*.png)");
     ROW(WindowText::PictureNotSaved("/tmp/a.png", "disco pieno"),
         "Non è stato possibile salvare l'immagine \"/tmp/a.png\": disco pieno.");
+    ROW(MessageText::NoEclipseShadows("0:1(10): error"), "Il sistema solare: senza ombre delle eclissi: 0:1(10): error\n");
 }
 
 QTEST_GUILESS_MAIN(TextsTest)

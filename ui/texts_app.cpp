@@ -163,4 +163,14 @@ QString DisplayLost(const QString& name)
         .arg(name);
 }
 
+QString NoEclipseShadows(const QString& log)
+{
+    return QCoreApplication::translate("Messages", "Il sistema solare: senza ombre delle eclissi: %1\n").arg(log);
+}
+
+QString EventsNotWritten(const QString& reason)
+{
+    return QCoreApplication::translate("Messages", "Non è stato possibile scrivere gli eventi: %1.\n").arg(reason);
+}
+
 } // namespace MessageText

@@ -44,5 +44,10 @@ QString OpenGlFailed();
 QString NoX11Display();
 QString NoWaylandDisplay();
 QString DisplayLost(const QString& name);
+// The shader of the eclipses' shadows would not compile or link: the
+// driver's log follows.
+QString NoEclipseShadows(const QString& log);
+// "--events" could not write its list: the system's reason follows.
+QString EventsNotWritten(const QString& reason);
 
 } // namespace MessageText
