@@ -199,7 +199,8 @@ void StarDataTest::refusesHostileCatalogueLines_data()
     QTest::newRow("negative count") << QByteArray("0.0 1.0 1.0 \"          \" 1 -2 3\n") << 1;
     QTest::newRow("count past its width") << QByteArray("0.0 1.0 1.0 \"          \" 1 2 12345678901\n") << 1;
     QTest::newRow("more after the line") << QByteArray("0.0 1.0 1.0 \"          \" 1 2 3 4\n") << 1;
-    QTest::newRow("NUL byte") << QByteArray("0.0 1.0 1.0 \"          \" 1 2 3\0\n", 34) << 1;
+    static constexpr char kNulLine[] = "0.0 1.0 1.0 \"          \" 1 2 3\0\n";
+    QTest::newRow("NUL byte") << QByteArray(kNulLine, sizeof kNulLine - 1) << 1;
     QTest::newRow("line too long") << QByteArray("0.0 1.0 1.0 \"          \" 1 2 3") + QByteArray(300, ' ') << 1;
 }
 
