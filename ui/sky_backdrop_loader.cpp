@@ -2,11 +2,13 @@
 
 SkyBackdropLoader::SkyBackdropLoader(const SkyBackdropFiles& files)
 {
+    // Queued to this object: the destructor waits for the worker before the
+    // object goes, and its pending calls go with it. The data itself passes
+    // through the future.
+    connect(this, &SkyBackdropLoader::ReadingDone, this, &SkyBackdropLoader::Take, Qt::QueuedConnection);
     Reading = std::async(std::launch::async, [this, files] {
         auto data = std::make_shared<const SkyBackdropData>(LoadSkyBackdrop(files));
-        // Queued to this object: the destructor waits for the worker before
-        // the object goes, and its pending calls go with it.
-        QMetaObject::invokeMethod(this, [this] { Take(); }, Qt::QueuedConnection);
+        emit ReadingDone(QPrivateSignal());
         return data;
     });
 }

@@ -25,6 +25,7 @@ public:
 
 signals:
     void Ready(const std::shared_ptr<const SkyBackdropData>& data);
+    void ReadingDone(QPrivateSignal); // from the worker: the future holds the data
 
 private:
     std::future<std::shared_ptr<const SkyBackdropData>> Reading;
