@@ -151,12 +151,7 @@ void WindowBench::MeasureSkyTimes(int calls, FrameTimes& times)
 void WindowBench::MeasureTrueOrbitTimes(int calls, FrameTimes& times)
 {
     Vista(*window).mnuorbite->trigger();
-    std::vector<double> loopPass;
-    std::vector<double> bareFrame;
-    for (int call = 0; call < calls; ++call) {
-        loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
-        bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
-    }
+    std::tie(times.trueLoopPass, times.trueBareFrame) = MeasureLoopAndFrame(calls);
     std::vector<double> linesBuild;
     for (int call = 0; call < kLineBuilds; ++call) {
         TrueOrbitLines lines;
@@ -167,8 +162,6 @@ void WindowBench::MeasureTrueOrbitTimes(int calls, FrameTimes& times)
         }));
     }
     Vista(*window).mnuorbite->trigger();
-    times.trueLoopPass = Median(loopPass);
-    times.trueBareFrame = Median(bareFrame);
     times.trueLinesBuild = Median(linesBuild);
 }
 
@@ -176,15 +169,19 @@ void WindowBench::MeasureEclipseTimes(int calls, FrameTimes& times)
 {
     window->SetSkyMoment(QDateTime(QDate(2027, 8, 2), QTime(10, 7), Qt::UTC));
     Vista(*window).mnuorbite->trigger();
+    std::tie(times.eclipseLoopPass, times.eclipseBareFrame) = MeasureLoopAndFrame(calls);
+    Vista(*window).mnuorbite->trigger();
+}
+
+std::pair<double, double> WindowBench::MeasureLoopAndFrame(int calls)
+{
     std::vector<double> loopPass;
     std::vector<double> bareFrame;
     for (int call = 0; call < calls; ++call) {
         loopPass.push_back(SecondsFor([this] { window->RenderLoopPass(); }));
         bareFrame.push_back(SecondsFor([this] { window->Render_glView1(); }));
     }
-    Vista(*window).mnuorbite->trigger();
-    times.eclipseLoopPass = Median(loopPass);
-    times.eclipseBareFrame = Median(bareFrame);
+    return {Median(loopPass), Median(bareFrame)};
 }
 
 std::pair<double, double> WindowBench::MeasureWithItems(int calls, const std::vector<QAction*>& items)

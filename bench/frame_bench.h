@@ -119,6 +119,8 @@ public:
 
 private:
     // The loop's pass with `items` on and the bare frame with them off, medians.
+    // Medians of the loop's pass and of the bare frame, call by call in turn.
+    std::pair<double, double> MeasureLoopAndFrame(int calls);
     std::pair<double, double> MeasureWithItems(int calls, const std::vector<QAction*>& items);
     void EmptyFrame();
     void PickSun();
