@@ -1,5 +1,6 @@
 #include "body_names.h"
 
+#include "name_layout.h"
 #include "texts_sky.h"
 
 namespace {
@@ -38,11 +39,14 @@ void BodyNameLabels::Draw(const BodyPlaces& places, double scale)
     if (scale != preparedScale) {
         Prepare(scale);
     }
-    const double gap = kGapPixels * scale;
+    std::array<QSizeF, Pluto + 1> sizes{};
     for (std::size_t id = Sun; id < labels.size(); ++id) {
-        const BodyPlace& place = places[id];
-        if (place.inFront) {
-            pass.Draw(labels[id], place.x + place.extent + gap, place.y - labels[id].height / 2.0);
+        sizes[id] = QSizeF(labels[id].width, labels[id].height);
+    }
+    const NamePlaces names = PlaceNames(places, sizes, kGapPixels * scale);
+    for (std::size_t id = Sun; id < labels.size(); ++id) {
+        if (names[id]) {
+            pass.Draw(labels[id], names[id]->left(), names[id]->top());
         }
     }
 }

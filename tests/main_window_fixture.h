@@ -3,6 +3,7 @@
 #include "fake_counter.h"
 #include "frame_timer.h"
 #include "message_box.h"
+#include "scoped_settings.h"
 #include "window_parts.h"
 #include "xp_module.h"
 
@@ -57,6 +58,7 @@ public:
 
     FakeCounter counter{kTicksPerSecond};
     QStringList messages;
+    ScopedSettings settings; // each window starts from no settings
 
 private:
     MessageBoxHandler previousHandler;

@@ -1,6 +1,7 @@
 #include "deadlines.h"
 #include "frm_peta.h"
 #include "gl_view.h"
+#include "body_orbits.h"
 #include "info_card.h"
 #include "main_window_fixture.h"
 #include "planet_catalogue.h"
@@ -80,6 +81,57 @@ private slots:
         fixture->PointAt(sun + QPointF(10, 6));
         QCOMPARE(w.Scene.Selected, std::uint8_t{Sun});
         QCOMPARE(card->pos(), before + QPoint(10, 6));
+    }
+
+    // Near an edge or a corner of the view the card moves to the pointer's
+    // other side, and always stands wholly inside the view.
+    void staysWhollyInsideTheView_data()
+    {
+        QTest::addColumn<QPointF>("share"); // the pointer's place as shares of the view's width and height
+        QTest::newRow("the middle") << QPointF(0.5, 0.5);
+        QTest::newRow("the right edge") << QPointF(0.99, 0.5);
+        QTest::newRow("the bottom edge") << QPointF(0.5, 0.99);
+        QTest::newRow("the bottom right corner") << QPointF(0.995, 0.995);
+        QTest::newRow("the top left corner") << QPointF(0.0, 0.0);
+    }
+
+    void staysWhollyInsideTheView()
+    {
+        QFETCH(QPointF, share);
+        OGLWin& w = fixture->Window();
+        const QWindow* view = Ui(w).glView1;
+        const QPoint pointer = view->mapToGlobal(
+            QPoint(int(share.x() * (view->width() - 1)), int(share.y() * (view->height() - 1))));
+        card->Follow(Jupiter, pointer);
+        QVERIFY(card->isVisible());
+        const QRect inside(view->mapToGlobal(QPoint(0, 0)), view->size());
+        QVERIFY2(inside.contains(card->frameGeometry()),
+                 qPrintable(QString("%1,%2 %3x%4").arg(card->x()).arg(card->y()).arg(card->width()).arg(card->height())));
+        QVERIFY(!card->frameGeometry().contains(pointer)); // beside the pointer, never under it
+    }
+
+    // A double click follows a body: the card goes with it to the middle,
+    // until the pointer moves on.
+    void staysWithAFollowedBody()
+    {
+        OGLWin& w = fixture->Window();
+        const std::array<double, 3> saturn = BodyCentre(w.Scene, Saturn);
+        const QPointF at = fixture->ViewPointOf(saturn[0], saturn[1], saturn[2]);
+        QTest::mouseDClick(Ui(w).glView1, Qt::LeftButton, {}, at.toPoint());
+        QCOMPARE(w.Scene.Selected, std::uint8_t{Saturn});
+        for (int frame = 0; frame < 120; ++frame) {
+            fixture->Pass(1.0 / 60);
+        }
+        const QPoint middle = Ui(w).glView1->mapToGlobal(QPoint(Ui(w).glView1->width() / 2, Ui(w).glView1->height() / 2));
+        QVERIFY(card->isVisible());
+        QCOMPARE(card->lblName->text(), QString("Saturno"));
+        // Right of Saturn at the middle, its rings included, at its height.
+        const QPoint offset = card->pos() - middle;
+        QVERIFY2(offset.x() > 0 && offset.x() < 150 && std::abs(offset.y()) < 40,
+                 qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+
+        fixture->PointAt(QPointF(5, 5)); // the pointer moves on, over empty sky
+        QVERIFY(!card->isVisible());
     }
 
     void changesWithTheBodyAndHidesOverEmptySpace()

@@ -67,12 +67,12 @@ private slots:
         }
         QVERIFY(!w.windowIcon().isNull());
         const QList<QAction*> menu = w.menuBar()->actions();
-        QCOMPARE(menu.size(), 4);
+        QCOMPARE(menu.size(), 5);
         QCOMPARE(menu[0]->text(), QString("Il sistema solare"));
         QCOMPARE(menu[1]->text(), QString("Posizioni di oggi"));
         QVERIFY(menu[0]->menu() == nullptr && menu[1]->menu() == nullptr);
         QStringList items;
-        for (const QAction* submenu : {menu[2], menu[3]}) {
+        for (const QAction* submenu : {menu[2], menu[3], menu[4]}) {
             for (const QAction* item : submenu->menu()->actions()) {
                 items << submenu->text() + ": " + item->text() + " " + item->shortcut().toString();
             }
@@ -84,8 +84,14 @@ private slots:
                                      "Tempo: Anno dopo Alt+.", "Tempo: Anno prima Alt+,",
                                      "Vista: Schermo intero F11",
                                      "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C", "Vista: Nomi dei corpi N",
-                                     "Vista: Orbite vere O", "Vista: Stelle S", "Vista: Costellazioni C", "Vista: Via Lattea ", "Vista: Vista iniziale Home"}));
+                                     "Vista: Orbite vere O", "Vista: Stelle S", "Vista: Costellazioni C", "Vista: Via Lattea ", "Vista: Vista iniziale Home",
+                                     "Aiuto: Tasti e comandi F1", "Aiuto: Informazioni "}));
         QVERIFY(Tempo(w).lblData->text().isEmpty()); // no date before the sky is real
+        // The date stands on the menu titles' line, as high as they are.
+        const QRect title = w.menuBar()->actionGeometry(menu[2]);
+        QCOMPARE(Tempo(w).lblData->y(), title.y());
+        QCOMPARE(Tempo(w).lblData->height(), title.height());
+        QVERIFY(Tempo(w).lblData->alignment().testFlag(Qt::AlignVCenter));
     }
 
     void scrollBarsHaveTheirRanges()

@@ -1,5 +1,6 @@
 // Full screen, the picture saved or copied, and the view's keys.
 #include "gl_view.h"
+#include "deadlines.h"
 #include "main_window_fixture.h"
 #include "ogl_module.h"
 #include "scoped_environment.h"
@@ -7,11 +8,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -63,34 +66,41 @@ private slots:
 
     // The saved file is the frame as drawn, the right way up, under the name
     // the dialog proposes: in the Pictures folder (the home folder where
-    // there is none), telling the local moment (the test runs in Rome).
+    // there is none), telling the local moment (the test runs in Rome), or
+    // the sky's moment in UTC once the sky is real.
     void savesAndCopiesTheFrame_data()
     {
         QTest::addColumn<bool>("picturesFolder");
-        QTest::newRow("a Pictures folder") << true;
-        QTest::newRow("no Pictures folder") << false;
+        QTest::addColumn<QDateTime>("sky"); // invalid: the sky is not real
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a Pictures folder") << true << QDateTime() << "Pictures/Il sistema solare 2026-12-08 21.30.05.png";
+        QTest::newRow("no Pictures folder") << false << QDateTime() << "Il sistema solare 2026-12-08 21.30.05.png";
+        QTest::newRow("the real sky") << true << QDateTime(QDate(2027, 8, 2), QTime(10, 0), Qt::UTC)
+                                      << "Pictures/Il sistema solare 2027-08-02 10.00.00 UTC.png";
     }
 
     void savesAndCopiesTheFrame()
     {
         QFETCH(bool, picturesFolder);
+        QFETCH(QDateTime, sky);
+        QFETCH(QString, name);
         OGLWin& w = fixture->Window();
         w.Time.SystemClock = [] { return QDateTime(QDate(2026, 12, 8), QTime(20, 30, 5), Qt::UTC); };
+        QVERIFY(!sky.isValid() || w.SetSkyMoment(sky));
         QTemporaryDir home;
         const ScopedEnvironment environment({{"HOME", home.path().toLocal8Bit()}, {"XDG_CONFIG_HOME", QByteArray()}});
         QVERIFY(!picturesFolder || QDir(home.path()).mkdir("Pictures"));
         QString proposed;
         bool pausedInDialog = false;
-        w.ChooseSaveFile = [&](const QString& name) {
-            proposed = name;
+        w.ChooseSaveFile = [&](const QString& offered) {
+            proposed = offered;
             pausedInDialog = OGLModule::FrameTimer().Paused();
-            return name;
+            return offered;
         };
         glEnable(0); // an error left behind by some earlier call
         Vista(w).mnusalva->trigger();
         QVERIFY2(fixture->messages.isEmpty(), qPrintable(fixture->messages.join('\n')));
-        QCOMPARE(proposed, QDir(home.path()).filePath(QString(picturesFolder ? "Pictures/" : "") +
-                                                      "Il sistema solare 2026-12-08 21.30.05.png"));
+        QCOMPARE(proposed, QDir(home.path()).filePath(name));
         QVERIFY(pausedInDialog);
         const QImage saved = QImage(proposed).convertToFormat(QImage::Format_RGBX8888);
         const QImage frame = w.FrameImage();
@@ -104,6 +114,16 @@ private slots:
 
         Vista(w).mnucopia->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGBX8888), frame);
+
+        // The next picture is proposed in the folder the last one went to.
+        QTemporaryDir elsewhere;
+        w.ChooseSaveFile = [&](const QString& offered) {
+            proposed = offered;
+            return QDir(elsewhere.path()).filePath("vista.png");
+        };
+        Vista(w).mnusalva->trigger();
+        Vista(w).mnusalva->trigger();
+        QCOMPARE(QFileInfo(proposed).path(), elsewhere.path());
     }
 
     void aFileThatCannotBeWrittenIsNamedAndLeavesNothing_data()
@@ -138,6 +158,11 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(w.isFullScreen() && w.size() == w.screen()->size(), qPrintable(QString("%1 %2x%3 %4x%5").arg(w.isFullScreen()).arg(w.width()).arg(w.height()).arg(w.screen()->size().width()).arg(w.screen()->size().height())), kShowTimeoutMs);
         QCOMPARE(Ui(w).glView1Container->size(), w.size());
         QVERIFY(!w.menuBar()->isVisible() && !Ui(w).HScroll->isVisible() && !Ui(w).ChkPath->isVisible());
+        const QLabel* hint = WindowParts::FullScreenHint(w);
+        QVERIFY(hint != nullptr);
+        QCOMPARE(hint->text(), QString("F11 o Esc per tornare alla finestra"));
+        QVERIFY(w.screen()->geometry().contains(hint->frameGeometry()));
+        QVERIFY(hint->y() < w.screen()->geometry().top() + 100); // at the top of the screen
         fixture->Pass();
         std::array<GLint, 4> viewport{};
         glGetIntegerv(GL_VIEWPORT, viewport.data());
@@ -152,12 +177,43 @@ private slots:
         QVERIFY(w.isFullScreen());
         QTest::keyClick(Ui(w).glView1, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!w.isFullScreen() && w.geometry() == before, kShowTimeoutMs);
+        QVERIFY(WindowParts::FullScreenHint(w) == nullptr);
         QVERIFY(w.menuBar()->isVisible() && Ui(w).HScroll->isVisible() && Ui(w).ChkPath->isVisible());
         QVERIFY(!Ui(w).ChkCam->isVisible() && !Ui(w).lblRotaSi->isVisible());
         QCOMPARE(Ui(w).glView1Container->height(), 473);
         QVERIFY(!Vista(w).mnuesci->isEnabled());
     }
 
+
+    // F1 lists the view's keys, the menus' shortcuts and the mouse.
+    void helpTellsTheKeysAndTheMouse()
+    {
+        OGLWin& w = fixture->Window();
+        QMap<QString, QString> rows;
+        QVERIFY(WithModalDialog<QDialog>([&] { QTest::keyClick(Ui(w).glView1, Qt::Key_F1); },
+                                         [&](QDialog& window) {
+                                             const auto* table = window.findChild<QTableWidget*>();
+                                             QVERIFY(table != nullptr);
+                                             for (int row = 0; row < table->rowCount(); ++row) {
+                                                 rows.insert(table->item(row, 0)->text(), table->item(row, 1)->text());
+                                             }
+                                         }));
+        const QMap<QString, QString> expected{
+            {"Shift+Left", "Ruota la scena verso sinistra"}, {"3", "Sceglie Terra"},
+            {"PgUp", "Inclina il quadro verso l'alto"},     {"F11", "Vista: Schermo intero"},
+            {"Ctrl+E", "Tempo: Eventi del cielo…"},         {"F1", "Aiuto: Tasti e comandi"},
+            {"Rotella", "Ingrandisce o rimpicciolisce (Zoom)"}};
+        for (auto row = expected.begin(); row != expected.end(); ++row) {
+            QCOMPARE(rows.value(row.key()), row.value());
+        }
+
+        QString about;
+        QVERIFY(WithModalDialog<QDialog>([&] { WindowParts::Help(w).mnuinformazioni->trigger(); },
+                                         [&](QDialog& window) { about = window.findChild<QLabel*>()->text(); }));
+        for (const char* told : {"0.1.0", "libnova", "VSOP87", "Bright Star Catalogue", "OpenUniverse", "GNU LGPL"}) {
+            QVERIFY2(about.contains(told), told);
+        }
+    }
 };
 
 QTEST_MAIN(ShowAndShareTest)

@@ -13,6 +13,8 @@ public:
     static InfoCard* Card(OGLWin& window) { return window.BodyCard; }
     static QAction* Picture(OGLWin& window) { return window.mnupeta; }
     static QAction* Today(OGLWin& window) { return window.mnuoggi; }
+    static HelpMenu& Help(OGLWin& window) { return window.Aiuto; }
+    static const QLabel* FullScreenHint(OGLWin& window) { return window.FullScreen.Hint(); }
     static void AdoptSky(OGLWin& window, const std::shared_ptr<const SkyBackdropData>& sky)
     {
         window.AdoptSkyData(sky);

@@ -6,10 +6,11 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -104,19 +105,20 @@ void InfoCard::ShowText(std::uint8_t body)
     Shown = body;
 }
 
-// Below and to the right of the pointer; on the other side where the screen
-// ends.
+// Below and to the right of the pointer; on the other side where the view
+// ends, and against its edges where it is too small for either side.
 void InfoCard::PlaceBeside(QPoint pointer)
 {
     QRect card(pointer + kOffset, size());
-    const QScreen* screen = QGuiApplication::screenAt(pointer);
-    const QRect available = (screen != nullptr ? screen : View.screen())->availableGeometry();
-    if (card.right() > available.right()) {
+    const QRect view(View.mapToGlobal(QPoint(0, 0)), View.size());
+    if (card.right() > view.right()) {
         card.moveRight(pointer.x() - kGap);
     }
-    if (card.bottom() > available.bottom()) {
+    if (card.bottom() > view.bottom()) {
         card.moveBottom(pointer.y() - kGap);
     }
+    card.moveLeft(std::max(card.left(), view.left()));
+    card.moveTop(std::max(card.top(), view.top()));
     move(card.topLeft());
 }
 

@@ -62,6 +62,17 @@ QList<QWidget*> MainControls::Strip() const
             Label3, CmdRotasiUp, CmdRotasiDown, ChkPath};
 }
 
+void MainControls::StandUnder(int viewHeight)
+{
+    const int shift = viewHeight - kViewHeight;
+    QList<QWidget*> row = Strip();
+    row << ChkCam << lblRotaSi; // hidden, but kept in step with the row
+    for (QWidget* control : row) {
+        control->move(control->x(), control->y() + shift - RowShift);
+    }
+    RowShift = shift;
+}
+
 MainControls CreateMainControls(QMainWindow& window, GlView* view)
 {
     auto* client = new QWidget(&window);

@@ -15,7 +15,8 @@ class QWidget;
 
 // The client area as designed: the client's size at start.
 inline constexpr QSize kClientSize(792, 508);
-// Height of the view as designed; only its width follows the window.
+// Height of the view as designed, at the start size; a taller window gives
+// the view its extra height and keeps the row of controls at the bottom.
 inline constexpr int kViewHeight = 473;
 
 // The view and the row of controls under it, at their designed places.
@@ -40,6 +41,13 @@ struct MainControls {
 
     // The row of controls under the view, as shown in the window.
     QList<QWidget*> Strip() const;
+
+    // Puts the row of controls under a view `viewHeight` high, at their
+    // designed places when it is the designed height.
+    void StandUnder(int viewHeight);
+
+private:
+    int RowShift = 0; // how far the row stands below its designed places
 };
 
 // Makes the window's grey client area with `view` and the controls in it, in

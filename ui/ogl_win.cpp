@@ -6,14 +6,18 @@
 #include "info_card.h"
 #include "texts_window.h"
 #include "scene_renderer.h"
+#include "settings_file.h"
 #include "view_passes.h"
+#include "window_place.h"
 #include "xp_module.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace OGLModule;
@@ -93,14 +97,33 @@ bool OGLWin::LoadForm()
     }
     Loaded = true;
 
-    const QRect available = screen()->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(available.center());
-    move(frame.topLeft());
-    show();
+    ShowAtKeptPlace();
     FrameTimer().Paused(false);
     Rig.StartClock(FrameTimer().ClockSeconds());
     return true;
+}
+
+// Where the last run left the window, when it fits a screen present now;
+// otherwise at the designed size, centred on the screen.
+void OGLWin::ShowAtKeptPlace()
+{
+    QList<QRect> screens;
+    for (const QScreen* present : QGuiApplication::screens()) {
+        screens << present->availableGeometry();
+    }
+    if (const auto kept = KeptWindowPlace(*OpenSettings(), screens)) {
+        setGeometry(kept->geometry);
+        if (kept->maximised) {
+            showMaximized();
+            return;
+        }
+    } else {
+        const QRect available = screen()->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveCenter(available.center());
+        move(frame.topLeft());
+    }
+    show();
 }
 
 void OGLWin::RenderLoopPass()
@@ -141,7 +164,12 @@ void OGLWin::Form_Resize()
         // The window's own size: its layout may not have passed it on yet.
         Ui.glView1Container->setGeometry(QRect(QPoint(0, 0), size()));
     } else {
-        Ui.glView1Container->setGeometry(0, 0, frameGeometry().width(), kViewHeight);
+        // The client area is the window below its menu bar; what it has beyond
+        // its designed height goes to the view.
+        const int clientHeight = height() - menuBar()->sizeHint().height();
+        const int viewHeight = std::max(kViewHeight, clientHeight - (kClientSize.height() - kViewHeight));
+        Ui.glView1Container->setGeometry(0, 0, frameGeometry().width(), viewHeight);
+        Ui.StandUnder(viewHeight);
     }
     if (!MakeViewCurrent()) {
         return;
@@ -172,7 +200,7 @@ void OGLWin::glView1_Paint()
     }
     FollowViewScale();
     Render_glView1();
-    if (ChosenByKey) {
+    if (CardOnBody()) {
         FollowChosenBody();
     }
 }
@@ -223,7 +251,7 @@ void OGLWin::ShowFrame()
 void OGLWin::Render_glView1()
 {
     Painter.Draw(Scene, CurrentFrameInputs(),
-                 {.names = Vista.mnunomi->isChecked(), .notePlaces = ChosenByKey, .julianDay = Time.JulianDay(),
+                 {.names = Vista.mnunomi->isChecked(), .notePlaces = CardOnBody(), .julianDay = Time.JulianDay(),
                   .scale = Ui.glView1->devicePixelRatio(), .sky = SkyLayers()});
     ShowFrame();
 }
@@ -247,6 +275,9 @@ void OGLWin::resizeEvent(QResizeEvent* event)
 
 void OGLWin::closeEvent(QCloseEvent* event)
 {
+    if (Loaded) {
+        KeepWindowPlace(*OpenSettings(), {.geometry = normalGeometry(), .maximised = isMaximized()});
+    }
     Form_Unload();
     event->accept();
 }

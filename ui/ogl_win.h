@@ -2,6 +2,7 @@
 
 #include "camera_rig.h"
 #include "full_screen.h"
+#include "help_menu.h"
 #include "main_controls.h"
 #include "ogl_module.h"
 #include "render_loop.h"
@@ -97,6 +98,8 @@ public:
     void mnucopia_Click();
     void mnuvista_Click(); // "Vista iniziale": back to the designed view
     void mnuesci_Click();
+    void mnutasti_Click();        // "Tasti e comandi", F1
+    void mnuinformazioni_Click(); // "Informazioni"
 
     // The frame as drawn now, at device pixels, without the card; a null
     // image when the view cannot be read back.
@@ -125,6 +128,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ShowAtKeptPlace();
     void ConnectControls();
     void ConnectMenus();
     void ConnectSkyMenus();
@@ -144,6 +148,7 @@ private:
     void ChooseBody(std::uint8_t body);
     void ClearChosenBody();
     void FollowChosenBody();
+    bool CardOnBody() const { return ChosenByKey || CardOnFollowed; }
     void FollowBody(std::uint8_t body);
     void ShowEvent(const SkyEvent& event);
     SaveFileAnswer AskSaveFile(QWidget* owner, const SaveFileQuestion& question);
@@ -156,6 +161,7 @@ private:
     QAction* mnuoggi;
     TimeMenu Tempo{*this};
     ViewMenu Vista{*this};
+    HelpMenu Aiuto{*this};
 
     ViewDrag Drag;         // a drag over the view that turns and tilts it
     ViewPainter Painter;   // the frame, the names and the true paths
@@ -165,6 +171,8 @@ private:
     FullScreenMode FullScreen;
     bool CapturingFrame = false;  // the frame is drawn to be read back, not shown
     bool ChosenByKey = false;     // Selected comes from the keyboard, not the pointer
+    bool CardOnFollowed = false;  // the card stays with a followed body until the pointer moves on
+    QPointF PointerAt;            // where the pointer last picked, in the view's logical pixels
     OGLModule::GLResources GLOwner;         // the context and quadric of the view
     std::unique_ptr<FrmPeta> PictureWindow; // created on first use, then reused
     SkyBackdropLoader SkyLoader{SkyBackdropFiles{}}; // the stars, figures and Milky Way, read off this thread

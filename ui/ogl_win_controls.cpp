@@ -7,7 +7,9 @@
 #include "view_keys.h"
 #include "xp_module.h"
 
+#include <QDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -109,6 +111,20 @@ void OGLWin::mnupeta_Click()
     }
     PictureWindow->Form_Load();
     PictureWindow->exec();
+}
+
+void OGLWin::mnutasti_Click()
+{
+    const OGLModule::ScopedTimerPause pause(OGLModule::TimerPause::ModalDialog);
+    BodyCard->hide();
+    MakeKeysWindow(this, HelpRows(*menuBar()))->exec();
+}
+
+void OGLWin::mnuinformazioni_Click()
+{
+    const OGLModule::ScopedTimerPause pause(OGLModule::TimerPause::ModalDialog);
+    BodyCard->hide();
+    MakeAboutWindow(this)->exec();
 }
 
 bool OGLWin::glView1_KeyDown(int Key, Qt::KeyboardModifiers Shift)

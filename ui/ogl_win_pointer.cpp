@@ -16,6 +16,14 @@ void OGLWin::glView1_MouseMove(float X, float Y)
     if (!Loaded || !OGLModule::MakeViewCurrent()) {
         return;
     }
+    // The release of the double click that follows a body leaves the card
+    // with the body; the pointer's next move takes it back.
+    const QPointF pointer(X, Y);
+    if (CardOnFollowed && pointer == PointerAt) {
+        return;
+    }
+    CardOnFollowed = false;
+    PointerAt = pointer;
     FollowViewScale();
     ChosenByKey = false; // the pointer takes the selection back
     const double ratio = Ui.glView1->devicePixelRatio();
@@ -28,6 +36,7 @@ void OGLWin::glView1_MouseMove(float X, float Y)
 void OGLWin::glView1_MouseDown(float X, float Y)
 {
     Drag.Start(X, Y);
+    CardOnFollowed = false;
     if (!ChosenByKey) {
         Scene.Selected = NoBody;
         BodyCard->Follow(NoBody, {});
@@ -75,6 +84,7 @@ void OGLWin::glView1_DblClick(float X, float Y)
 void OGLWin::FollowBody(std::uint8_t body)
 {
     Rig.Camera.Follow(body, CurrentFrameInputs().camera);
+    CardOnFollowed = Scene.Selected == body;
 }
 
 void OGLWin::mnuvista_Click()
@@ -112,11 +122,12 @@ void OGLWin::ChooseBody(std::uint8_t body)
 void OGLWin::ClearChosenBody()
 {
     ChosenByKey = false;
+    CardOnFollowed = false;
     Scene.Selected = NoBody;
     BodyCard->Follow(NoBody, {});
 }
 
-// The card stands beside the chosen body's right edge, where the last frame
+// The card stands beside the chosen or followed body's right edge, where the last frame
 // drew it, as it would beside the pointer.
 void OGLWin::FollowChosenBody()
 {

@@ -5,6 +5,7 @@
 #include "message_box.h"
 #include "ogl_win.h"
 #include "picture_file.h"
+#include "texts_dialogs.h"
 #include "texts_window.h"
 #include "view_passes.h"
 
@@ -56,7 +57,10 @@ void OGLWin::mnusalva_Click()
         return;
     }
     BodyCard->hide();
-    SavePictureAs(frame, Time.SystemClock(), [this](const SaveFileQuestion& question) { return AskSaveFile(this, question); });
+    // A picture of the real sky is named after the sky's moment, else after the clock's.
+    const QString name = Time.IsReal() ? PictureFileText::ProposedSkyName(Time.Moment())
+                                       : PictureFileText::ProposedName(Time.SystemClock());
+    SavePictureAs(frame, name, [this](const SaveFileQuestion& question) { return AskSaveFile(this, question); });
 }
 
 void OGLWin::mnucopia_Click()

@@ -58,6 +58,8 @@ void OGLWin::ConnectMenus()
     connect(Vista.mnucopia, &QAction::triggered, this, &OGLWin::mnucopia_Click);
     connect(Vista.mnuvista, &QAction::triggered, this, &OGLWin::mnuvista_Click);
     connect(Vista.mnuorbite, &QAction::triggered, this, &OGLWin::mnuorbite_Click);
+    connect(Aiuto.mnutasti, &QAction::triggered, this, &OGLWin::mnutasti_Click);
+    connect(Aiuto.mnuinformazioni, &QAction::triggered, this, &OGLWin::mnuinformazioni_Click);
     ConnectSkyMenus();
     Time.Refused = [this](SkyTime::Refusal refusal, const QDateTime& at) { TimeRefused(refusal, at); };
 }

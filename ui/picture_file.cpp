@@ -3,6 +3,7 @@
 #include "atomic_file.h"
 #include "frame_timer.h"
 #include "message_box.h"
+#include "settings_file.h"
 #include "texts_dialogs.h"
 #include "texts_window.h"
 
@@ -11,10 +12,18 @@
 #include <QStandardPaths>
 #include <QImageWriter>
 
-QString ProposedPictureName(const QDateTime& moment)
+namespace {
+
+const QString kFolderKey = QStringLiteral("picture/folder");
+
+// The folder of the last picture saved, while it is there; else the Pictures folder.
+QString PictureFolder()
 {
-    return PictureFileText::ProposedName(moment);
+    const QString kept = OpenSettings()->value(kFolderKey).toString();
+    return !kept.isEmpty() && QFileInfo(kept).isDir() ? kept : SaveFolder(QStandardPaths::PicturesLocation);
 }
+
+} // namespace
 
 QString SavePicture(const QImage& picture, const QString& path)
 {
@@ -27,21 +36,21 @@ QString SavePicture(const QImage& picture, const QString& path)
     });
 }
 
-void SavePictureAs(const QImage& picture, const QDateTime& moment,
+void SavePictureAs(const QImage& picture, const QString& name,
                    const std::function<SaveFileAnswer(const SaveFileQuestion&)>& ask)
 {
     QString path;
     {
         const OGLModule::ScopedTimerPause pause(OGLModule::TimerPause::ModalDialog);
-        const QString proposed =
-            QDir(SaveFolder(QStandardPaths::PicturesLocation)).filePath(ProposedPictureName(moment));
+        const QString proposed = QDir(PictureFolder()).filePath(name);
         path = ask({WindowText::SavePictureTitle(), proposed, {WindowText::PngFilter()}}).path;
     }
     if (path.isEmpty()) {
         return;
     }
-    const QString failure = SavePicture(picture, path);
-    if (!failure.isEmpty()) {
+    if (const QString failure = SavePicture(picture, path); !failure.isEmpty()) {
         ShowCriticalMessage(WindowText::PictureNotSaved(QDir::toNativeSeparators(path), failure));
+        return;
     }
+    OpenSettings()->setValue(kFolderKey, QFileInfo(path).absolutePath());
 }

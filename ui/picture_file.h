@@ -2,15 +2,10 @@
 
 #include "save_file_dialog.h"
 
-#include <QDateTime>
 #include <QImage>
 #include <QString>
 
 #include <functional>
-
-// The name "Salva immagine…" proposes for a picture taken at `moment` (its
-// local date and time): "Il sistema solare 2026-12-08 21.30.05.png".
-QString ProposedPictureName(const QDateTime& moment);
 
 // Writes `picture` as a PNG file at `path`, atomically: a temporary file
 // beside it is renamed into place only once it is whole, so a failure leaves
@@ -19,7 +14,8 @@ QString ProposedPictureName(const QDateTime& moment);
 QString SavePicture(const QImage& picture, const QString& path);
 
 // "Salva immagine…": asks where to save `picture` through `ask`, proposing
-// the Pictures folder and the name of `moment`, and saves it there; a failure
-// gets its message. The frame timer waits while the question is open.
-void SavePictureAs(const QImage& picture, const QDateTime& moment,
+// `name` in the folder of the last picture saved (while it exists) or the
+// Pictures folder, and saves it there; a failure gets its message, a success
+// keeps the folder. The frame timer waits while the question is open.
+void SavePictureAs(const QImage& picture, const QString& name,
                    const std::function<SaveFileAnswer(const SaveFileQuestion&)>& ask);

@@ -2,6 +2,7 @@
 
 #include "texts_app.h"
 #include "texts_dialogs.h"
+#include "texts_help.h"
 #include "texts_sky.h"
 #include "texts_window.h"
 

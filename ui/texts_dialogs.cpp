@@ -63,6 +63,12 @@ QString ProposedName(const QDateTime& moment)
         .arg(moment.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
 }
 
+QString ProposedSkyName(const QDateTime& moment)
+{
+    return QCoreApplication::translate("PictureFile", "Il sistema solare %1 UTC.png")
+        .arg(moment.toUTC().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss")));
+}
+
 QString NotPng()
 {
     return QCoreApplication::translate("PictureFile", "il nome deve finire in .png");

@@ -77,6 +77,9 @@ namespace PictureFileText {
 // The name proposed for a picture taken at `moment` (its local date and
 // time): "Il sistema solare 2026-12-08 21.30.05.png".
 QString ProposedName(const QDateTime& moment);
+// The same for a picture of the real sky at `moment`, in UTC as the date
+// label tells it: "Il sistema solare 2027-08-02 10.00.00 UTC.png".
+QString ProposedSkyName(const QDateTime& moment);
 QString NotPng(); // why a file name is refused
 
 } // namespace PictureFileText

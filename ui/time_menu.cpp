@@ -104,6 +104,11 @@ void TimeMenu::CreateDate(QMainWindow& window)
         }
     }
     lblData->setMinimumWidth(dateWidth + 8);
+    // As high as the menu titles, so that its text, centred like theirs,
+    // stands on their line and shows its descenders whole: the menu bar
+    // would give it only its font's height.
+    QMenuBar& bar = *window.menuBar();
+    lblData->setFixedHeight(bar.actionGeometry(bar.actions().constFirst()).height());
     lblData->setAccessibleName(WindowText::LblDataName());
     window.menuBar()->setCornerWidget(lblData, Qt::TopRightCorner);
 }

@@ -38,6 +38,11 @@ constexpr std::array kViewKeys{
 
 } // namespace
 
+std::span<const ViewKey> ViewKeys()
+{
+    return kViewKeys;
+}
+
 std::optional<ViewKey> ViewKeyFor(int key, Qt::KeyboardModifiers modifiers)
 {
     const bool shift = modifiers.testFlag(Qt::ShiftModifier);

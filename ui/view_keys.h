@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 // What a key on the view does.
 enum class ViewCommand : std::uint8_t {
@@ -33,6 +34,9 @@ struct ViewKey {
     ViewCommand command;
     std::uint8_t body = NoBody; // for Choose
 };
+
+// The view's key map, in the order it is searched.
+std::span<const ViewKey> ViewKeys();
 
 // The view's key map: the command of `key` with `modifiers`, none when it is
 // not one of the view's keys.
