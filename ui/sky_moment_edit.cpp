@@ -65,11 +65,6 @@ QValidator::State SkyMomentEdit::validate(QString& input, int&) const
                                                                                       : QValidator::Intermediate;
 }
 
-void SkyMomentEdit::fixup(QString&) const
-{
-    // A text that names no moment is refused whole, never patched section by section.
-}
-
 QDateTime SkyMomentEdit::dateTimeFromText(const QString& text) const
 {
     const auto moment = ReadTypedMoment(text, displayFormat());

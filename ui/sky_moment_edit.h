@@ -20,7 +20,6 @@ signals:
 
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
-    void fixup(QString& input) const override;
     QDateTime dateTimeFromText(const QString& text) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
