@@ -2,6 +2,7 @@
 #include "body_orbits.h"
 #include "frm_eventi.h"
 #include "main_window_fixture.h"
+#include "scoped_environment.h"
 #include "sky_clock.h"
 #include "sky_expectations.h"
 #include "sky_moment.h"
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -53,11 +55,30 @@ const QDateTime kNow = Utc("2026-12-08T21:30:00");
 const std::vector<SkyEvent> kEvents{{JulianDayOf(kNow), SkyEventType::FullMoon},
                                     {JulianDayOf(kNow.addSecs(10)), SkyEventType::NewMoon},
                                     {JulianDayOf(kNow.addDays(40)), SkyEventType::FirstQuarter}};
+// The kinds ticked, one digit a box: "1011110".
+QString TickedKinds(const FrmEventi& dialog)
+{
+    QString ticked;
+    for (const QCheckBox* box : dialog.chkGruppi) {
+        ticked += box->isChecked() ? '1' : '0';
+    }
+    return ticked;
+}
 
 } // namespace
 
 class SkyEventsDialogTest : public LoadedWindowTest {
     Q_OBJECT
+
+    // Each test starts with no settings file, in a folder of its own.
+    void WindowLoaded() override
+    {
+        settingsFolder = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder->path());
+    }
+    QString SettingsFile() const { return settingsFolder->filePath("solar-system/solar-system.ini"); }
+
+    std::unique_ptr<QTemporaryDir> settingsFolder;
 
 private slots:
     void opensPausedAtTheScenesMoment_data()
@@ -280,13 +301,17 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(QFile(folder.filePath("blocco")).open(QIODevice::WriteOnly)); // a file where a folder would be
         w.ChooseSaveFile = [&](const QString&) { return SaveFileAnswer(folder.filePath(name), type); };
+        QString status;
         QVERIFY(WithEventsDialog(w, [&](FrmEventi& dialog) {
             QVERIFY(SearchEnds(dialog));
             dialog.ShowEvents(kEvents);
             ClickHeader(*dialog.tblEventi, 1);
             dialog.cmdEsporta->click();
+            status = dialog.lblMessaggio->text();
         }));
         QFile file(folder.filePath(saved));
+        const QString said = "Salvati 3 eventi in " + QDir::toNativeSeparators(file.fileName());
+        QVERIFY2(content.isEmpty() ? !status.startsWith("Salvat") : status == said, qPrintable(status));
         QCOMPARE(file.open(QIODevice::ReadOnly), !content.isEmpty());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), content.isEmpty() ? 1 : 2);
         QCOMPARE(fixture->messages.size(), content.isEmpty() ? 1 : 0);
@@ -294,6 +319,146 @@ private slots:
                                                                      file.fileName())
                                   : file.readAll() == content);
         QVERIFY(!saved.endsWith(".csv") || content.isEmpty() || content.startsWith(SkyEventsCsv({}, SkyEventFileWords()))); // header first
+    }
+
+    // A date typed whole into "Dal", then Enter: taken as typed and searched,
+    // or refused: "Dal" keeps its moment, nothing is searched, the reason in red.
+    void aTypedDateIsTakenWholeOrRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDateTime>("taken"); // invalid: refused
+        QTest::addColumn<QString>("reason");
+        const QString bad = "Data non valida: «%1» (si scrive come «8 dicembre 2026  21:30:00»).";
+        const QString out = "Data fuori dall'intervallo calcolato, dal 1 gennaio 1885  00:00:00 al 31 dicembre 2099  "
+                            "23:59:59: «%1».";
+        for (const char* typed : {"1 gennaio 2027 00:00:00", " 1 Gennaio 2027  00:00:00 "}) {
+            QTest::newRow(typed) << typed << Utc("2027-01-01T00:00:00") << "";
+        }
+        QTest::newRow("an hour Italy skips") << "29 marzo 2026 02:30:00" << Utc("2026-03-29T02:30:00") << "";
+        QTest::newRow("the first second") << "1 gennaio 1885 00:00:00" << EarliestSkyMoment() << "";
+        for (const char* typed : {"1 gennaio 2100 00:00:00", "31 dicembre 1884 23:59:59"}) {
+            QTest::newRow(typed) << typed << QDateTime() << out.arg(typed);
+        }
+        for (const char* typed : {"31 febbraio 2027 00:00:00", "1 gennaio 2027", "2027-01-01 00:00", "domani?", ""}) {
+            QTest::newRow(typed) << typed << QDateTime() << bad.arg(typed);
+        }
+    }
+
+    void aTypedDateIsTakenWholeOrRefused()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QDateTime, taken);
+        QFETCH(QString, reason);
+        const ScopedEnvironment italy({{"TZ", QByteArray("Europe/Rome")}}); // whose summer time skips an hour
+        fixture->Window().Time.SystemClock = [] { return kNow; };
+        QVERIFY(WithEventsDialog(fixture->Window(), [&](FrmEventi& dialog) {
+            QVERIFY(SearchEnds(dialog));
+            dialog.txtDal->selectAll();
+            QTest::keyClick(dialog.txtDal, Qt::Key_Backspace);
+            QTest::keyClicks(dialog.txtDal, typed);
+            QTest::keyClick(dialog.txtDal, Qt::Key_Return);
+            QCOMPARE(dialog.txtDal->dateTime(), taken.isValid() ? taken : kNow);
+            QCOMPARE(dialog.Searching(), taken.isValid());
+            QCOMPARE(dialog.lblMessaggio->styleSheet().contains("#c00000"), !reason.isEmpty());
+            QVERIFY(reason.isEmpty() || dialog.lblMessaggio->text() == reason);
+        }));
+    }
+
+    // Unticking a kind sifts the list at once: a year's four starts of the
+    // seasons leave it and, ticked again, come back without a search; a kind
+    // that the last search left out is searched for.
+    void theKindsTickedSiftTheList()
+    {
+        fixture->Window().Time.SystemClock = [] { return kNow; };
+        QVERIFY(WithEventsDialog(fixture->Window(), [&](FrmEventi& dialog) {
+            QVERIFY(SearchEnds(dialog));
+            const int all = dialog.tblEventi->rowCount();
+            QCheckBox& seasons = *dialog.chkGruppi[0];
+            seasons.click();
+            QVERIFY(!dialog.Searching() && dialog.tblEventi->rowCount() == all - 4);
+            seasons.click();
+            QVERIFY(!dialog.Searching() && dialog.tblEventi->rowCount() == all);
+            seasons.click();
+            dialog.cmdCerca->click();
+            QVERIFY(SearchEnds(dialog));
+            seasons.click();
+            QVERIFY(dialog.Searching() && SearchEnds(dialog) && dialog.tblEventi->rowCount() == all);
+        }));
+    }
+
+    void rowsAreOneLineHigh()
+    {
+        QVERIFY(WithEventsDialog(fixture->Window(), [&](FrmEventi& dialog) {
+            dialog.ShowEvents(kEvents);
+            QVERIFY(dialog.tblEventi->rowHeight(0) < QFontMetrics(dialog.tblEventi->font()).lineSpacing() * 3 / 2);
+        }));
+    }
+
+    // The kinds and the period's length chosen come back in the next run;
+    // the export proposes the last one's folder.
+    void theChoicesAreKept()
+    {
+        OGLWin& w = fixture->Window();
+        w.Time.SystemClock = [] { return kNow; };
+        QTemporaryDir exports;
+        QString proposed;
+        const QString saved = exports.filePath("e.csv");
+        w.ChooseSaveFile = [&](const QString& path) { return proposed = path, SaveFileAnswer(saved); };
+        QVERIFY(WithEventsDialog(w, [&](FrmEventi& dialog) {
+            dialog.chkGruppi[1]->click();
+            dialog.chkGruppi[6]->click();
+            dialog.txtAl->setDateTime(kNow.addDays(45));
+            dialog.ShowEvents({kEvents[0]});
+            dialog.cmdEsporta->click();
+            QCOMPARE(dialog.lblMessaggio->text(), "Salvato 1 evento in " + QDir::toNativeSeparators(saved));
+        }));
+        w.Time.SystemClock = [] { return Utc("2030-05-01T12:00:00"); };
+        QVERIFY(WithEventsDialog(w, [&](FrmEventi& dialog) {
+            QCOMPARE(TickedKinds(dialog), "1011110");
+            QCOMPARE(dialog.txtAl->dateTime(), Utc("2030-06-15T12:00:00"));
+            dialog.ShowEvents(kEvents);
+            dialog.cmdEsporta->click();
+        }));
+        QCOMPARE(proposed, exports.filePath("Eventi del cielo 2030-05-01.csv"));
+    }
+
+    // Hand-made settings files that are unreadable or corrupt give the
+    // defaults, without a word.
+    void badSettingsGiveTheDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // %1: a folder that exists; "/": a folder in the file's place
+        static constexpr char garbage[] = "\xff\xfe\0[events]\n\x80kinds=\0\xc3\nperiodDays\x01=30\n";
+        const std::map<const char*, QByteArray> bad{
+            {"garbage bytes", QByteArray(garbage, sizeof garbage - 1)}, {"a folder", "/"},
+            {"unknown kind", "[events]\nkinds=eclipses, comets"}, {"no kind", "[events]\nkinds=@Invalid()"},
+            {"kinds, a number", "[events]\nkinds=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)"},
+            {"period -5", "[events]\nperiodDays=-5"}, {"period 10^12", "[events]\nperiodDays=1000000000000"},
+            {"period nan", "[events]\nperiodDays=nan"}, {"folder gone", "[events]\nexportFolder=%1/via"}};
+        for (const auto& [name, file] : bad) {
+            QTest::newRow(name) << file;
+        }
+    }
+
+    void badSettingsGiveTheDefaults()
+    {
+        QFETCH(QByteArray, file);
+        QTemporaryDir folder;
+        QFile settings(SettingsFile());
+        QVERIFY(QDir().mkpath(file == "/" ? settings.fileName() : QFileInfo(settings).path()));
+        file.replace("%1", folder.path().toUtf8());
+        QVERIFY(file == "/" || (settings.open(QIODevice::WriteOnly) && settings.write(file) == file.size()));
+        settings.close();
+        OGLWin& w = fixture->Window();
+        w.Time.SystemClock = [] { return kNow; };
+        QString proposed;
+        w.ChooseSaveFile = [&](const QString& path) { return proposed = path, SaveFileAnswer(); };
+        QVERIFY(WithEventsDialog(w, [&](FrmEventi& dialog) {
+            QCOMPARE(TickedKinds(dialog), "1111111");
+            QCOMPARE(dialog.txtAl->dateTime(), Utc("2027-12-08T21:30:00"));
+            dialog.ShowEvents(kEvents);
+            dialog.cmdEsporta->click();
+        }));
+        QVERIFY(!proposed.startsWith(folder.path()) && fixture->messages.isEmpty());
     }
 };
 

@@ -13,7 +13,7 @@ FrmData::FrmData(const QDateTime& start, QWidget* owner) : QDialog(owner)
     setWindowTitle(DateDialogText::Title());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    txtData = MakeSkyMomentEdit(this, start, DateDialogText::EditName());
+    txtData = new SkyMomentEdit(this, start, DateDialogText::EditName());
 
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     Buttons->button(QDialogButtonBox::Ok)->setText(DateDialogText::Ok());

@@ -1,6 +1,7 @@
 #include "frm_eventi.h"
 
 #include "message_box.h"
+#include "settings_file.h"
 #include "sky_clock.h"
 #include "sky_event_export.h"
 #include "sky_moment.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +21,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -27,6 +31,7 @@ enum Column { DateColumn, EventColumn };
 constexpr int kEventIndexRole = Qt::UserRole; // the row's index in the events shown
 constexpr int kJulianDayRole = Qt::UserRole + 1;
 constexpr int kProgressSteps = 1000;
+constexpr int kRowPadding = 4; // pixels of a row beyond its line of text
 
 // The date's cell sorts by the moment, whatever its text.
 class MomentItem final : public QTableWidgetItem {
@@ -42,7 +47,8 @@ public:
 
 FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find, AskFile askFile,
                      std::function<QDateTime()> now, QWidget* owner)
-    : QDialog(owner), Search(find), AskFileName(std::move(askFile)), Now(std::move(now))
+    : QDialog(owner), Choices(ReadEventsDialogChoices(*OpenSettings())), Search(find),
+      AskFileName(std::move(askFile)), Now(std::move(now))
 {
     setWindowTitle(EventsDialogText::Title());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -52,8 +58,8 @@ FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find,
     connect(&Search, &SkyEventSearch::Found, this, [this](const std::vector<SkyEvent>& events) {
         SearchEnded();
         prgRicerca->setValue(kProgressSteps); // a whole search shows a full bar
-        ShowEvents(events);
-        ShowMessage(events.empty() ? EventsDialogText::NoEvents() : EventsDialogText::Found(events.size()), false);
+        AllFound = events;
+        ShowFound();
     });
     connect(&Search, &SkyEventSearch::Failed, this, [this](const QString& reason) {
         SearchEnded();
@@ -64,8 +70,13 @@ FrmEventi::FrmEventi(const QDateTime& start, const SkyEventSearch::Finder& find,
 
 void FrmEventi::CreateControls(const QDateTime& start)
 {
-    txtDal = MakeSkyMomentEdit(this, start, EventsDialogText::FromName());
-    txtAl = MakeSkyMomentEdit(this, std::min(start.toUTC().addYears(1), LatestSkyMoment()), EventsDialogText::ToName());
+    auto* from = new SkyMomentEdit(this, start, EventsDialogText::FromName());
+    auto* to = new SkyMomentEdit(this, EndOfPeriod(start, Choices.periodSeconds), EventsDialogText::ToName());
+    for (const SkyMomentEdit* edit : {from, to}) {
+        connect(edit, &SkyMomentEdit::Refused, this, [this](const QString& reason) { ShowMessage(reason, true); });
+    }
+    txtDal = from;
+    txtAl = to;
     auto* period = new QHBoxLayout;
     period->addWidget(new QLabel(EventsDialogText::FromLabel(), this));
     period->addWidget(txtDal);
@@ -75,7 +86,8 @@ void FrmEventi::CreateControls(const QDateTime& start)
     auto* kinds = new QGridLayout;
     for (std::size_t i = 0; i < chkGruppi.size(); ++i) {
         chkGruppi[i] = new QCheckBox(SkyEventGroupText(static_cast<SkyEventGroup>(i)), this);
-        chkGruppi[i]->setChecked(true);
+        chkGruppi[i]->setChecked(Choices.kinds[i]);
+        connect(chkGruppi[i], &QCheckBox::toggled, this, &FrmEventi::chkGruppi_Click);
         kinds->addWidget(chkGruppi[i], static_cast<int>(i / 4), static_cast<int>(i % 4));
     }
 
@@ -97,6 +109,9 @@ void FrmEventi::CreateControls(const QDateTime& start)
     tblEventi->setSelectionMode(QAbstractItemView::SingleSelection);
     tblEventi->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblEventi->verticalHeader()->hide();
+    // A row is one line of text high, so that many fit.
+    tblEventi->verticalHeader()->setMinimumSectionSize(0);
+    tblEventi->verticalHeader()->setDefaultSectionSize(tblEventi->fontMetrics().height() + kRowPadding);
     tblEventi->horizontalHeader()->setStretchLastSection(true);
     // Qt's header starts descending; the list starts in time order.
     tblEventi->horizontalHeader()->setSortIndicator(DateColumn, Qt::AscendingOrder);
@@ -156,6 +171,7 @@ void FrmEventi::ShowEvents(const std::vector<SkyEvent>& events)
 void FrmEventi::cmdCerca_Click()
 {
     ShowEvents({});
+    AllFound.reset();
     const QDateTime from = txtDal->dateTime().toUTC();
     const QDateTime to = txtAl->dateTime().toUTC();
     if (to <= from) {
@@ -164,14 +180,57 @@ void FrmEventi::cmdCerca_Click()
         ShowMessage(EventsDialogText::EmptyPeriod(), true);
         return;
     }
+    Asked = Ticked();
+    Search.Start(JulianDayOf(from), JulianDayOf(to), Asked);
+    prgRicerca->setValue(0);
+    cmdAnnulla->setEnabled(true);
+    ShowMessage(EventsDialogText::Searching(), false);
+    KeepChoices();
+}
+
+SkyEventGroups FrmEventi::Ticked() const
+{
     SkyEventGroups groups{};
     for (std::size_t i = 0; i < groups.size(); ++i) {
         groups[i] = chkGruppi[i]->isChecked();
     }
-    Search.Start(JulianDayOf(from), JulianDayOf(to), groups);
-    prgRicerca->setValue(0);
-    cmdAnnulla->setEnabled(true);
-    ShowMessage(EventsDialogText::Searching(), false);
+    return groups;
+}
+
+// A kind unticked leaves the list at once; ticked again, it comes back from
+// the last search's events, or from a new search when that one left it out.
+void FrmEventi::chkGruppi_Click()
+{
+    if (!AllFound && !Search.Running()) {
+        return; // nothing searched to sift or to complete
+    }
+    const SkyEventGroups ticked = Ticked();
+    for (std::size_t i = 0; i < ticked.size(); ++i) {
+        if (ticked[i] && !Asked[i]) {
+            cmdCerca_Click();
+            return;
+        }
+    }
+    if (AllFound) {
+        ShowFound();
+    }
+}
+
+void FrmEventi::ShowFound()
+{
+    const SkyEventGroups ticked = Ticked();
+    std::vector<SkyEvent> shown;
+    std::copy_if(AllFound->begin(), AllFound->end(), std::back_inserter(shown),
+                 [&ticked](const SkyEvent& event) { return ticked[static_cast<std::size_t>(GroupOf(event.type))]; });
+    ShowEvents(shown);
+    ShowMessage(shown.empty() ? EventsDialogText::NoEvents() : EventsDialogText::Found(shown.size()), false);
+}
+
+void FrmEventi::KeepChoices()
+{
+    Choices.kinds = Ticked();
+    Choices.periodSeconds = PeriodToKeep(txtDal->dateTime(), txtAl->dateTime(), Choices.periodSeconds);
+    WriteEventsDialogChoices(*OpenSettings(), Choices);
 }
 
 void FrmEventi::cmdAnnulla_Click()
@@ -221,7 +280,9 @@ void FrmEventi::cmdVai_Click()
 
 void FrmEventi::cmdEsporta_Click()
 {
-    const QString proposed = QDir(SaveFolder(QStandardPaths::DocumentsLocation))
+    // The folder of the last export, while it is there.
+    const bool kept = !Choices.exportFolder.isEmpty() && QDir(Choices.exportFolder).exists();
+    const QString proposed = QDir(kept ? Choices.exportFolder : SaveFolder(QStandardPaths::DocumentsLocation))
                                  .filePath(EventsDialogText::ProposedFileName(txtDal->dateTime()));
     const QStringList types{EventsDialogText::CsvFilter(), EventsDialogText::ICalendarFilter()};
     const SaveFileAnswer answer = AskFileName(this, {EventsDialogText::ExportTitle(), proposed, types});
@@ -233,11 +294,16 @@ void FrmEventi::cmdEsporta_Click()
     const QString failure = SaveSkyEvents(Shown, path, Now());
     if (!failure.isEmpty()) {
         ShowCriticalMessage(EventsDialogText::ExportFailed(QDir::toNativeSeparators(path), failure));
+        return;
     }
+    ShowMessage(EventsDialogText::Saved(Shown.size(), QDir::toNativeSeparators(path)), false);
+    Choices.exportFolder = QFileInfo(path).absolutePath();
+    KeepChoices();
 }
 
 void FrmEventi::done(int result)
 {
+    KeepChoices();
     Search.Cancel();
     Search.Wait();
     QDialog::done(result);

@@ -7,6 +7,18 @@ QString MomentEditText::DisplayFormat()
     return QCoreApplication::translate("MomentEdit", "d MMMM yyyy  HH:mm:ss");
 }
 
+QString MomentEditText::NotADate(const QString& typed, const QString& example)
+{
+    return QCoreApplication::translate("MomentEdit", "Data non valida: «%1» (si scrive come «%2»).")
+        .arg(typed, example);
+}
+
+QString MomentEditText::OutOfSpan(const QString& typed, const QString& first, const QString& last)
+{
+    return QCoreApplication::translate("MomentEdit", "Data fuori dall'intervallo calcolato, dal %2 al %3: «%1».")
+        .arg(typed, first, last);
+}
+
 namespace DateDialogText {
 
 QString Title()

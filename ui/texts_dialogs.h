@@ -11,6 +11,10 @@
 namespace MomentEditText {
 
 QString DisplayFormat(); // "d MMMM yyyy  HH:mm:ss"
+// Why a typed text was refused: it names no date (`example` shows the form),
+// or one outside the span from `first` to `last`.
+QString NotADate(const QString& typed, const QString& example);
+QString OutOfSpan(const QString& typed, const QString& first, const QString& last);
 
 } // namespace MomentEditText
 
@@ -50,6 +54,7 @@ QString Cancelled();
 QString NoEvents();
 QString Found(std::size_t count); // "Eventi trovati: %1."
 QString SearchFailed(const QString& reason);
+QString Saved(std::size_t count, const QString& path); // "Salvati %1 eventi in %2"
 
 // The export.
 QString ExportTitle(); // "Esporta gli eventi"

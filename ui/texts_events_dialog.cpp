@@ -105,6 +105,14 @@ QString SearchFailed(const QString& reason)
     return QCoreApplication::translate("EventsDialog", "La ricerca non è riuscita: %1.").arg(reason);
 }
 
+QString Saved(std::size_t count, const QString& path)
+{
+    if (count == 1) {
+        return QCoreApplication::translate("EventsDialog", "Salvato 1 evento in %1").arg(path);
+    }
+    return QCoreApplication::translate("EventsDialog", "Salvati %1 eventi in %2").arg(QString::number(count), path);
+}
+
 QString ExportTitle()
 {
     return QCoreApplication::translate("EventsDialog", "Esporta gli eventi");
