@@ -3,6 +3,7 @@
 #include "display_loss.h"
 #include "events_export.h"
 #include "program_language.h"
+#include "standard_streams.h"
 #include "window_font.h"
 #include "xp_main.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     // A write racing the display server's end must not kill the process by
     // signal: it fails instead, and the display loss is reported as such.
     std::signal(SIGPIPE, SIG_IGN);
+    KeepClosedStandardStreamsClosed();
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
         arguments << QString::fromLocal8Bit(argv[index]);
