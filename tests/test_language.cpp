@@ -101,6 +101,27 @@ private slots:
         QCOMPARE(text, english);
     }
 
+    // Qt's own words (its dialogs' buttons) in the language of the texts:
+    // Italian also when the English translation cannot be read.
+    void qtSpeaksAsTheTexts_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("Italian") << "it" << "" << "Annulla";
+        QTest::newRow("no English translation") << "en" << "/nonexistent" << "Annulla";
+    }
+
+    void qtSpeaksAsTheTexts()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, folder);
+        QFETCH(QString, cancel);
+        const Translations other(language, folder);
+        other.Install(Translations::Words::ProgramAndQt);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    }
+
     // The program itself: the system's language, --lang, a translation that
     // cannot be read (it stays Italian and says so in one line), a language
     // it does not speak (status 2, naming those it does).

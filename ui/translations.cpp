@@ -6,7 +6,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
-
 const QStringList& ProgramLanguages()
 {
     static const QStringList languages{QStringLiteral("it"), QStringLiteral("en")};
@@ -30,18 +29,19 @@ QString ChooseLanguage(const std::optional<QString>& asked, const QStringList& u
 
 Translations::Translations(const QString& language, const QString& folder)
 {
+    QString spoken = language;
     if (language != ProgramLanguages().first()) {
         const QString file = QStringLiteral("solar-system_%1.qm").arg(language);
         program = std::make_unique<QTranslator>();
         if (!program->load(file, folder)) {
             program.reset();
             failure = MessageText::TranslationUnread(folder + QLatin1Char('/') + file);
-            // Qt's own words stay with the texts, in Italian.
-            return;
+            // The texts stay Italian, and Qt's own words with them.
+            spoken = ProgramLanguages().first();
         }
     }
     qt = std::make_unique<QTranslator>();
-    if (!qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (!qt->load(QLocale(spoken), QStringLiteral("qtbase"), QStringLiteral("_"),
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         qt.reset();
     }
