@@ -2,12 +2,15 @@
 
 #include "date_option.h"
 #include "texts_app.h"
+#include "translations.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -22,7 +25,8 @@ constexpr int kMaxFpsLimit = 1000;
 struct ValueOption {
     const char* name;
     const char* valueName;
-    QString description;
+    // Called when the help is asked for, in the language then in use.
+    QString (*description)();
     std::function<QString(const QString& value, CommandLineOptions& options)> read;
 };
 
@@ -47,16 +51,24 @@ QString ReadDate(const QString& value, CommandLineOptions& options)
     return {};
 }
 
+// The language was chosen from the arguments before they were read: here
+// only its value is checked.
+QString ReadLanguage(const QString& value, CommandLineOptions&)
+{
+    return ProgramLanguages().contains(value) ? QString() : CommandLineText::LanguageRefused(ProgramLanguages(), value);
+}
+
 // Every option with a value, in the order the help lists them.
 const std::vector<ValueOption>& ValueOptions()
 {
     static const std::vector<ValueOption> options{
-        {"max-fps", "N", CommandLineText::MaxFpsOption(), ReadMaxFps},
-        {"date", "WHEN", CommandLineText::DateOption(), ReadDate},
+        {"max-fps", "N", CommandLineText::MaxFpsOption, ReadMaxFps},
+        {"date", "WHEN", CommandLineText::DateOption, ReadDate},
         // The help shows the value's name in angle brackets: TO, the
         // positional argument that follows, gets its own pair.
-        {"events", "FROM> <TO", CommandLineText::EventsOption(), nullptr},
-        {"format", "csv|ics", CommandLineText::FormatOption(), nullptr},
+        {"events", "FROM> <TO", CommandLineText::EventsOption, nullptr},
+        {"format", "csv|ics", CommandLineText::FormatOption, nullptr},
+        {"lang", "it|en", CommandLineText::LanguageOption, ReadLanguage},
     };
     return options;
 }
@@ -134,42 +146,63 @@ CommandLineExit Refusal(const QString& reason)
     return {kCommandLineErrorStatus, CommandLineText::Refusal(QString::fromLatin1(kProgramName), sentence)};
 }
 
-} // namespace
-
-std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QStringList& arguments)
-{
+// The parser of every option the program takes, and the names of those
+// that take a value.
+struct OptionsParser {
     QCommandLineParser parser;
+    std::vector<QCommandLineOption> valueOptions;
+    QStringList valueNames;
+    QStringList apartOnlyNames;
+};
+
+std::unique_ptr<OptionsParser> MakeParser()
+{
+    auto made = std::make_unique<OptionsParser>();
+    QCommandLineParser& parser = made->parser;
     parser.setApplicationDescription(CommandLineText::Description());
     // "-platform" is one option, as Qt reads it, not the letters p, l, a...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not the parser's own help option, which would offer Qt's options too.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, CommandLineText::HelpOption());
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     CommandLineText::VersionOption());
-    parser.addOptions({help, version});
-    std::vector<QCommandLineOption> valueOptions;
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, CommandLineText::HelpOption()});
+    parser.addOption({{QStringLiteral("v"), QStringLiteral("version")}, CommandLineText::VersionOption()});
     for (const ValueOption& option : ValueOptions()) {
-        valueOptions.emplace_back(QString::fromLatin1(option.name), option.description,
-                                  QString::fromLatin1(option.valueName));
-        parser.addOption(valueOptions.back());
+        made->valueOptions.emplace_back(QString::fromLatin1(option.name), option.description(),
+                                        QString::fromLatin1(option.valueName));
+        parser.addOption(made->valueOptions.back());
+        made->valueNames << QString::fromLatin1(option.name);
     }
-    QStringList valueNames;
-    for (const ValueOption& option : ValueOptions()) {
-        valueNames << QString::fromLatin1(option.name);
-    }
-    QStringList apartOnlyNames;
     for (const QtOption& option : kQtOptions) {
         QCommandLineOption qtOption(QString::fromLatin1(option.name));
         if (option.value != None) {
             qtOption.setValueName(QStringLiteral("value"));
-            valueNames << qtOption.names().first();
+            made->valueNames << qtOption.names().first();
         }
         if (option.value == Apart) {
-            apartOnlyNames << qtOption.names().first();
+            made->apartOnlyNames << qtOption.names().first();
         }
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
     }
+    return made;
+}
+
+} // namespace
+
+std::optional<QString> LanguageArgument(const QStringList& arguments)
+{
+    const auto made = MakeParser();
+    made->parser.parse(arguments);
+    const QString lang = QStringLiteral("lang");
+    return made->parser.isSet(lang) ? std::optional(made->parser.value(lang)) : std::nullopt;
+}
+
+std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QStringList& arguments)
+{
+    const auto made = MakeParser();
+    QCommandLineParser& parser = made->parser;
+    const std::vector<QCommandLineOption>& valueOptions = made->valueOptions;
+    const QStringList& valueNames = made->valueNames;
+    const QStringList& apartOnlyNames = made->apartOnlyNames;
 
     const bool parsed = parser.parse(arguments);
     const std::vector<TypedOption> typedOptions = TypedOptions(arguments, valueNames);
@@ -189,11 +222,16 @@ std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QString
     if (positional.size() > allowedPositional) {
         return Refusal(CommandLineText::UnexpectedArgument(positional[allowedPositional]));
     }
-    if (parser.isSet(help)) {
-        return CommandLineExit{0, parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                             QString::fromLatin1(kProgramName))};
+    if (parser.isSet(QStringLiteral("help"))) {
+        // The parser names the program as it was started, or by a stand-in
+        // when there is no application object yet.
+        QString help = parser.helpText();
+        const QString started = QCoreApplication::instance() != nullptr ? QCoreApplication::arguments().constFirst()
+                                                                        : QStringLiteral("<executable_name>");
+        help.replace(help.indexOf(started), started.size(), QString::fromLatin1(kProgramName));
+        return CommandLineExit{0, help};
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         return CommandLineExit{0, QStringLiteral("%1 %2\n").arg(kProgramName, QStringLiteral(SOLAR_VERSION))};
     }
 

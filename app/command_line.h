@@ -42,5 +42,10 @@ inline constexpr int kCommandLineErrorStatus = 2;
 // object.
 std::variant<CommandLineOptions, CommandLineExit> ParseCommandLine(const QStringList& arguments);
 
+// The value given to --lang, found ahead of the rest so that the rest is read
+// in that language: whether the program speaks it is ParseCommandLine's to
+// check. Empty: not given.
+std::optional<QString> LanguageArgument(const QStringList& arguments);
+
 // Prints what a CommandLineExit carries and returns its status.
 int ReportCommandLineExit(const CommandLineExit& exit);

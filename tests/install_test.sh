@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks it as a desktop program:
 #   tests/install_test.sh <build-dir> <source-dir>
-# The executable and every texture sit together in lib/solar-system;
+# The executable, every texture and the translations sit together in
+# lib/solar-system;
 # bin/solar-system is a relative link that starts it, and the program then
 # reads its textures from that folder; the desktop entry, the theme icons and
 # the AppStream metadata share one id and pass their validators.
@@ -37,6 +38,9 @@ textures="$(sed -n '/^set(solar_texture_files/,/)/p' "$source/tools/CMakeLists.t
 installed="$(find "$program" -maxdepth 1 -name '*.bmp' -printf '%f\n' | sort)"
 [ "$installed" = "$textures" ] || fail "textures in $program differ from the build's: $(tr '\n' ' ' <<<"$installed")"
 [[ -f "$program/solar-system" && -x "$program/solar-system" ]] || fail "no executable in $program"
+# The English translation, where the program looks for it.
+file -b "$program/translations/solar-system_en.qm" | grep -q '^Qt Translation' ||
+  fail "no English translation in $program/translations"
 
 command="$prefix/bin/solar-system"
 [ -L "$command" ] || fail "$command is not a symbolic link"

@@ -44,6 +44,7 @@ private slots:
                                << QDateTime(QDate(2026, 12, 8), QTime(0, 0), QTimeZone::utc()) << none << none;
         QTest::newRow("both") << "--max-fps 30 --date=2026-12-08T21:30:00Z" << 30
                               << QDateTime(QDate(2026, 12, 8), QTime(21, 30), QTimeZone::utc()) << none << none;
+        QTest::newRow("a language") << "--lang en --max-fps 30" << 30 << usual << none << none;
         // Qt's own options, left to Qt.
         QTest::newRow("Qt's platform") << "-platform xcb" << -1 << usual << "xcb" << none;
         QTest::newRow("--platform") << "--platform wayland:opt --max-fps 30" << 30 << usual << "wayland:opt" << none;
@@ -129,6 +130,7 @@ private slots:
                                               "2027-12-31'");
         QTest::newRow("a third moment") << "--events 2027-01-01 2027-12-31 2028-01-01"
                                         << refusal.arg("unexpected argument '2028-01-01'");
+        QTest::newRow("a language it does not speak") << "--lang xx" << refusal.arg("--lang takes it or en, not 'xx'");
         QTest::newRow("bad format") << "--events 2027-01-01 2027-12-31 --format xml"
                                     << refusal.arg("--format takes csv or ics, not 'xml'");
         const QString unknown = refusal.arg("Unknown option '%1'");

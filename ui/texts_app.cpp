@@ -52,6 +52,13 @@ QString FormatOption()
                                        "file, RFC 5545).");
 }
 
+QString LanguageOption()
+{
+    return QCoreApplication::translate("CommandLine",
+                                       "Speak Italian (it) or English (en). By default the system's language, "
+                                       "Italian when the program does not speak it.");
+}
+
 QString SkyRange()
 {
     return QCoreApplication::translate("CommandLine", "%1 to %2")
@@ -100,6 +107,12 @@ QString EventsNeedTwoMoments()
 QString FormatRefused(const QString& format)
 {
     return QCoreApplication::translate("CommandLine", "--format takes csv or ics, not '%1'").arg(format);
+}
+
+QString LanguageRefused(const QStringList& languages, const QString& value)
+{
+    return QCoreApplication::translate("CommandLine", "--lang takes %1, not '%2'")
+        .arg(languages.join(QCoreApplication::translate("CommandLine", " or ")), value);
 }
 
 QString EventsOutOfOrder(const QString& from, const QString& to)
@@ -171,6 +184,13 @@ QString NoEclipseShadows(const QString& log)
 QString EventsNotWritten(const QString& reason)
 {
     return QCoreApplication::translate("Messages", "Non è stato possibile scrivere gli eventi: %1.\n").arg(reason);
+}
+
+QString TranslationUnread(const QString& path)
+{
+    return QCoreApplication::translate("Messages", "Il sistema solare: traduzione \"%1\" non letta; "
+                                                   "i testi restano in italiano.\n")
+        .arg(path);
 }
 
 } // namespace MessageText

@@ -3,6 +3,7 @@
 #include "sky_moment.h"
 
 #include <QString>
+#include <QStringList>
 
 // The words of the program's start: the command line's help and refusals,
 // and the messages of the frame timer and of OpenGL's set-up.
@@ -15,6 +16,7 @@ QString MaxFpsOption();
 QString DateOption();
 QString EventsOption();
 QString FormatOption();
+QString LanguageOption();
 
 // "1885-01-01T00:00:00Z to 2099-12-31T23:59:59Z": the span of the sky's moments.
 QString SkyRange();
@@ -28,6 +30,8 @@ QString MaxFpsRefused(int limit, const QString& value);
 QString FormatWithoutEvents();
 QString EventsNeedTwoMoments();
 QString FormatRefused(const QString& format);
+// "--lang takes it or en, not 'xx'": the languages the program speaks.
+QString LanguageRefused(const QStringList& languages, const QString& value);
 QString EventsOutOfOrder(const QString& from, const QString& to);
 // Why `value`, given to `option` ("--date", "--events FROM"), names no
 // moment, with the accepted form and span.
@@ -49,5 +53,7 @@ QString DisplayLost(const QString& name);
 QString NoEclipseShadows(const QString& log);
 // "--events" could not write its list: the system's reason follows.
 QString EventsNotWritten(const QString& reason);
+// The translation at `path` could not be read: the texts stay Italian.
+QString TranslationUnread(const QString& path);
 
 } // namespace MessageText
