@@ -42,3 +42,13 @@ enum MoonId : std::uint8_t {
 };
 inline constexpr MoonId kFirstMoon = Io;
 inline constexpr int kMoonCount = Charon - Io + 1;
+
+// Every id of a body or a moon is below this: the size of what is indexed
+// by either.
+inline constexpr int kSceneBodyCount = kFirstMoon + kMoonCount;
+
+// Whether a selection name or an id (a body's or a moon's) is a moon's.
+constexpr bool IsMoonId(int id)
+{
+    return id >= kFirstMoon && id < kSceneBodyCount;
+}

@@ -58,6 +58,7 @@ void OGLWin::ConnectMenus()
     connect(Vista.mnucopia, &QAction::triggered, this, &OGLWin::mnucopia_Click);
     connect(Vista.mnuvista, &QAction::triggered, this, &OGLWin::mnuvista_Click);
     connect(Vista.mnuorbite, &QAction::triggered, this, &OGLWin::mnuorbite_Click);
+    connect(Vista.mnulune, &QAction::toggled, this, &OGLWin::ShowSky); // the moons' true places at once
     ConnectSkyMenus();
     Time.Refused = [this](SkyTime::Refusal refusal, const QDateTime& at) { TimeRefused(refusal, at); };
 }
