@@ -69,6 +69,7 @@ int main(int argc, char* argv[])
         bench.MeasureEclipseTimes(kTimedCalls, results.times);
         bench.MeasureNameTimes(kTimedCalls, results.times);
         bench.MeasureSkyBackdropTimes(kTimedCalls, results.times);
+        bench.MeasureMoonTimes(kTimedCalls, results.times);
     } // the window closes before the probes compete for the processor
 
     results.spinHours = {RunSpinHour(60, XPModule::SecondsPerYear), RunSpinHour(144, XPModule::SecondsPerYear)};

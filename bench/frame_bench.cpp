@@ -213,6 +213,11 @@ void WindowBench::MeasureSkyBackdropTimes(int calls, FrameTimes& times)
         MeasureWithItems(calls, {menu.mnustelle, menu.mnucostellazioni, menu.mnuvialattea});
 }
 
+void WindowBench::MeasureMoonTimes(int calls, FrameTimes& times)
+{
+    std::tie(times.moonsLoopPass, times.moonsBareFrame) = MeasureWithItems(calls, {Vista(*window).mnulune});
+}
+
 // Saturn is chosen from the keyboard, followed and let go, so that it moves
 // on its orbit; the glide there is over before the timing starts.
 void WindowBench::MeasureFollowTimes(int calls, FrameTimes& times)

@@ -34,6 +34,10 @@ struct FrameTimes {
     // against the bare frame without them.
     double backdropLoopPass = 0;
     double backdropBareFrame = 0;
+    // With "Lune dei pianeti" on: the loop's pass, against the bare frame
+    // without them.
+    double moonsLoopPass = 0;
+    double moonsBareFrame = 0;
     // Following Saturn with the scene turned: the loop's pass and the bare
     // frame, and the bare frame of the view at rest alongside.
     double followLoopPass = 0;
@@ -111,6 +115,8 @@ public:
     void MeasureNameTimes(int calls, FrameTimes& times);
     // The same for the sky behind the bodies, its three items on.
     void MeasureSkyBackdropTimes(int calls, FrameTimes& times);
+    // The same for the planets' moons.
+    void MeasureMoonTimes(int calls, FrameTimes& times);
     // Measures the following figures of `times`; the view is at rest again
     // afterwards.
     void MeasureFollowTimes(int calls, FrameTimes& times);

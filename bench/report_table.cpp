@@ -87,6 +87,9 @@ void PrintFrameRows(const FrameTimes& times)
     PrintRatioRow(QStringLiteral("sky backdrop: RenderLoopPass, all on"), Milliseconds(times.backdropLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.backdropBareFrame),
                   times.backdropLoopPass / times.backdropBareFrame, kLoopOverBareFrame);
+    PrintRatioRow(QStringLiteral("moons: RenderLoopPass, all on"), Milliseconds(times.moonsLoopPass),
+                  QStringLiteral("bare frame ") + Milliseconds(times.moonsBareFrame),
+                  times.moonsLoopPass / times.moonsBareFrame, kLoopOverBareFrame);
     PrintRatioRow(QStringLiteral("follow: RenderLoopPass, Saturn, turned"), Milliseconds(times.followLoopPass),
                   QStringLiteral("bare frame ") + Milliseconds(times.followBareFrame),
                   times.followLoopPass / times.followBareFrame, kFollowOverLoop * times.loopPass / times.bareFrame);

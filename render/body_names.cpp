@@ -39,7 +39,7 @@ void BodyNameLabels::Draw(const BodyPlaces& places, double scale)
     if (scale != preparedScale) {
         Prepare(scale);
     }
-    std::array<QSizeF, Pluto + 1> sizes{};
+    std::array<QSizeF, kSceneBodyCount> sizes{};
     for (std::size_t id = Sun; id < labels.size(); ++id) {
         sizes[id] = QSizeF(labels[id].width, labels[id].height);
     }

@@ -27,6 +27,6 @@ public:
 private:
     void Prepare(double scale);
 
-    std::array<ScreenLabel, Pluto + 1> labels{};
+    std::array<ScreenLabel, kSceneBodyCount> labels{};
     double preparedScale = 0;
 };

@@ -1,5 +1,7 @@
 #include "body_orbits.h"
 
+#include "moon_systems.h"
+#include "planet_moons.h"
 #include "sky_bodies.h"
 
 #include <algorithm>
@@ -90,6 +92,10 @@ Vector3 BodyCentre(const SceneState& scene, BodyId id)
         const double x = kMoonDistance * std::sin(phi);
         const double y = kMoonDistance * std::cos(phi);
         return TurnedAboutY(OrbitDistance(Earth) + x, y * std::cos(tilt), y * std::sin(tilt), scene.OrbitAngle[Earth]);
+    }
+    if (IsMoonId(id)) {
+        const auto moon = static_cast<MoonId>(id);
+        return BodyCentre(scene, FactsOf(moon).planet) + MoonOffsetInScene(scene, moon);
     }
     if (id < Mercury || id > Pluto) {
         return {0, 0, 0};

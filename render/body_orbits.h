@@ -42,5 +42,5 @@ std::array<double, 16> BodyFrame(const Vector3& pole, const Vector3& meridian);
 
 // The centre of a body in the scene frame (the Sun at its origin, the orbits
 // in its XZ plane) at the scene's current angles, or where the real sky
-// places it.
+// places it; for a moon's id, the moon's, beside its planet.
 Vector3 BodyCentre(const SceneState& scene, BodyId id);

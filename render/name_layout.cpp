@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <numeric>
 
-NamePlaces PlaceNames(const BodyPlaces& places, const std::array<QSizeF, Pluto + 1>& sizes, double gap)
+NamePlaces PlaceNames(const BodyPlaces& places, const std::array<QSizeF, kSceneBodyCount>& sizes, double gap)
 {
-    std::array<std::size_t, Pluto + 1> order{};
+    std::array<std::size_t, kSceneBodyCount> order{};
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&places](std::size_t a, std::size_t b) { return places[a].extent > places[b].extent; });

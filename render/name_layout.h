@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene_renderer.h"
+#include "body_places.h"
 
 #include <QRectF>
 #include <QSizeF>
@@ -13,5 +13,5 @@
 // that would cover a name already placed, centred below the body; where that
 // too would, left out. The bigger bodies are placed first, so a name left
 // out is always the smaller body's. Bodies not in front get none.
-using NamePlaces = std::array<std::optional<QRectF>, Pluto + 1>;
-NamePlaces PlaceNames(const BodyPlaces& places, const std::array<QSizeF, Pluto + 1>& sizes, double gap);
+using NamePlaces = std::array<std::optional<QRectF>, kSceneBodyCount>;
+NamePlaces PlaceNames(const BodyPlaces& places, const std::array<QSizeF, kSceneBodyCount>& sizes, double gap);

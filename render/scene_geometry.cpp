@@ -1,5 +1,6 @@
 #include "scene_geometry.h"
 
+#include "moon_systems.h"
 #include "ogl_module.h"
 #include "sky_bodies.h"
 
@@ -95,17 +96,25 @@ void Compile(GeometryList list, auto&& draw)
 
 } // namespace
 
-double BodyExtent(BodyId id)
+double SphereRadius(BodyId id)
 {
-    if (id == Saturn) {
-        return kRingRadii.back();
-    }
     for (const SphereShape& sphere : kSpheres) {
         if (sphere.list == SphereOf(id)) {
             return sphere.radius;
         }
     }
     return 0;
+}
+
+double BodyExtent(BodyId id)
+{
+    if (IsMoonId(id)) {
+        return MoonRadius(static_cast<MoonId>(id));
+    }
+    if (id == Saturn) {
+        return kRingRadii.back();
+    }
+    return SphereRadius(id);
 }
 
 bool BuildSceneGeometry()

@@ -46,9 +46,19 @@ constexpr GeometryList TrueOrbitLineOf(BodyId planet)
     return static_cast<GeometryList>(TrueOrbitLines + (planet - Mercury) - (planet > Earth ? 1 : 0));
 }
 
+// The radius of a body's sphere in the scene frame (0 for ids of no body).
+double SphereRadius(BodyId id);
+
 // How far a body reaches from its centre in the scene frame: its sphere's
-// radius, Saturn's with its ring.
+// radius, Saturn's with its ring; for a moon's id, the moon's.
 double BodyExtent(BodyId id);
+
+// The maps put longitude 0 at their middle (s = 0.5), as Gibraltar on the
+// Earth's map and Mare Crisium and Mare Orientale on the Moon's show. GLU's
+// sphere, stood up by the turn of -90 degrees about X, has s = 0.75 on +X
+// and s growing eastwards; this turn about Y brings the maps' longitude 0
+// onto +X.
+inline constexpr double kMapMeridianTurn = 90;
 
 // Compiles all lists into the current context (they live as long as it does).
 // Needs the shared quadric. Returns false if the driver has no lists to give.

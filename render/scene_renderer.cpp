@@ -2,6 +2,7 @@
 
 #include "body_orbits.h"
 #include "eclipse_shading.h"
+#include "moon_globes.h"
 #include "ogl_module.h"
 #include "scene_geometry.h"
 #include "sky_bodies.h"
@@ -26,36 +27,6 @@ struct SceneStyle {
     bool saturnRing;
 };
 
-// Notes where the origin of the current model-view frame, a body's centre,
-// lands in the window, and how far the body reaches on the screen: a point
-// its extent to the right of the centre in eye space, projected alike.
-void RecordPlace(const FrameInputs& inputs, BodyId id)
-{
-    if (inputs.places == nullptr) {
-        return;
-    }
-    std::array<GLdouble, 16> modelView{};
-    std::array<GLdouble, 16> projection{};
-    std::array<GLint, 4> viewport{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
-    static constexpr std::array<GLdouble, 16> kIdentity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    const GLdouble eyeX = modelView[12];
-    const GLdouble eyeY = modelView[13];
-    const GLdouble eyeZ = modelView[14];
-    BodyPlace& place = (*inputs.places)[id];
-    GLdouble z = 0;
-    GLdouble edgeX = 0;
-    GLdouble edgeY = 0;
-    place.inFront = eyeZ < 0 &&
-                    gluProject(eyeX, eyeY, eyeZ, kIdentity.data(), projection.data(), viewport.data(), &place.x,
-                               &place.y, &z) == GL_TRUE &&
-                    gluProject(eyeX + BodyExtent(id), eyeY, eyeZ, kIdentity.data(), projection.data(),
-                               viewport.data(), &edgeX, &edgeY, &z) == GL_TRUE;
-    place.extent = edgeX - place.x;
-}
-
 // The real sky's places are for the view, never for the fixed placement.
 bool TrueOrbits(const SceneState& scene, const SceneStyle& style)
 {
@@ -74,13 +45,6 @@ void PlaceOnOrbit(const SceneState& scene, BodyId id, const SceneStyle& style)
     glRotatef(scene.OrbitAngle[id], 0, 1, 0);
     glTranslatef(OrbitDistance(id), 0, 0);
 }
-
-// The maps put longitude 0 at their middle (s = 0.5), as Gibraltar on the
-// Earth's map and Mare Crisium and Mare Orientale on the Moon's show. GLU's
-// sphere, stood up by the turn of -90 degrees about X, has s = 0.75 on +X
-// and s growing eastwards; this turn about Y brings the maps' longitude 0
-// onto +X.
-constexpr double kMapMeridianTurn = 90;
 
 // With true orbits, turns the frame to the body's axes at the moment, its
 // rotation included, and returns true; otherwise does nothing.
@@ -225,7 +189,7 @@ void DrawFlareQuads(const SceneState& scene, GeometryList quad)
 void DrawSun(const SceneState& scene, const FrameInputs& inputs, const SceneStyle& style)
 {
     glPushMatrix();
-    RecordPlace(inputs, Sun);
+    RecordPlace(inputs.places, Sun);
     if (scene.Selected == Sun) {
         DrawFlareQuads(scene, HaloQuad);
     }
@@ -250,7 +214,7 @@ void DrawPlanet(const SceneState& scene, const FrameInputs& inputs, BodyId plane
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
     PlaceOnOrbit(scene, planet, style);
-    RecordPlace(inputs, planet);
+    RecordPlace(inputs.places, planet);
     if (planet != Saturn) {
         Spin(scene, planet, style, scene.SpinAngle[planet]);
     } else {
@@ -299,7 +263,7 @@ void DrawMoon(const SceneState& scene, const FrameInputs& inputs, const SceneSty
         const float phi = scene.OrbitAngle[Moon] * kDegreesToRadians;
         glTranslatef(kMoonDistance * std::sin(phi), kMoonDistance * std::cos(phi), 0);
     }
-    RecordPlace(inputs, Moon);
+    RecordPlace(inputs.places, Moon);
     glColor3f(0.5F, 0.5F, 0.5F);
     Spin(scene, Moon, style, scene.MoonSpin);
     glRotatef(-90, 1, 0, 0);
@@ -314,7 +278,7 @@ void DrawEarthGroup(const SceneState& scene, const FrameInputs& inputs, const Sc
     glPushMatrix();
     glColor3f(0.7F, 0.7F, 0.7F);
     PlaceOnOrbit(scene, Earth, style);
-    RecordPlace(inputs, Earth);
+    RecordPlace(inputs.places, Earth);
 
     glPushMatrix();
     Spin(scene, Earth, style, scene.SpinAngle[Earth]);
@@ -360,6 +324,9 @@ void DrawFrame(SceneState& scene, const FrameInputs& inputs, const SceneStyle& s
     DrawEarthGroup(scene, inputs, style);
     for (BodyId planet : kOuterPlanets) {
         DrawPlanet(scene, inputs, planet, style);
+        if (inputs.moons != nullptr && !style.fixedPlacement) {
+            inputs.moons->Draw(scene, planet, inputs.places);
+        }
     }
     glPopName();
     if (lightsMoved) {

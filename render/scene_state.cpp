@@ -1,5 +1,6 @@
 #include "scene_state.h"
 
+#include "planet_moons.h"
 #include "sky_bodies.h"
 
 #include <cmath>
@@ -48,6 +49,16 @@ void AdvanceSpins(SceneState& scene, double elapsed)
     scene.MoonSpin = ClockAngle(clock.moonEpochAngle, kMoonSpinSeconds, clock.seconds, scene.MoonSpin);
 }
 
+// The body whose orbit the selection holds: a selected moon holds its
+// planet, and with it its own place on the planet's circle.
+int HeldOrbit(std::uint8_t selected)
+{
+    if (IsMoonId(selected)) {
+        return FactsOf(static_cast<MoonId>(selected)).planet;
+    }
+    return selected;
+}
+
 } // namespace
 
 void StartSpinClock(SceneState& scene)
@@ -85,6 +96,7 @@ void AdvanceAngle(float& angle, double period, double elapsed)
 void AdvanceAnimation(SceneState& scene, double elapsed)
 {
     const bool spinClock = scene.Spins.running;
+    const int held = HeldOrbit(scene.Selected);
     const auto advanceBody = [&](int id, bool orbitMoves) {
         if (orbitMoves) {
             AdvanceAngle(scene.OrbitAngle[id], scene.OrbitPeriod[id], elapsed);
@@ -95,10 +107,10 @@ void AdvanceAnimation(SceneState& scene, double elapsed)
     };
     // The Earth's orbit moves with the Moon's, further down.
     for (int id = Mercury; id <= Earth; ++id) {
-        advanceBody(id, scene.Selected != id && id != Earth);
+        advanceBody(id, held != id && id != Earth);
     }
     for (int id = Mars; id <= Pluto; ++id) {
-        advanceBody(id, scene.Selected != id);
+        advanceBody(id, held != id);
     }
     if (scene.Selected != Moon) {
         if (scene.Selected != Earth) {

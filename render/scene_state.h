@@ -31,10 +31,13 @@ inline constexpr std::array<std::array<float, 4>, 10> kHaloColors{{
 // every body turns about its `pole` and shows its longitude 0 towards
 // `primeMeridian` (unit vectors), and the shadows of eclipses fall from the
 // Sun's and the Moon's true places from the Earth (in Earth radii: the drawn
-// bodies are not to scale).
+// bodies are not to scale). With moonsReal, the planets' moons stand in
+// moonDirection (unit vectors, moon-id order) from their planets.
 struct SkyPlacement {
     bool moonReal = false;
     Vector3 moonOffset{};
+    bool moonsReal = false;
+    std::array<Vector3, kMoonCount> moonDirection{};
     bool trueOrbits = false;
     std::array<Vector3, 14> centre{};
     std::array<Vector3, 14> pole{};
@@ -91,7 +94,7 @@ void AdvanceAngle(float& angle, double period, double elapsed);
 
 // One animation step over `elapsed` seconds (negative: backwards). The
 // selected body stays on its orbit but keeps turning; selecting the Moon also
-// holds the Earth.
+// holds the Earth, and selecting a planet's moon holds that planet.
 void AdvanceAnimation(SceneState& scene, double elapsed);
 
 // From now on the spins follow the spin clock, from their present angles;

@@ -8,16 +8,11 @@
 namespace {
 
 // Makes the view's context current and fills the slot's texture with the
-// image: linear filtering, no mipmaps, rows as TextureBitmap lays them out.
+// image.
 void UploadToTextureName(int slot, const TextureBitmap& bitmap)
 {
     OGLModule::MakeViewCurrent();
-    glBindTexture(GL_TEXTURE_2D, OGLModule::TextureNames.at(static_cast<std::size_t>(slot)));
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glTexImage2D(GL_TEXTURE_2D, 0, 3, bitmap.width, bitmap.height, 0, GL_BGR, GL_UNSIGNED_BYTE,
-                 bitmap.pixels.data());
+    UploadTexture(OGLModule::TextureNames.at(static_cast<std::size_t>(slot)), bitmap);
 }
 
 int SlotOf(BodyId body)
@@ -26,6 +21,16 @@ int SlotOf(BodyId body)
 }
 
 } // namespace
+
+void UploadTexture(GLuint name, const TextureBitmap& bitmap)
+{
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, bitmap.width, bitmap.height, 0, GL_BGR, GL_UNSIGNED_BYTE,
+                 bitmap.pixels.data());
+}
 
 const std::array<TextureFile, 14>& TextureFiles()
 {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <GL/gl.h>
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -21,6 +23,10 @@ const std::array<TextureFile, 14>& TextureFiles();
 // Reads one texture file into a 24-bit pixel buffer. On failure tells the
 // user "Loading Texture File: '<fullPath>' Failed!".
 std::optional<TextureBitmap> LoadTextureBitmap(const QString& fullPath, int maxSide);
+
+// Fills the texture `name` of the current context with the image: linear
+// filtering, no mipmaps, rows as TextureBitmap lays them out.
+void UploadTexture(GLuint name, const TextureBitmap& bitmap);
 
 // Puts a loaded image into texture slot `slot`.
 using TextureUpload = std::function<void(int slot, const TextureBitmap& bitmap)>;

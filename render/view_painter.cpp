@@ -5,7 +5,11 @@ void ViewPainter::Draw(SceneState& scene, FrameInputs inputs, const Options& opt
     const bool drawing = scene.RenderMode == kRenderModeRender;
     const bool names = drawing && options.names;
     if (names || (drawing && options.notePlaces)) {
+        Placed = {}; // a body this frame does not draw is in front of nothing
         inputs.places = &Placed;
+    }
+    if (options.moons) {
+        inputs.moons = &Moons;
     }
     if (inputs.showOrbits && scene.Real.trueOrbits) {
         TruePaths.Follow(options.julianDay);
@@ -29,6 +33,7 @@ void ViewPainter::Release()
     Names.Release();
     Sky.Release();
     SkyNames.Release();
+    Moons.Release();
 }
 
 void ViewPainter::Forget()
@@ -36,4 +41,5 @@ void ViewPainter::Forget()
     Names.Forget();
     Sky.Forget();
     SkyNames.Forget();
+    Moons.Forget();
 }

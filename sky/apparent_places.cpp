@@ -1,5 +1,6 @@
 #include "apparent_places.h"
 
+#include "ecliptic_precession.h"
 #include "libnova_turn.h"
 #include "sky_units.h"
 
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
-constexpr double kLightDaysPerAu = 0.0057755183;
 constexpr double kMarginDays = 2; // light-time from Pluto, and the velocity's span
 
 // The grid steps, in days, that keep each interpolated place within half an
@@ -20,40 +19,6 @@ constexpr double kMarginDays = 2; // light-time from Pluto, and the velocity's s
 constexpr std::array<double, Pluto + 1> kStepDays{0, 0, 2, 8, 4, 1, 16, 32, 64, 128, 128, 128};
 // The interpolation's points: three on each side of the moment.
 constexpr std::ptrdiff_t kPointsEachSide = 3;
-
-struct Rotation {
-    std::array<Vector3, 3> m{};
-};
-
-// From the ecliptic and equinox of J2000 to the mean ecliptic and equinox of
-// date: to the equator of J2000, the IAU 1976 precession of the equator
-// (Lieske's angles), then to the ecliptic of date by its mean obliquity.
-Rotation EclipticOfDate(double jde)
-{
-    const double t = (jde - kJ2000) / kDaysPerJulianCentury;
-    const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) * kRadiansPerArcsecond;
-    const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) * kRadiansPerArcsecond;
-    const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) * kRadiansPerArcsecond;
-    const double e0 = 84381.448 * kRadiansPerArcsecond;
-    const double e = (84381.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) * kRadiansPerArcsecond;
-    auto product = [](const Rotation& a, const Rotation& b) {
-        Rotation r;
-        for (int i = 0; i < 3; ++i) {
-            for (int j = 0; j < 3; ++j) {
-                for (int k = 0; k < 3; ++k) {
-                    r.m[i][j] += a.m[i][k] * b.m[k][j];
-                }
-            }
-        }
-        return r;
-    };
-    auto aboutX = [](double a) { return Rotation{{{{1, 0, 0}, {0, std::cos(a), -std::sin(a)}, {0, std::sin(a), std::cos(a)}}}}; };
-    auto aboutY = [](double a) { return Rotation{{{{std::cos(a), 0, -std::sin(a)}, {0, 1, 0}, {std::sin(a), 0, std::cos(a)}}}}; };
-    auto aboutZ = [](double a) { return Rotation{{{{std::cos(a), -std::sin(a), 0}, {std::sin(a), std::cos(a), 0}, {0, 0, 1}}}}; };
-    // aboutX and aboutZ turn a vector counter-clockwise by the angle; aboutY
-    // turns x towards z, the sense of θ.
-    return product(aboutX(-e), product(aboutZ(z), product(aboutY(theta), product(aboutZ(zeta), aboutX(e0)))));
-}
 
 } // namespace
 
@@ -130,7 +95,7 @@ const ApparentSky::DateFrame& ApparentSky::FrameAt(double jde)
 {
     if (jde != Frame.jde) {
         Frame.jde = jde;
-        Frame.turn = EclipticOfDate(jde).m;
+        Frame.turn = EclipticOfDate(jde);
         ln_nutation nutation{};
         const auto libnova = LibnovaTurn();
         ln_get_nutation(jde, &nutation);
@@ -162,8 +127,7 @@ EclipticPlace ApparentSky::Place(BodyId body, double julianDay)
         direction = direction + SamplesOf(Earth).Velocity(jde) * kLightDaysPerAu;
     }
     const DateFrame& frame = FrameAt(jde);
-    const auto& m = frame.turn;
-    EclipticPlace place = Spherical({Dot(m[0], direction), Dot(m[1], direction), Dot(m[2], direction)});
+    EclipticPlace place = Spherical(Turned(frame.turn, direction));
     place.longitude += frame.nutation;
     place.distance = distance;
     return place;

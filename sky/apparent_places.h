@@ -1,6 +1,7 @@
 #pragma once
 
 #include "body_ids.h"
+#include "ecliptic_precession.h"
 #include "planet_positions.h"
 #include "sky_vector.h"
 
@@ -51,7 +52,7 @@ private:
     // a search asks for several bodies at each moment.
     struct DateFrame {
         double jde = -1;
-        std::array<Vector3, 3> turn{};
+        EclipticTurn turn{};
         double nutation = 0;
     };
     const DateFrame& FrameAt(double jde);

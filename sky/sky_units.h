@@ -12,4 +12,6 @@ inline constexpr double kDaysPerJulianCentury = 36525;
 inline constexpr double kSecondsPerDay = 86'400;
 // The astronomical unit (IAU 2012), in kilometres.
 inline constexpr double kKilometresPerAu = 149597870.7;
+// The time light takes to cross an astronomical unit, in days.
+inline constexpr double kLightDaysPerAu = 0.0057755183;
 inline constexpr double kRadiansPerDegree = std::numbers::pi / 180;

@@ -32,11 +32,14 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # --- layout ---
 # The texture names as the build lists them, in tools/CMakeLists.txt.
-textures="$(sed -n '/^set(solar_texture_files/,/)/p' "$source/tools/CMakeLists.txt" |
-  grep -o '[[:alnum:]_]*\.bmp' | sort)"
+# The program reads the textures at start, the moons' maps when it first shows them.
+names_of() {
+  sed -n "/^set($1/,/)/p" "$source/tools/CMakeLists.txt" | grep -o '[[:alnum:]_]*\.bmp' | sort
+}
+textures="$(names_of solar_texture_files)"
 [ -n "$textures" ] || fail "no texture names in $source/tools/CMakeLists.txt"
 installed="$(find "$program" -maxdepth 1 -name '*.bmp' -printf '%f\n' | sort)"
-[ "$installed" = "$textures" ] || fail "textures in $program differ from the build's: $(tr '\n' ' ' <<<"$installed")"
+[ "$installed" = "$(printf '%s\n%s\n' "$textures" "$(names_of solar_moon_map_files)" | sort)" ] || fail "textures in $program differ from the build's: $(tr '\n' ' ' <<<"$installed")"
 [[ -f "$program/solar-system" && -x "$program/solar-system" ]] || fail "no executable in $program"
 # The English translation, where the program looks for it.
 file -b "$program/translations/solar-system_en.qm" | grep -q '^Qt Translation' ||

@@ -83,7 +83,7 @@ private slots:
 
     void noTextForNoBody()
     {
-        for (int body : {0, 12, 255}) {
+        for (int body : {0, int{kSceneBodyCount}, 255}) {
             QVERIFY(BodyCardText(static_cast<std::uint8_t>(body)).isEmpty());
         }
     }

@@ -84,7 +84,7 @@ private slots:
                                      "Tempo: Anno dopo Alt+.", "Tempo: Anno prima Alt+,",
                                      "Vista: Schermo intero F11",
                                      "Vista: Salva immagine… Ctrl+S", "Vista: Copia immagine Ctrl+Shift+C", "Vista: Nomi dei corpi N",
-                                     "Vista: Orbite vere O", "Vista: Stelle S", "Vista: Costellazioni C", "Vista: Via Lattea ", "Vista: Vista iniziale Home",
+                                     "Vista: Orbite vere O", "Vista: Stelle S", "Vista: Costellazioni C", "Vista: Via Lattea ", "Vista: Lune dei pianeti M", "Vista: Vista iniziale Home",
                                      "Aiuto: Tasti e comandi F1", "Aiuto: Informazioni "}));
         QVERIFY(Tempo(w).lblData->text().isEmpty()); // no date before the sky is real
         // The date stands on the menu titles' line, as high as they are.

@@ -55,7 +55,7 @@ private slots:
         for (const Drawn& body : drawn) {
             places[body.body] = {.inFront = body.inFront, .x = body.x, .y = body.y, .extent = body.extent};
         }
-        std::array<QSizeF, Pluto + 1> sizes{};
+        std::array<QSizeF, kSceneBodyCount> sizes{};
         sizes.fill(QSizeF(40, 14));
         const NamePlaces names = PlaceNames(places, sizes, 4);
         for (const Expected& body : expected) {

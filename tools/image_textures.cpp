@@ -23,7 +23,7 @@ struct Texture {
     Depth depth;
 };
 
-constexpr std::array<Texture, 13> Textures{{
+constexpr std::array<Texture, 26> Textures{{
     {"Flare.bmp", "sun.jpg", {64, 64}, Depth::Grey8},
     {"Mercury.bmp", "mercury.jpg", {256, 128}, Depth::Rgb24},
     {"Venus2.bmp", "venus.jpg", {256, 128}, Depth::Rgb24},
@@ -37,6 +37,20 @@ constexpr std::array<Texture, 13> Textures{{
     {"Uranus.bmp", "uranus.jpg", {256, 128}, Depth::Rgb24},
     {"Neptunus.bmp", "neptune.jpg", {256, 128}, Depth::Rgb24},
     {"Pluto.bmp", "pluto.jpg", {256, 128}, Depth::Rgb24},
+    // The planets' moons that have a map.
+    {"Io.bmp", "io.jpg", {128, 64}, Depth::Rgb24},
+    {"Europa.bmp", "europa.jpg", {128, 64}, Depth::Rgb24},
+    {"Ganymede.bmp", "ganymede.jpg", {128, 64}, Depth::Rgb24},
+    {"Callisto.bmp", "callisto.jpg", {128, 64}, Depth::Rgb24},
+    {"Tethys.bmp", "tethys.jpg", {128, 64}, Depth::Rgb24},
+    {"Dione.bmp", "dione.jpg", {128, 64}, Depth::Rgb24},
+    {"Rhea.bmp", "rhea.jpg", {128, 64}, Depth::Rgb24},
+    {"Titan.bmp", "titan.jpg", {128, 64}, Depth::Rgb24},
+    {"Hyperion.bmp", "hyperion.jpg", {128, 64}, Depth::Rgb24},
+    {"Phobos.bmp", "phobos.jpg", {128, 64}, Depth::Rgb24},
+    {"Deimos.bmp", "deimos.jpg", {128, 64}, Depth::Rgb24},
+    {"Triton.bmp", "triton.jpg", {128, 64}, Depth::Rgb24},
+    {"Charon.bmp", "charon.jpg", {128, 64}, Depth::Rgb24},
 }};
 
 // The Sun's surface is drawn rather than read: about 40 cells around its

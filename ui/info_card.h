@@ -39,7 +39,7 @@ private:
     void Announce(std::uint8_t body);
 
     QWindow& View;
-    std::array<QString, Pluto + 1> Texts; // each prepared when first shown
+    std::array<QString, kSceneBodyCount> Texts; // each prepared when first shown
     std::uint8_t Shown = NoBody;          // whose text the labels hold
     std::uint8_t Announced = NoBody;      // whose card screen readers were told of since it showed
 };

@@ -252,7 +252,7 @@ void OGLWin::Render_glView1()
 {
     Painter.Draw(Scene, CurrentFrameInputs(),
                  {.names = Vista.mnunomi->isChecked(), .notePlaces = CardOnBody(), .julianDay = Time.JulianDay(),
-                  .scale = Ui.glView1->devicePixelRatio(), .sky = SkyLayers()});
+                  .scale = Ui.glView1->devicePixelRatio(), .sky = SkyLayers(), .moons = Vista.mnulune->isChecked()});
     ShowFrame();
 }
 

@@ -7,6 +7,7 @@
 #include "frm_eventi.h"
 #include "info_card.h"
 #include "message_box.h"
+#include "moon_systems.h"
 #include "ogl_win.h"
 #include "sky_moment.h"
 #include "sky_placement.h"
@@ -35,13 +36,17 @@ void OGLWin::ShowSky()
 }
 
 // The planets' longitudes on their circles, the Moon where it is and, with
-// "Orbite vere", each body at its true place with its axis leaning; the
+// "Orbite vere", each body at its true place with its axis leaning; with
+// "Lune dei pianeti", the planets' moons in their true directions; the
 // spins from then on follow the spin clock.
 void OGLWin::PlaceSkyBodies()
 {
     StartSpinClock(Scene);
     SetOrbitAngles(Scene, Time.Track.At(Time.JulianDay()));
     PlaceBodiesInTheSky(Scene, Time.Track, Time.JulianDay(), Vista.mnuorbite->isChecked());
+    if (Vista.mnulune->isChecked()) {
+        PlaceMoonsInTheSky(Scene, Time.JulianDay());
+    }
 }
 
 // The menu and the date say what the sky's time does, and "Pausa" holds the

@@ -1,6 +1,7 @@
 #include "texts.h"
 
 #include "planet_catalogue.h"
+#include "planet_moons.h"
 #include "sky_bodies.h"
 #include "sun_moon_figures.h"
 
@@ -69,6 +70,17 @@ QStringList MoonLines(const MoonInfo& moon)
     };
 }
 
+QStringList PlanetMoonLines(MoonId moon)
+{
+    const MoonFacts& facts = FactsOf(moon);
+    return {
+        QCoreApplication::translate("BodyCard", "Luna di %1").arg(BodyName(facts.planet)),
+        DiameterLine(facts.diameterKm),
+        QCoreApplication::translate("BodyCard", "Distanza media dal pianeta: %1 km").arg(Figure(facts.meanDistanceKm)),
+        OrbitalPeriodLine(facts.periodDays),
+    };
+}
+
 } // namespace
 
 QString BodyCardText(std::uint8_t body)
@@ -82,6 +94,8 @@ QString BodyCardText(std::uint8_t body)
         lines += SunLines(XPModule::SunFigures);
     } else if (body == Moon) {
         lines += MoonLines(XPModule::MoonFigures);
+    } else if (IsMoonId(body)) {
+        lines += PlanetMoonLines(static_cast<MoonId>(body));
     } else {
         lines += PlanetLines(XPModule::Planets[static_cast<std::size_t>(SkyBodies()[body].catalogueIndex)]);
     }

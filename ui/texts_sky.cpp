@@ -17,7 +17,7 @@ QString DegreesText(double degrees)
 QString BodyName(std::uint8_t body)
 {
     // One per body id; QT_TRANSLATE_NOOP marks them for translation.
-    static constexpr std::array<const char*, Pluto + 1> kNames{
+    static constexpr std::array<const char*, kSceneBodyCount> kNames{
         "",
         QT_TRANSLATE_NOOP("Sky", "Sole"),
         QT_TRANSLATE_NOOP("Sky", "Mercurio"),
@@ -30,11 +30,32 @@ QString BodyName(std::uint8_t body)
         QT_TRANSLATE_NOOP("Sky", "Urano"),
         QT_TRANSLATE_NOOP("Sky", "Nettuno"),
         QT_TRANSLATE_NOOP("Sky", "Plutone"),
+        QT_TRANSLATE_NOOP("Sky", "Io"),
+        QT_TRANSLATE_NOOP("Sky", "Europa"),
+        QT_TRANSLATE_NOOP("Sky", "Ganimede"),
+        QT_TRANSLATE_NOOP("Sky", "Callisto"),
+        QT_TRANSLATE_NOOP("Sky", "Mimas"),
+        QT_TRANSLATE_NOOP("Sky", "Encelado"),
+        QT_TRANSLATE_NOOP("Sky", "Teti"),
+        QT_TRANSLATE_NOOP("Sky", "Dione"),
+        QT_TRANSLATE_NOOP("Sky", "Rea"),
+        QT_TRANSLATE_NOOP("Sky", "Titano"),
+        QT_TRANSLATE_NOOP("Sky", "Iperione"),
+        QT_TRANSLATE_NOOP("Sky", "Giapeto"),
+        QT_TRANSLATE_NOOP("Sky", "Fobos"),
+        QT_TRANSLATE_NOOP("Sky", "Deimos"),
+        QT_TRANSLATE_NOOP("Sky", "Tritone"),
+        QT_TRANSLATE_NOOP("Sky", "Caronte"),
     };
     if (body == NoBody || body >= kNames.size()) {
         return {};
     }
     return QCoreApplication::translate("Sky", kNames[body]);
+}
+
+QString MnuLune()
+{
+    return QCoreApplication::translate("Menu", "Lune dei pianeti");
 }
 
 QString SkyEventGroupText(SkyEventGroup group)

@@ -13,13 +13,18 @@
 // The words of the sky: the bodies' names, their cards, the events, the rates
 // of time and the sky's date.
 
-// A body's Italian name ("Sole", "Terra"); empty for NoBody and ids of no body.
+// A body's or a moon's Italian name ("Sole", "Terra", "Ganimede"); empty for
+// NoBody and ids of no body.
 QString BodyName(std::uint8_t body);
+
+// The item of "Vista" that shows the planets' moons: "Lune dei pianeti".
+QString MnuLune();
 
 // The text of the card that names the body with the given id: its name on
 // the first line, then one line per physical figure, in the texts' number
 // format. Planets take their figures from the catalogue, the Sun and the
-// Moon from a table of their own. Empty for 0 and for ids of no body.
+// Moon from a table of their own, the planets' moons from theirs (with the
+// planet they belong to). Empty for 0 and for ids of no body.
 QString BodyCardText(std::uint8_t body);
 
 // The check box's text of a group of events ("Eclissi"...).

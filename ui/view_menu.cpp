@@ -1,5 +1,6 @@
 #include "view_menu.h"
 
+#include "texts_sky.h"
 #include "texts_stars.h"
 #include "texts_window.h"
 
@@ -32,11 +33,14 @@ ViewMenu::ViewMenu(QMainWindow& window)
     mnucostellazioni->setCheckable(true);
     mnuvialattea = mnuVista->addAction(StarText::MnuViaLattea());
     mnuvialattea->setCheckable(true);
+    mnulune = mnuVista->addAction(MnuLune());
+    mnulune->setShortcut(Qt::Key_M);
+    mnulune->setCheckable(true);
     mnuvista = mnuVista->addAction(WindowText::MnuVistaIniziale());
     mnuvista->setShortcut(Qt::Key_Home);
     mnuesci = new QAction(&window);
     mnuesci->setShortcut(Qt::Key_Escape);
     mnuesci->setEnabled(false);
     window.addActions({mnuschermo, mnusalva, mnucopia, mnunomi, mnuorbite, mnustelle, mnucostellazioni,
-                       mnuvialattea, mnuvista, mnuesci});
+                       mnuvialattea, mnulune, mnuvista, mnuesci});
 }

@@ -18,6 +18,7 @@ struct ViewMenu {
     QAction* mnustelle = nullptr;  // "Stelle", S, a toggle
     QAction* mnucostellazioni = nullptr; // "Costellazioni", C, a toggle
     QAction* mnuvialattea = nullptr;     // "Via Lattea", a toggle
+    QAction* mnulune = nullptr;          // "Lune dei pianeti", M, a toggle
     QAction* mnuvista = nullptr;   // "Vista iniziale", Home
     QAction* mnuesci = nullptr;    // Escape, while full screen
 };
