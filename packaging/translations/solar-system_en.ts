@@ -39,6 +39,14 @@
         <source>Distanza media dalla Terra: %1 km</source>
         <translation>Mean distance from the Earth: %1 km</translation>
     </message>
+    <message>
+        <source>Luna di %1</source>
+        <translation>Moon of %1</translation>
+    </message>
+    <message>
+        <source>Distanza media dal pianeta: %1 km</source>
+        <translation>Mean distance from the planet: %1 km</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -638,6 +646,125 @@ Qt&apos;s standard options (-platform, -display, -style...) are taken too.</tran
         <source>Non è stato possibile esportare gli eventi in &quot;%1&quot;: %2.</source>
         <translation>The events could not be exported to &quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>Salvato 1 evento in %1</source>
+        <translation>Saved 1 event in %1</translation>
+    </message>
+    <message>
+        <source>Salvati %1 eventi in %2</source>
+        <translation>Saved %1 events in %2</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Aiuto</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Tasti e comandi</source>
+        <translation>Keys and Commands</translation>
+    </message>
+    <message>
+        <source>Informazioni</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Tasto o mouse</source>
+        <translation>Key or mouse</translation>
+    </message>
+    <message>
+        <source>Che cosa fa</source>
+        <translation>What it does</translation>
+    </message>
+    <message>
+        <source>Ingrandisce (Zoom)</source>
+        <translation>Magnifies (Zoom)</translation>
+    </message>
+    <message>
+        <source>Rimpicciolisce (Zoom)</source>
+        <translation>Shrinks (Zoom)</translation>
+    </message>
+    <message>
+        <source>Accelera (Velocità)</source>
+        <translation>Faster (Speed)</translation>
+    </message>
+    <message>
+        <source>Rallenta (Velocità)</source>
+        <translation>Slower (Speed)</translation>
+    </message>
+    <message>
+        <source>Sceglie %1</source>
+        <translation>Chooses %1</translation>
+    </message>
+    <message>
+        <source>Segue il corpo scelto</source>
+        <translation>Follows the chosen body</translation>
+    </message>
+    <message>
+        <source>Lascia il corpo scelto; in schermo intero, ne esce</source>
+        <translation>Lets the chosen body go; in full screen, leaves it</translation>
+    </message>
+    <message>
+        <source>Ruota la scena verso sinistra</source>
+        <translation>Turns the scene to the left</translation>
+    </message>
+    <message>
+        <source>Ruota la scena verso destra</source>
+        <translation>Turns the scene to the right</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Puntare un corpo</source>
+        <translation>Pointing at a body</translation>
+    </message>
+    <message>
+        <source>Lo ferma sulla sua orbita e ne mostra la scheda</source>
+        <translation>Stops it on its orbit and shows its card</translation>
+    </message>
+    <message>
+        <source>Trascinare con il tasto sinistro</source>
+        <translation>Dragging with the left button</translation>
+    </message>
+    <message>
+        <source>Ruota e inclina la vista</source>
+        <translation>Turns and tilts the view</translation>
+    </message>
+    <message>
+        <source>Doppio clic su un corpo</source>
+        <translation>Double click on a body</translation>
+    </message>
+    <message>
+        <source>Lo segue al centro della vista</source>
+        <translation>Follows it at the middle of the view</translation>
+    </message>
+    <message>
+        <source>Doppio clic sul cielo</source>
+        <translation>Double click on the sky</translation>
+    </message>
+    <message>
+        <source>Torna alla vista iniziale</source>
+        <translation>Goes back to the starting view</translation>
+    </message>
+    <message>
+        <source>Rotella</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Ingrandisce o rimpicciolisce (Zoom)</source>
+        <translation>Magnifies or shrinks (Zoom)</translation>
+    </message>
+    <message>
+        <source>F11 o Esc per tornare alla finestra</source>
+        <translation>F11 or Esc to go back to the window</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Il sistema solare %1&lt;/h3&gt;&lt;p&gt;Il Sole, i pianeti e la Luna in 3-D, in tempo reale o al momento che si sceglie.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Posizioni&lt;/b&gt;: libnova (teoria VSOP87 per i pianeti, ELP 2000-82B per la Luna), licenza GNU LGPL 2 o successiva. Poli e rotazioni: rapporto 2009 del gruppo di lavoro IAU sulle coordinate cartografiche e gli elementi di rotazione. Lune dei pianeti: J. Meeus, &lt;i&gt;Astronomical Algorithms&lt;/i&gt;, capitoli 44 e 46, ed elementi orbitali medi del JPL.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Stelle e costellazioni&lt;/b&gt;: Bright Star Catalogue, 5ª edizione riveduta, e figure delle costellazioni, dai dati di xplanet, licenza GNU GPL 2 o successiva.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Immagini&lt;/b&gt; dei pianeti, della Luna e della Via Lattea: OpenUniverse, licenza GNU GPL 2 o successiva. La superficie del Sole è disegnata dal programma.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;The Solar System %1&lt;/h3&gt;&lt;p&gt;The Sun, the planets and the Moon in 3-D, in real time or at the moment you choose.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Positions&lt;/b&gt;: libnova (the VSOP87 theory for the planets, ELP 2000-82B for the Moon), licence GNU LGPL 2 or later. Poles and rotations: the 2009 report of the IAU Working Group on Cartographic Coordinates and Rotational Elements. Planets&apos; moons: J. Meeus, &lt;i&gt;Astronomical Algorithms&lt;/i&gt;, chapters 44 and 46, and JPL&apos;s mean orbital elements.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Stars and constellations&lt;/b&gt;: the Bright Star Catalogue, 5th revised edition, and the constellation figures, from xplanet&apos;s data, licence GNU GPL 2 or later.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Pictures&lt;/b&gt; of the planets, the Moon and the Milky Way: OpenUniverse, licence GNU GPL 2 or later. The Sun&apos;s surface is drawn by the program.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Locale</name>
@@ -760,6 +887,10 @@ Qt&apos;s standard options (-platform, -display, -style...) are taken too.</tran
         <source>Via Lattea</source>
         <translation>Milky Way</translation>
     </message>
+    <message>
+        <source>Lune dei pianeti</source>
+        <translation>Planets&apos; Moons</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -864,6 +995,14 @@ Qt&apos;s standard options (-platform, -display, -style...) are taken too.</tran
         <source>d MMMM yyyy  HH:mm:ss</source>
         <translation>d MMMM yyyy  HH:mm:ss</translation>
     </message>
+    <message>
+        <source>Data non valida: «%1» (si scrive come «%2»).</source>
+        <translation>Not a valid date: “%1” (write it as “%2”).</translation>
+    </message>
+    <message>
+        <source>Data fuori dall&apos;intervallo calcolato, dal %2 al %3: «%1».</source>
+        <translation>Date outside the computed span, from %2 to %3: “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>PictureDialog</name>
@@ -889,6 +1028,10 @@ Qt&apos;s standard options (-platform, -display, -style...) are taken too.</tran
     <message>
         <source>il nome deve finire in .png</source>
         <translation>the name must end in .png</translation>
+    </message>
+    <message>
+        <source>Il sistema solare %1 UTC.png</source>
+        <translation>The Solar System %1 UTC.png</translation>
     </message>
 </context>
 <context>
@@ -1060,6 +1203,70 @@ Qt&apos;s standard options (-platform, -display, -style...) are taken too.</tran
     <message>
         <source>Congiunzione Luna–%1 (%2)</source>
         <translation>Conjunction of the Moon and %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Io</source>
+        <translation>Io</translation>
+    </message>
+    <message>
+        <source>Europa</source>
+        <translation>Europa</translation>
+    </message>
+    <message>
+        <source>Ganimede</source>
+        <translation>Ganymede</translation>
+    </message>
+    <message>
+        <source>Callisto</source>
+        <translation>Callisto</translation>
+    </message>
+    <message>
+        <source>Mimas</source>
+        <translation>Mimas</translation>
+    </message>
+    <message>
+        <source>Encelado</source>
+        <translation>Enceladus</translation>
+    </message>
+    <message>
+        <source>Teti</source>
+        <translation>Tethys</translation>
+    </message>
+    <message>
+        <source>Dione</source>
+        <translation>Dione</translation>
+    </message>
+    <message>
+        <source>Rea</source>
+        <translation>Rhea</translation>
+    </message>
+    <message>
+        <source>Titano</source>
+        <translation>Titan</translation>
+    </message>
+    <message>
+        <source>Iperione</source>
+        <translation>Hyperion</translation>
+    </message>
+    <message>
+        <source>Giapeto</source>
+        <translation>Iapetus</translation>
+    </message>
+    <message>
+        <source>Fobos</source>
+        <translation>Phobos</translation>
+    </message>
+    <message>
+        <source>Deimos</source>
+        <translation>Deimos</translation>
+    </message>
+    <message>
+        <source>Tritone</source>
+        <translation>Triton</translation>
+    </message>
+    <message>
+        <source>Caronte</source>
+        <translation>Charon</translation>
     </message>
 </context>
 <context>
