@@ -59,6 +59,8 @@ public:
     void Advance(double elapsed);
 
     bool AtRest() const;
+    // The body followed, or NoBody.
+    std::uint8_t Followed() const { return Target; }
     // A glide home or to show a body, which also carries the view's settings.
     bool Steering() const { return Steers && Progress < 1; }
     // How far the glide has come on the ease curve; 1 when there is none.

@@ -167,6 +167,11 @@ private slots:
         // The eye looks at the view's middle.
         const QPointF middle(Ui(w).glView1->width() / 2.0, Ui(w).glView1->height() / 2.0);
         QCOMPARE_LT(QLineF(Drawn(id), middle).length(), 2.0);
+
+        // Turned off, the view follows the planet and the moon is let go.
+        Vista(w).mnulune->trigger();
+        QCOMPARE(w.Rig.Camera.Followed(), std::uint8_t(planet));
+        QVERIFY(!IsMoonId(w.Scene.Selected));
     }
 
     // Turned on and off again, the view draws and picks as before; on, the

@@ -137,6 +137,7 @@ private:
     void ShowTilt();
     void ShowTime();
     void ShowSky();
+    void ShowMoons(bool on);
     void TimeRefused(SkyTime::Refusal refusal, const QDateTime& at);
     FrameInputs CurrentFrameInputs() const;
     ViewControlValues CurrentViewSettings() const;

@@ -2,6 +2,7 @@
 
 #include "ogl_win.h"
 
+#include "planet_moons.h"
 #include "texts_stars.h"
 
 #include <QAction>
@@ -49,4 +50,19 @@ StarBackdrop::Layers OGLWin::SkyLayers() const
     return {.stars = Vista.mnustelle->isChecked(),
             .figures = Vista.mnucostellazioni->isChecked(),
             .milkyWay = Vista.mnuvialattea->isChecked()};
+}
+
+// "Lune dei pianeti": on, the moons take their true places at once; off, a
+// followed moon hands the view to its planet, and a chosen moon is let go.
+void OGLWin::ShowMoons(bool on)
+{
+    if (!on) {
+        if (const std::uint8_t followed = Rig.Camera.Followed(); IsMoonId(followed)) {
+            Rig.Camera.Follow(FactsOf(static_cast<MoonId>(followed)).planet, CurrentFrameInputs().camera);
+        }
+        if (IsMoonId(Scene.Selected)) {
+            ClearChosenBody();
+        }
+    }
+    ShowSky();
 }

@@ -60,7 +60,7 @@ void OGLWin::ConnectMenus()
     connect(Vista.mnuorbite, &QAction::triggered, this, &OGLWin::mnuorbite_Click);
     connect(Aiuto.mnutasti, &QAction::triggered, this, &OGLWin::mnutasti_Click);
     connect(Aiuto.mnuinformazioni, &QAction::triggered, this, &OGLWin::mnuinformazioni_Click);
-    connect(Vista.mnulune, &QAction::toggled, this, &OGLWin::ShowSky); // the moons' true places at once
+    connect(Vista.mnulune, &QAction::toggled, this, &OGLWin::ShowMoons);
     ConnectSkyMenus();
     Time.Refused = [this](SkyTime::Refusal refusal, const QDateTime& at) { TimeRefused(refusal, at); };
 }
