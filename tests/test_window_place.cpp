@@ -30,7 +30,7 @@ private slots:
         QTest::newRow("no size") << QByteArray("[window]\ngeometry=@Rect(100 100 0 0)\n") << QRect() << false;
         QTest::newRow("letters for numbers") << QByteArray("[window]\ngeometry=@Rect(a b c d)\n") << QRect() << false;
         QTest::newRow("a plain word") << QByteArray("[window]\ngeometry=grande\n") << QRect() << false;
-        QTest::newRow("binary noise") << QByteArray("\x01\xff[\x00\x7f=\n\n=]", 12) << QRect() << false;
+        QTest::newRow("binary noise") << QByteArray::fromHex("01ff5b007f3d0a0a3d5d") << QRect() << false;
         QTest::newRow("empty") << QByteArray() << QRect() << false;
     }
 
