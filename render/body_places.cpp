@@ -1,6 +1,7 @@
 #include "body_places.h"
 
 #include "scene_geometry.h"
+#include "view_frustum.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -10,12 +11,7 @@ void RecordPlace(BodyPlaces* places, std::uint8_t id)
     if (places == nullptr) {
         return;
     }
-    std::array<GLdouble, 16> modelView{};
-    std::array<GLdouble, 16> projection{};
-    std::array<GLint, 4> viewport{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    const auto [modelView, projection, viewport] = CurrentGlMatrices();
     static constexpr std::array<GLdouble, 16> kIdentity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     const GLdouble eyeX = modelView[12];
     const GLdouble eyeY = modelView[13];

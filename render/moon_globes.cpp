@@ -6,6 +6,7 @@
 #include "planet_moons.h"
 #include "scene_geometry.h"
 #include "texture_loader.h"
+#include "view_frustum.h"
 
 #include <QCoreApplication>
 
@@ -19,8 +20,13 @@ constexpr std::array<const char*, kMoonCount> kMapFiles{
     "Phobos.bmp", "Deimos.bmp", "Triton.bmp",   "Charon.bmp",
 };
 
+// A moon is seldom more than a few pixels across: below kFinePixels of
+// radius its sphere has a quarter of the facets, still round to the pixel.
 constexpr GLint kSlices = 24;
 constexpr GLint kStacks = 16;
+constexpr GLint kCoarseSlices = 12;
+constexpr GLint kCoarseStacks = 8;
+constexpr double kFinePixels = 16;
 constexpr GLfloat kLitGrey = 0.7F; // as the planets
 
 std::size_t IndexOf(MoonId moon)
@@ -46,7 +52,7 @@ GLuint LoadMap(const QString& path)
 
 void MoonGlobes::Prepare()
 {
-    Spheres = glGenLists(kMoonCount);
+    Spheres = glGenLists(2 * kMoonCount);
     if (Spheres == 0) {
         return;
     }
@@ -57,6 +63,9 @@ void MoonGlobes::Prepare()
         glNewList(Spheres + static_cast<GLuint>(i), GL_COMPILE);
         gluSphere(OGLModule::Quadric, MoonRadius(moon), kSlices, kStacks);
         glEndList();
+        glNewList(Spheres + static_cast<GLuint>(kMoonCount + i), GL_COMPILE);
+        gluSphere(OGLModule::Quadric, MoonRadius(moon), kCoarseSlices, kCoarseStacks);
+        glEndList();
         if (kMapFiles[i] != nullptr) {
             Maps[i] = LoadMap(folder + QLatin1String(kMapFiles[i]));
         }
@@ -64,7 +73,8 @@ void MoonGlobes::Prepare()
 }
 
 // Each moon turns its map's longitude 0 to its planet, as the tidally locked
-// moons do, its pole along the planet's.
+// moons do, its pole along the planet's. A moon wholly outside the view (or
+// the pick's square) is not sent to the rasteriser.
 void MoonGlobes::Draw(const SceneState& scene, BodyId planet, BodyPlaces* places)
 {
     if (Spheres == 0) {
@@ -74,6 +84,7 @@ void MoonGlobes::Draw(const SceneState& scene, BodyId planet, BodyPlaces* places
         return;
     }
     const Vector3 pole = scene.Real.trueOrbits ? scene.Real.pole[planet] : Vector3{0, 1, 0};
+    const ViewFrustum view = ViewFrustum::Current();
     glColor3f(kLitGrey, kLitGrey, kLitGrey);
     for (int id = kFirstMoon; id < kSceneBodyCount; ++id) {
         const auto moon = static_cast<MoonId>(id);
@@ -81,6 +92,11 @@ void MoonGlobes::Draw(const SceneState& scene, BodyId planet, BodyPlaces* places
             continue;
         }
         const Vector3 centre = BodyCentre(scene, static_cast<BodyId>(id));
+        if (!view.Reaches(centre, MoonRadius(moon))) {
+            continue;
+        }
+        const std::size_t sphere =
+            view.PixelRadius(centre, MoonRadius(moon)) < kFinePixels ? kMoonCount + IndexOf(moon) : IndexOf(moon);
         glPushMatrix();
         glTranslated(centre[0], centre[1], centre[2]);
         RecordPlace(places, moon);
@@ -89,7 +105,7 @@ void MoonGlobes::Draw(const SceneState& scene, BodyId planet, BodyPlaces* places
         glRotatef(-90, 1, 0, 0); // the sphere's axis on the pole
         glLoadName(moon);
         glBindTexture(GL_TEXTURE_2D, Maps[IndexOf(moon)]);
-        glCallList(Spheres + static_cast<GLuint>(IndexOf(moon)));
+        glCallList(Spheres + static_cast<GLuint>(sphere));
         glPopMatrix();
     }
 }
@@ -97,7 +113,7 @@ void MoonGlobes::Draw(const SceneState& scene, BodyId planet, BodyPlaces* places
 void MoonGlobes::Release()
 {
     if (Spheres != 0) {
-        glDeleteLists(Spheres, kMoonCount);
+        glDeleteLists(Spheres, 2 * kMoonCount);
     }
     for (GLuint map : Maps) {
         if (map != 0) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -24,42 +25,94 @@ int PowerOfTwo(int value)
     return size;
 }
 
-} // namespace
-
-// The image is premultiplied, as the blending takes it.
-ScreenLabel MakeScreenLabel(const QString& text, int pixels, bool bold, double scale)
+// The text white inside its outline, as wide and high as the text with its
+// outline on every side.
+QImage PaintLabel(const LabelText& label, double scale)
 {
     QFont font = QGuiApplication::font();
-    font.setPixelSize(static_cast<int>(std::lround(pixels * scale)));
-    font.setBold(bold);
+    font.setPixelSize(static_cast<int>(std::lround(label.pixels * scale)));
+    font.setBold(label.bold);
     const QFontMetrics metrics(font);
     const double outline = kOutlinePixels * scale;
     const int margin = static_cast<int>(std::ceil(outline));
-    ScreenLabel label;
-    label.width = metrics.horizontalAdvance(text) + 2 * margin;
-    label.height = metrics.height() + 2 * margin;
-    QImage image(PowerOfTwo(label.width), PowerOfTwo(label.height), QImage::Format_RGBA8888_Premultiplied);
+    QImage image(metrics.horizontalAdvance(label.text) + 2 * margin, metrics.height() + 2 * margin,
+                 QImage::Format_RGBA8888_Premultiplied);
     image.fill(Qt::transparent);
     QPainterPath path;
-    path.addText(margin, margin + metrics.ascent(), font, text);
+    path.addText(margin, margin + metrics.ascent(), font, label.text);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.strokePath(path, QPen(QColor(0, 0, 0, 220), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(path, Qt::white);
+    return image;
+}
+
+} // namespace
+
+ScreenLabel MakeScreenLabel(const QString& text, int pixels, bool bold, double scale)
+{
+    return MakeScreenLabels({{text, pixels, bold}}, scale).front();
+}
+
+// The texts are packed in rows, left to right, into one image whose sides
+// are powers of two, as OpenGL 1.1 textures need; it is premultiplied, as
+// the blending takes it.
+std::vector<ScreenLabel> MakeScreenLabels(const std::vector<LabelText>& texts, double scale)
+{
+    std::vector<QImage> images;
+    int widest = 1;
+    double area = 0;
+    for (const LabelText& text : texts) {
+        images.push_back(PaintLabel(text, scale));
+        widest = std::max(widest, images.back().width());
+        area += images.back().width() * images.back().height();
+    }
+    const int width = PowerOfTwo(std::max(widest, static_cast<int>(std::sqrt(area))));
+    std::vector<QPoint> corners;
+    QPoint next(0, 0);
+    int rowHeight = 0;
+    for (const QImage& image : images) {
+        if (next.x() + image.width() > width) {
+            next = QPoint(0, next.y() + rowHeight);
+            rowHeight = 0;
+        }
+        corners.push_back(next);
+        next.rx() += image.width();
+        rowHeight = std::max(rowHeight, image.height());
+    }
+    QImage atlas(width, PowerOfTwo(next.y() + rowHeight), QImage::Format_RGBA8888_Premultiplied);
+    atlas.fill(Qt::transparent);
+    QPainter painter(&atlas);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        painter.drawImage(corners[i], images[i]);
+    }
     painter.end();
 
-    label.right = static_cast<GLfloat>(label.width) / static_cast<GLfloat>(image.width());
-    label.bottom = static_cast<GLfloat>(label.height) / static_cast<GLfloat>(image.height());
-    glGenTextures(1, &label.texture);
-    glBindTexture(GL_TEXTURE_2D, label.texture);
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
     // Drawn at its own size, texel on pixel.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width(), image.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 image.constBits());
-    return label;
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, atlas.width(), atlas.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 atlas.constBits());
+    const auto across = static_cast<GLfloat>(atlas.width());
+    const auto down = static_cast<GLfloat>(atlas.height());
+    std::vector<ScreenLabel> labels;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const QRect place(corners[i], images[i].size());
+        labels.push_back({.texture = texture,
+                          .width = place.width(),
+                          .height = place.height(),
+                          .left = static_cast<GLfloat>(place.left()) / across,
+                          .top = static_cast<GLfloat>(place.top()) / down,
+                          .right = static_cast<GLfloat>(place.left() + place.width()) / across,
+                          .bottom = static_cast<GLfloat>(place.top() + place.height()) / down});
+    }
+    return labels;
 }
 
 void DeleteScreenLabel(ScreenLabel& label)
@@ -68,6 +121,14 @@ void DeleteScreenLabel(ScreenLabel& label)
         glDeleteTextures(1, &label.texture);
     }
     label = {};
+}
+
+void DeleteScreenLabels(std::vector<ScreenLabel>& labels)
+{
+    if (!labels.empty()) {
+        DeleteScreenLabel(labels.front());
+    }
+    labels.clear();
 }
 
 ScreenLabelPass::ScreenLabelPass()
@@ -102,23 +163,36 @@ ScreenLabelPass::~ScreenLabelPass()
 
 void ScreenLabelPass::Draw(const ScreenLabel& label, double left, double bottom) const
 {
-    if (label.texture == 0) {
-        return;
+    if (label.texture != 0) {
+        const ScreenLabelBatch batch(label.texture);
+        batch.Put(label, left, bottom);
     }
+}
+
+ScreenLabelBatch::ScreenLabelBatch(GLuint texture)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+}
+
+ScreenLabelBatch::~ScreenLabelBatch()
+{
+    glEnd();
+}
+
+void ScreenLabelBatch::Put(const ScreenLabel& label, double left, double bottom) const
+{
     const auto x0 = static_cast<GLfloat>(std::lround(left));
     const auto y0 = static_cast<GLfloat>(std::lround(bottom));
     const auto x1 = x0 + static_cast<GLfloat>(label.width);
     const auto y1 = y0 + static_cast<GLfloat>(label.height);
-    glBindTexture(GL_TEXTURE_2D, label.texture);
-    // The image's first row is the text's top, at texture row 0.
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, label.bottom);
+    // The image's first row is the text's top.
+    glTexCoord2f(label.left, label.bottom);
     glVertex2f(x0, y0);
     glTexCoord2f(label.right, label.bottom);
     glVertex2f(x1, y0);
-    glTexCoord2f(label.right, 0);
+    glTexCoord2f(label.right, label.top);
     glVertex2f(x1, y1);
-    glTexCoord2f(0, 0);
+    glTexCoord2f(label.left, label.top);
     glVertex2f(x0, y1);
-    glEnd();
 }

@@ -12,15 +12,18 @@ constexpr std::array<GLfloat, 4> kStarTint{0.85F, 0.85F, 0.75F, 1.0F};
 
 } // namespace
 
+// The constellations' names and then the stars', in one texture.
 void SkyNameLabels::Prepare(double scale)
 {
     Release();
+    std::vector<LabelText> texts;
     for (int i = 0; i < kConstellationCount; ++i) {
-        Constellations.push_back(MakeScreenLabel(StarText::ConstellationName(i), kConstellationPixels, false, scale));
+        texts.push_back({StarText::ConstellationName(i), kConstellationPixels});
     }
     for (int i = 0; i < kNamedStarCount; ++i) {
-        Stars.push_back(MakeScreenLabel(StarText::StarName(i), kStarPixels, false, scale));
+        texts.push_back({StarText::StarName(i), kStarPixels});
     }
+    Labels = MakeScreenLabels(texts, scale);
     PreparedScale = scale;
 }
 
@@ -34,23 +37,24 @@ void SkyNameLabels::Draw(const StarBackdrop& backdrop, bool constellations, bool
     if (scale != PreparedScale) {
         Prepare(scale);
     }
+    const ScreenLabelBatch batch(Labels.front().texture);
     double x = 0;
     double y = 0;
     if (constellations) {
         glColor4fv(kConstellationTint.data());
         for (int i = 0; i < kConstellationCount; ++i) {
-            const ScreenLabel& label = Constellations[static_cast<std::size_t>(i)];
+            const ScreenLabel& label = Labels[static_cast<std::size_t>(i)];
             if (sky->figureCentres[i] && backdrop.Project(*sky->figureCentres[i], x, y)) {
-                pass.Draw(label, x - label.width / 2.0, y - label.height / 2.0);
+                batch.Put(label, x - label.width / 2.0, y - label.height / 2.0);
             }
         }
     }
     if (stars) {
         glColor4fv(kStarTint.data());
         for (int i = 0; i < kNamedStarCount; ++i) {
-            const ScreenLabel& label = Stars[static_cast<std::size_t>(i)];
+            const ScreenLabel& label = Labels[static_cast<std::size_t>(kConstellationCount + i)];
             if (sky->namedStars[i] && backdrop.Project(*sky->namedStars[i], x, y)) {
-                pass.Draw(label, x + kStarGapPixels * scale, y - label.height / 2.0);
+                batch.Put(label, x + kStarGapPixels * scale, y - label.height / 2.0);
             }
         }
     }
@@ -58,18 +62,12 @@ void SkyNameLabels::Draw(const StarBackdrop& backdrop, bool constellations, bool
 
 void SkyNameLabels::Release()
 {
-    for (ScreenLabel& label : Constellations) {
-        DeleteScreenLabel(label);
-    }
-    for (ScreenLabel& label : Stars) {
-        DeleteScreenLabel(label);
-    }
+    DeleteScreenLabels(Labels);
     Forget();
 }
 
 void SkyNameLabels::Forget()
 {
-    Constellations.clear();
-    Stars.clear();
+    Labels.clear();
     PreparedScale = 0;
 }

@@ -7,8 +7,8 @@
 
 // The constellations' Italian names at their figures' centres and the named
 // stars' beside them, at the screen's pixels, placed through the turn of the
-// last frame the backdrop drew. Laid out once (again only when the view's
-// scale changes).
+// last frame the backdrop drew. Laid out once into one texture (again only
+// when the view's scale changes) and drawn in one batch.
 class SkyNameLabels {
 public:
     SkyNameLabels() = default;
@@ -25,7 +25,6 @@ public:
 private:
     void Prepare(double scale);
 
-    std::vector<ScreenLabel> Constellations;
-    std::vector<ScreenLabel> Stars;
+    std::vector<ScreenLabel> Labels; // the constellations', then the stars', one texture
     double PreparedScale = 0;
 };

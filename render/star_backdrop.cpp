@@ -4,8 +4,11 @@
 
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <span>
 
 namespace {
 
@@ -21,34 +24,36 @@ constexpr double kGalacticCentreRa = 266.40499;
 constexpr double kGalacticCentreDec = -28.93617;
 
 // Size and brightness by magnitude: the brightest stars a few pixels
-// across, the faintest barely visible, none as bright as a lit planet.
+// across, the faintest barely visible, none as bright as a lit planet. The
+// brighter stars are round points, each class its own size; the fainter
+// ones single pixels, their grey by magnitude, all drawn at once (a round
+// point costs the software rasteriser many times a pixel).
 struct MagnitudeClass {
     double faintest;
     GLfloat size;
     GLfloat grey;
 };
-constexpr std::array<MagnitudeClass, 7> kClasses{{{0.5, 3.5F, 0.8F},
-                                                  {1.5, 3.0F, 0.75F},
-                                                  {2.5, 2.5F, 0.65F},
-                                                  {3.5, 2.0F, 0.55F},
-                                                  {4.5, 1.5F, 0.45F},
-                                                  {5.5, 1.0F, 0.35F},
-                                                  {kFaintestMagnitude, 1.0F, 0.2F}}};
+constexpr std::array<MagnitudeClass, StarBackdrop::kRoundClassCount> kRoundClasses{{{0.5, 3.5F, 0.8F},
+                                                                                {1.5, 3.0F, 0.75F},
+                                                                                {2.5, 2.5F, 0.65F},
+                                                                                {3.5, 2.0F, 0.55F}}};
+constexpr std::array<MagnitudeClass, 3> kPixelClasses{{{4.5, 1.0F, 0.45F},
+                                                      {5.5, 1.0F, 0.27F},
+                                                      {kFaintestMagnitude, 1.0F, 0.16F}}};
 
-void Vertex(const Vector3& direction)
+// The first class of `classes` a magnitude belongs to.
+template <std::size_t N>
+std::optional<std::size_t> ClassOf(double magnitude, const std::array<MagnitudeClass, N>& classes)
 {
-    glVertex3d(direction[0] * kSkyRadius, direction[1] * kSkyRadius, direction[2] * kSkyRadius);
+    const auto found = std::ranges::find_if(
+        classes, [magnitude](const MagnitudeClass& bounds) { return magnitude <= bounds.faintest; });
+    return found == classes.end() ? std::nullopt : std::optional(static_cast<std::size_t>(found - classes.begin()));
 }
 
 // The unit vector of a right ascension and declination, equatorial.
 Vector3 Equatorial(double rightAscension, double declination)
 {
     return Rectangular({rightAscension, declination, 1});
-}
-
-Vector3 Cross(const Vector3& a, const Vector3& b)
-{
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
 }
 
 // The scene direction of galactic longitude and latitude (degrees).
@@ -68,52 +73,47 @@ Vector3 GalacticDirection(double longitude, double latitude)
 
 // The band of the picture: 0 to 360 in longitude, the middle column the
 // centre, the longitude growing to the left; as high in degrees as wide.
-void CompileMilkyWay(const QImage& map)
+// It is cut into cells of kCellTexels a side; a cell too faint to show
+// (its mean under kFaintCell: under 2 of 255 on the screen at kMilkyWayGrey)
+// is left out, so that the rasteriser fills only where the Milky Way shows.
+constexpr int kCellTexels = 8;
+constexpr int kFaintCell = 6;
+
+bool Faint(const QImage& map, const QRect& cell)
+{
+    int sum = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        const uchar* row = map.constScanLine(y);
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            sum += row[x];
+        }
+    }
+    return sum < kFaintCell * cell.width() * cell.height();
+}
+
+void AddMilkyWay(SkyRegionArray& cells, const QImage& map)
 {
     const double halfHeight = 180.0 * map.height() / map.width();
-    constexpr int kColumns = 72;
-    constexpr int kRows = 4;
-    for (int row = 0; row < kRows; ++row) {
-        const double top = halfHeight - 2 * halfHeight * row / kRows;
-        const double bottom = halfHeight - 2 * halfHeight * (row + 1) / kRows;
-        glBegin(GL_QUAD_STRIP);
-        for (int column = 0; column <= kColumns; ++column) {
-            const double longitude = 180.0 - 360.0 * column / kColumns;
-            const auto s = static_cast<GLfloat>(0.5 - longitude / 360);
-            glTexCoord2f(s, static_cast<GLfloat>(0.5 - top / (2 * halfHeight)));
-            Vertex(GalacticDirection(longitude, top));
-            glTexCoord2f(s, static_cast<GLfloat>(0.5 - bottom / (2 * halfHeight)));
-            Vertex(GalacticDirection(longitude, bottom));
-        }
-        glEnd();
-    }
-}
-
-void CompileFigures(const SkyBackdropData& sky)
-{
-    glColor3fv(kFigureColour.data());
-    glBegin(GL_LINES);
-    for (const auto& stroke : sky.strokes) {
-        Vertex(stroke[0]);
-        Vertex(stroke[1]);
-    }
-    glEnd();
-}
-
-void CompileStars(const SkyBackdropData& sky)
-{
-    double brighter = -100;
-    for (const MagnitudeClass& magnitudes : kClasses) {
-        glPointSize(magnitudes.size);
-        glColor3f(magnitudes.grey, magnitudes.grey, magnitudes.grey);
-        glBegin(GL_POINTS);
-        for (const SkyBackdropData::Star& star : sky.stars) {
-            if (star.magnitude > brighter && star.magnitude <= magnitudes.faintest) {
-                Vertex(star.direction);
+    for (int top = 0; top < map.height(); top += kCellTexels) {
+        for (int left = 0; left < map.width(); left += kCellTexels) {
+            const QRect cell = QRect(left, top, kCellTexels, kCellTexels) & map.rect();
+            if (Faint(map, cell)) {
+                continue;
             }
+            const std::array<QPoint, 4> corners{QPoint(left, top), QPoint(left, cell.bottom() + 1),
+                                                QPoint(cell.right() + 1, cell.bottom() + 1),
+                                                QPoint(cell.right() + 1, top)};
+            std::array<Vector3, 4> directions{};
+            std::array<GLfloat, 8> texture{};
+            for (std::size_t k = 0; k < corners.size(); ++k) {
+                const double s = static_cast<double>(corners[k].x()) / map.width();
+                const double t = static_cast<double>(corners[k].y()) / map.height();
+                directions[k] = GalacticDirection(180 - 360 * s, halfHeight * (1 - 2 * t));
+                texture[2 * k] = static_cast<GLfloat>(s);
+                texture[2 * k + 1] = static_cast<GLfloat>(t);
+            }
+            cells.Add(directions, texture);
         }
-        glEnd();
-        brighter = magnitudes.faintest;
     }
 }
 
@@ -124,30 +124,44 @@ void StarBackdrop::Adopt(std::shared_ptr<const SkyBackdropData> data)
     Sky = std::move(data);
 }
 
-void StarBackdrop::Build()
+void StarBackdrop::Sort()
 {
-    Lists = glGenLists(3);
     if (!Sky->milkyWay.isNull()) {
-        glGenTextures(1, &MilkyWayTexture);
-        glBindTexture(GL_TEXTURE_2D, MilkyWayTexture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, Sky->milkyWay.width(), Sky->milkyWay.height(), 0, GL_LUMINANCE,
-                     GL_UNSIGNED_BYTE, Sky->milkyWay.constBits());
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        glNewList(Lists, GL_COMPILE);
-        CompileMilkyWay(Sky->milkyWay);
-        glEndList();
+        AddMilkyWay(MilkyWay, Sky->milkyWay);
     }
-    glNewList(Lists + 1, GL_COMPILE);
-    CompileFigures(*Sky);
-    glEndList();
-    glNewList(Lists + 2, GL_COMPILE);
-    CompileStars(*Sky);
-    glEndList();
+    for (const auto& stroke : Sky->strokes) {
+        Figures.Add(stroke);
+    }
+    for (const SkyBackdropData::Star& star : Sky->stars) {
+        const std::span direction(&star.direction, 1);
+        if (const std::optional<std::size_t> round = ClassOf(star.magnitude, kRoundClasses)) {
+            RoundStars[*round].Add(direction);
+        } else if (const std::optional<std::size_t> pixel = ClassOf(star.magnitude, kPixelClasses)) {
+            const GLfloat grey = kPixelClasses[*pixel].grey;
+            PixelStars.Add(direction, std::array<GLfloat, 3>{grey, grey, grey});
+        }
+    }
+    MilkyWay.Seal();
+    Figures.Seal();
+    for (SkyRegionArray& stars : RoundStars) {
+        stars.Seal();
+    }
+    PixelStars.Seal();
+    Sorted = true;
+}
+
+void StarBackdrop::UploadMilkyWay()
+{
+    glGenTextures(1, &MilkyWayTexture);
+    glBindTexture(GL_TEXTURE_2D, MilkyWayTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, Sky->milkyWay.width(), Sky->milkyWay.height(), 0, GL_LUMINANCE,
+                 GL_UNSIGNED_BYTE, Sky->milkyWay.constBits());
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
 }
 
 void StarBackdrop::Draw(const Layers& layers)
@@ -155,8 +169,8 @@ void StarBackdrop::Draw(const Layers& layers)
     if (Sky == nullptr || !layers.Any()) {
         return;
     }
-    if (Lists == 0) {
-        Build();
+    if (!Sorted) {
+        Sort();
     }
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_POINT_BIT |
                  GL_TEXTURE_BIT);
@@ -167,25 +181,35 @@ void StarBackdrop::Draw(const Layers& layers)
     glLoadMatrixd(Turn.data());
     glGetDoublev(GL_PROJECTION_MATRIX, Projection.data());
     glGetIntegerv(GL_VIEWPORT, Viewport.data());
+    const ViewFrustum view(Turn, Projection, Viewport[3]);
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
     glDisable(GL_DEPTH_TEST);
     glDepthMask(GL_FALSE);
-    if (layers.milkyWay && MilkyWayTexture != 0) {
+    if (layers.milkyWay && !Sky->milkyWay.isNull()) {
+        if (MilkyWayTexture == 0) {
+            UploadMilkyWay();
+        }
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, MilkyWayTexture);
         glColor3f(kMilkyWayGrey, kMilkyWayGrey, kMilkyWayGrey);
-        glCallList(Lists);
+        MilkyWay.Draw(GL_QUADS, view, kSkyRadius);
     }
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     if (layers.figures) {
-        glCallList(Lists + 1);
+        glColor3fv(kFigureColour.data());
+        Figures.Draw(GL_LINES, view, kSkyRadius);
     }
     if (layers.stars) {
+        PixelStars.Draw(GL_POINTS, view, kSkyRadius);
         glEnable(GL_POINT_SMOOTH);
-        glCallList(Lists + 2);
+        for (std::size_t i = 0; i < kRoundClasses.size(); ++i) {
+            glPointSize(kRoundClasses[i].size);
+            glColor3f(kRoundClasses[i].grey, kRoundClasses[i].grey, kRoundClasses[i].grey);
+            RoundStars[i].Draw(GL_POINTS, view, kSkyRadius);
+        }
     }
     glPopMatrix();
     glPopAttrib();
@@ -202,9 +226,6 @@ bool StarBackdrop::Project(const Vector3& direction, double& x, double& y) const
 
 void StarBackdrop::Release()
 {
-    if (Lists != 0) {
-        glDeleteLists(Lists, 3);
-    }
     if (MilkyWayTexture != 0) {
         glDeleteTextures(1, &MilkyWayTexture);
     }
@@ -213,6 +234,5 @@ void StarBackdrop::Release()
 
 void StarBackdrop::Forget()
 {
-    Lists = 0;
     MilkyWayTexture = 0;
 }

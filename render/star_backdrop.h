@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sky_backdrop_data.h"
+#include "sky_regions.h"
 
 #include <GL/gl.h>
 
@@ -8,10 +9,11 @@
 #include <memory>
 
 // The sky behind the bodies: the Milky Way, the constellations' figures and
-// the stars, at infinite distance. Each layer is compiled once into a
-// display list (the Milky Way's picture into a texture) the first time it is
-// drawn; a frame replays them through the view's turns alone, so that
-// "Quadro", a followed body and the glide never move them.
+// the stars, at infinite distance. Each layer is sorted once, by region of
+// the sky, into vertex arrays (the Milky Way's picture into a texture) the
+// first time it is drawn; a frame draws the regions in view through the
+// view's turns alone, so that "Quadro", a followed body and the glide never
+// move them.
 class StarBackdrop {
 public:
     struct Layers {
@@ -25,7 +27,7 @@ public:
     StarBackdrop(const StarBackdrop&) = delete;
     StarBackdrop& operator=(const StarBackdrop&) = delete;
 
-    // Takes what was read; the lists are built from it when first drawn.
+    // Takes what was read; the arrays are sorted from it when first drawn.
     void Adopt(std::shared_ptr<const SkyBackdropData> data);
     const SkyBackdropData* Data() const { return Sky.get(); }
 
@@ -38,18 +40,26 @@ public:
     // pixels, y up) in the last frame drawn; false behind the eye.
     bool Project(const Vector3& direction, double& x, double& y) const;
 
-    // Deletes the lists and the texture; the context must be current.
+    // Deletes the texture; the context must be current.
     void Release();
     // Forgets them, for a context already gone.
     void Forget();
 
+    // The brighter stars are drawn in classes of magnitude, each its own size.
+    static constexpr std::size_t kRoundClassCount = 4;
+
 private:
-    void Build();
+    void Sort();
+    void UploadMilkyWay();
 
     std::shared_ptr<const SkyBackdropData> Sky;
-    GLuint Lists = 0; // three: the Milky Way, the figures, the stars
+    SkyRegionArray MilkyWay{SkyRegionArray::Carried::Texture};
+    SkyRegionArray Figures;
+    std::array<SkyRegionArray, kRoundClassCount> RoundStars; // brightest first
+    SkyRegionArray PixelStars{SkyRegionArray::Carried::Colour};
+    bool Sorted = false;
     GLuint MilkyWayTexture = 0;
-    std::array<GLdouble, 16> Turn{};       // the last frame's rotation
+    std::array<GLdouble, 16> Turn{}; // the last frame's rotation
     std::array<GLdouble, 16> Projection{}; // and its projection
     std::array<GLint, 4> Viewport{};
 };

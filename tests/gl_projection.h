@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view_frustum.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -13,12 +15,7 @@
 // viewport: window coordinates with y up, in device pixels.
 inline QPointF ProjectToViewport(double x, double y, double z)
 {
-    std::array<GLdouble, 16> modelView{};
-    std::array<GLdouble, 16> projection{};
-    std::array<GLint, 4> viewport{};
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView.data());
-    glGetDoublev(GL_PROJECTION_MATRIX, projection.data());
-    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    const auto [modelView, projection, viewport] = CurrentGlMatrices();
     GLdouble wx = 0;
     GLdouble wy = 0;
     GLdouble wz = 0;

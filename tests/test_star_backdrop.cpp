@@ -43,6 +43,33 @@ private slots:
         QVERIFY(LitPixels(turned) > 100);
     }
 
+    // Wherever the view looks, every named star it shows is drawn where it
+    // projects: no region of the sky in view is left out.
+    void drawsEveryStarInView()
+    {
+        int seen = 0;
+        for (const double tilt : {-70.0, 0.0, 25.0, 80.0}) {
+            for (int turn = 0; turn < 360; turn += 45) {
+                FrameInputs inputs = SkyView();
+                inputs.panX = 200;
+                inputs.tilt = tilt;
+                inputs.camera = {.active = true, .turn = static_cast<float>(turn)};
+                const std::vector<GLubyte> frame = Frame(inputs);
+                for (const std::optional<Vector3>& star : backdrop.Data()->namedStars) {
+                    double x = 0;
+                    double y = 0;
+                    if (!star || !backdrop.Project(*star, x, y) || !Inside(x, y)) {
+                        continue;
+                    }
+                    ++seen;
+                    QVERIFY2(frame[PixelIndex(x, y)] > 40,
+                             qPrintable(QString("tilt %1, turn %2: dark at %3, %4").arg(tilt).arg(turn).arg(x).arg(y)));
+                }
+            }
+        }
+        QVERIFY2(seen > 25, qPrintable(QString::number(seen)));
+    }
+
     void isNeverPicked()
     {
         FrameInputs inputs = SkyView();
@@ -95,6 +122,15 @@ private:
     {
         RenderFixedScene(scene, inputs);
         return Pixels();
+    }
+
+    static bool Inside(double x, double y)
+    {
+        return x >= 2 && y >= 2 && x < GlSceneFixture::kWidth - 2 && y < GlSceneFixture::kHeight - 2;
+    }
+    static std::size_t PixelIndex(double x, double y)
+    {
+        return (static_cast<std::size_t>(y) * GlSceneFixture::kWidth + static_cast<std::size_t>(x)) * 4;
     }
 
     static int LitPixels(const std::vector<GLubyte>& pixels)
