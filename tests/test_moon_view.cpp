@@ -25,6 +25,7 @@ struct Published {
     MoonId moon;
     double distanceKm;
     double periodDays;
+    bool retrograde = false;
 };
 constexpr Published kIo{Io, 421800, 1.769};
 constexpr Published kEuropa{Europa, 671100, 3.551};
@@ -32,6 +33,7 @@ constexpr Published kGanymede{Ganymede, 1070400, 7.155};
 constexpr Published kTitan{Titan, 1221870, 15.945};
 constexpr Published kPhobos{Phobos, 9376, 0.319};
 constexpr Published kCharon{Charon, 19591, 6.387};
+constexpr Published kTriton{Triton, 354759, 5.877, true};
 
 // The scene frame: the ecliptic's x on +X, its y on -Z, its north on +Y.
 Vector3 InScene(const Vector3& ecliptic)
@@ -102,10 +104,11 @@ private slots:
     }
 
     // Before the sky is real a moon circles in its planet's equator and is
-    // back where it was after its published period, scaled as the planet's.
+    // back where it was after its published period, scaled as the planet's,
+    // seen from the north turning as the planets do, or against them.
     void animatedMoonsKeepTheirPeriods()
     {
-        for (const Published& row : {kIo, kTitan, kPhobos, kCharon}) {
+        for (const Published& row : {kIo, kTitan, kPhobos, kCharon, kTriton}) {
             SceneState scene;
             const BodyId planet = FactsOf(row.moon).planet;
             const double planetDays = SkyBodies()[planet].animation.orbitDays;
@@ -115,6 +118,8 @@ private slots:
             const Vector3 turned = MoonOffsetInScene(scene, row.moon);
             scene.OrbitAngle[planet] = static_cast<float>(10 + 180 * row.periodDays / planetDays);
             const Vector3 half = MoonOffsetInScene(scene, row.moon);
+            scene.OrbitAngle[planet] = static_cast<float>(10 + 36 * row.periodDays / planetDays);
+            QCOMPARE(Cross(start, MoonOffsetInScene(scene, row.moon))[1] < 0, row.retrograde);
             QCOMPARE(start[1], 0.0);
             QCOMPARE_LE(Length(turned - start), 0.01 * Length(start));
             QCOMPARE_LT(Dot(half, start), -0.99 * Dot(start, start));
