@@ -52,15 +52,6 @@ double DegreesBetween(QPointF a, QPointF b)
 class MoonViewTest : public LoadedWindowTest {
     Q_OBJECT
 
-    // Where the last frame drew a body, in the view's logical pixels, y down.
-    QPointF Drawn(std::uint8_t id)
-    {
-        OGLWin& w = fixture->Window();
-        const BodyPlace& place = w.DrawnPlaces()[id];
-        const double ratio = Ui(w).glView1->devicePixelRatio();
-        return {place.x / ratio, Ui(w).glView1->height() - place.y / ratio};
-    }
-
     // The view glides to `planet` (or to what it follows) and rests there.
     void Glide(BodyId planet = NoBody)
     {
@@ -156,22 +147,22 @@ private slots:
         const Vector3 towards = centre + InScene(*offset / Length(*offset)) * MoonDrawnDistance(id);
         const QPointF expected = fixture->ViewPointOf(towards[0], towards[1], towards[2]) -
                                  fixture->ViewPointOf(centre[0], centre[1], centre[2]);
-        const QPointF drawn = Drawn(id) - Drawn(planet);
+        const QPointF drawn = fixture->DrawnAt(id) - fixture->DrawnAt(planet);
         QCOMPARE_LT(DegreesBetween(drawn, expected), 2.0);
         QCOMPARE_LT(std::abs(std::hypot(drawn.x(), drawn.y()) / std::hypot(expected.x(), expected.y()) - 1), 0.02);
 
-        fixture->PointAt(Drawn(id));
+        fixture->PointAt(fixture->DrawnAt(id));
         QCOMPARE(w.Scene.Selected, std::uint8_t(id));
         InfoCard* card = WindowParts::Card(w);
         QCOMPARE(card->lblName->text(), name);
         QVERIFY2(card->lblFigures->text().startsWith(planetLine + "\nDiametro: "), qPrintable(card->lblFigures->text()));
         QVERIFY(card->lblFigures->text().contains("Distanza media dal pianeta: "));
 
-        w.glView1_DblClick(static_cast<float>(Drawn(id).x()), static_cast<float>(Drawn(id).y()));
+        w.glView1_DblClick(static_cast<float>(fixture->DrawnAt(id).x()), static_cast<float>(fixture->DrawnAt(id).y()));
         Glide();
         // The eye looks at the view's middle.
         const QPointF middle(Ui(w).glView1->width() / 2.0, Ui(w).glView1->height() / 2.0);
-        QCOMPARE_LT(QLineF(Drawn(id), middle).length(), 2.0);
+        QCOMPARE_LT(QLineF(fixture->DrawnAt(id), middle).length(), 2.0);
 
         // Turned off, the view follows the planet and the moon is let go.
         Vista(w).mnulune->trigger();
@@ -190,7 +181,7 @@ private slots:
         Vista(w).mnulune->trigger();
         Vista(w).mnunomi->setChecked(true);
         fixture->Pass();
-        const QPointF io = Drawn(Io);
+        const QPointF io = fixture->DrawnAt(Io);
         const QImage on = w.FrameImage();
         Vista(w).mnunomi->setChecked(false);
         Vista(w).mnulune->trigger();
