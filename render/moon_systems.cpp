@@ -81,9 +81,10 @@ Vector3 MoonOffsetInScene(const SceneState& scene, MoonId moon)
     }
     const MoonFacts& facts = FactsOf(moon);
     const double turns = std::round(SkyBodies()[facts.planet].animation.orbitDays / facts.periodDays);
-    const double degrees = std::fmod(scene.OrbitAngle[facts.planet] * turns + kGoldenAngle * static_cast<double>(IndexOf(moon)), 360.0);
+    const double sense = moon == Triton ? -1 : 1; // Triton's orbit is retrograde
+    const double degrees = std::fmod(sense * scene.OrbitAngle[facts.planet] * turns + kGoldenAngle * static_cast<double>(IndexOf(moon)), 360.0);
     const double angle = degrees * std::numbers::pi / 180;
-    // The sense of the planets' orbits, as glRotatef turns +X about Y.
+    // The sense of the planets' orbits (Triton's against it), as glRotatef turns +X about Y.
     return {distance * std::cos(angle), 0, -distance * std::sin(angle)};
 }
 

@@ -22,7 +22,8 @@ double MoonDrawnDistance(MoonId moon);
 // is real, in its true direction (moonDirection); before, on a circle in the
 // planet's equator (the scene's XZ plane, where the planet stands upright),
 // a whole number of turns to one of the planet's, the nearest to the true
-// ratio of their periods, so that it keeps the animation's speed and comes
+// ratio of their periods, in the sense of the planets' orbits (Triton's,
+// retrograde, against it), so that it keeps the animation's speed and comes
 // round with its planet's angle without a jump.
 Vector3 MoonOffsetInScene(const SceneState& scene, MoonId moon);
 

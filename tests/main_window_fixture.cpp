@@ -45,6 +45,13 @@ QPointF MainWindowFixture::ViewPointOf(double x, double y, double z)
     return {device.x() / ratio, (Ui(*window).glView1->height() * ratio - device.y()) / ratio};
 }
 
+QPointF MainWindowFixture::DrawnAt(std::uint8_t id)
+{
+    const BodyPlace& place = window->DrawnPlaces()[id];
+    const double ratio = Ui(*window).glView1->devicePixelRatio();
+    return {place.x / ratio, Ui(*window).glView1->height() - place.y / ratio};
+}
+
 void MainWindowFixture::PointAt(QPointF position)
 {
     QTest::mouseMove(Ui(*window).glView1, position.toPoint());

@@ -48,6 +48,10 @@ public:
     // view, in the logical pixels of mouse events.
     QPointF ViewPointOf(double x, double y, double z);
 
+    // Where the last frame that noted the places (with the names on, say)
+    // drew a body, in the view's logical pixels, y down.
+    QPointF DrawnAt(std::uint8_t id);
+
     // Moves the pointer over the view, as the window system would.
     void PointAt(QPointF position);
 

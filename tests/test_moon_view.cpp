@@ -25,6 +25,7 @@ struct Published {
     MoonId moon;
     double distanceKm;
     double periodDays;
+    bool retrograde = false;
 };
 constexpr Published kIo{Io, 421800, 1.769};
 constexpr Published kEuropa{Europa, 671100, 3.551};
@@ -32,6 +33,7 @@ constexpr Published kGanymede{Ganymede, 1070400, 7.155};
 constexpr Published kTitan{Titan, 1221870, 15.945};
 constexpr Published kPhobos{Phobos, 9376, 0.319};
 constexpr Published kCharon{Charon, 19591, 6.387};
+constexpr Published kTriton{Triton, 354759, 5.877, true};
 
 // The scene frame: the ecliptic's x on +X, its y on -Z, its north on +Y.
 Vector3 InScene(const Vector3& ecliptic)
@@ -49,15 +51,6 @@ double DegreesBetween(QPointF a, QPointF b)
 
 class MoonViewTest : public LoadedWindowTest {
     Q_OBJECT
-
-    // Where the last frame drew a body, in the view's logical pixels, y down.
-    QPointF Drawn(std::uint8_t id)
-    {
-        OGLWin& w = fixture->Window();
-        const BodyPlace& place = w.DrawnPlaces()[id];
-        const double ratio = Ui(w).glView1->devicePixelRatio();
-        return {place.x / ratio, Ui(w).glView1->height() - place.y / ratio};
-    }
 
     // The view glides to `planet` (or to what it follows) and rests there.
     void Glide(BodyId planet = NoBody)
@@ -102,10 +95,11 @@ private slots:
     }
 
     // Before the sky is real a moon circles in its planet's equator and is
-    // back where it was after its published period, scaled as the planet's.
+    // back where it was after its published period, scaled as the planet's,
+    // seen from the north turning as the planets do, or against them.
     void animatedMoonsKeepTheirPeriods()
     {
-        for (const Published& row : {kIo, kTitan, kPhobos, kCharon}) {
+        for (const Published& row : {kIo, kTitan, kPhobos, kCharon, kTriton}) {
             SceneState scene;
             const BodyId planet = FactsOf(row.moon).planet;
             const double planetDays = SkyBodies()[planet].animation.orbitDays;
@@ -115,6 +109,8 @@ private slots:
             const Vector3 turned = MoonOffsetInScene(scene, row.moon);
             scene.OrbitAngle[planet] = static_cast<float>(10 + 180 * row.periodDays / planetDays);
             const Vector3 half = MoonOffsetInScene(scene, row.moon);
+            scene.OrbitAngle[planet] = static_cast<float>(10 + 36 * row.periodDays / planetDays);
+            QCOMPARE(Cross(start, MoonOffsetInScene(scene, row.moon))[1] < 0, row.retrograde);
             QCOMPARE(start[1], 0.0);
             QCOMPARE_LE(Length(turned - start), 0.01 * Length(start));
             QCOMPARE_LT(Dot(half, start), -0.99 * Dot(start, start));
@@ -151,22 +147,22 @@ private slots:
         const Vector3 towards = centre + InScene(*offset / Length(*offset)) * MoonDrawnDistance(id);
         const QPointF expected = fixture->ViewPointOf(towards[0], towards[1], towards[2]) -
                                  fixture->ViewPointOf(centre[0], centre[1], centre[2]);
-        const QPointF drawn = Drawn(id) - Drawn(planet);
+        const QPointF drawn = fixture->DrawnAt(id) - fixture->DrawnAt(planet);
         QCOMPARE_LT(DegreesBetween(drawn, expected), 2.0);
         QCOMPARE_LT(std::abs(std::hypot(drawn.x(), drawn.y()) / std::hypot(expected.x(), expected.y()) - 1), 0.02);
 
-        fixture->PointAt(Drawn(id));
+        fixture->PointAt(fixture->DrawnAt(id));
         QCOMPARE(w.Scene.Selected, std::uint8_t(id));
         InfoCard* card = WindowParts::Card(w);
         QCOMPARE(card->lblName->text(), name);
         QVERIFY2(card->lblFigures->text().startsWith(planetLine + "\nDiametro: "), qPrintable(card->lblFigures->text()));
         QVERIFY(card->lblFigures->text().contains("Distanza media dal pianeta: "));
 
-        w.glView1_DblClick(static_cast<float>(Drawn(id).x()), static_cast<float>(Drawn(id).y()));
+        w.glView1_DblClick(static_cast<float>(fixture->DrawnAt(id).x()), static_cast<float>(fixture->DrawnAt(id).y()));
         Glide();
         // The eye looks at the view's middle.
         const QPointF middle(Ui(w).glView1->width() / 2.0, Ui(w).glView1->height() / 2.0);
-        QCOMPARE_LT(QLineF(Drawn(id), middle).length(), 2.0);
+        QCOMPARE_LT(QLineF(fixture->DrawnAt(id), middle).length(), 2.0);
 
         // Turned off, the view follows the planet and the moon is let go.
         Vista(w).mnulune->trigger();
@@ -185,7 +181,7 @@ private slots:
         Vista(w).mnulune->trigger();
         Vista(w).mnunomi->setChecked(true);
         fixture->Pass();
-        const QPointF io = Drawn(Io);
+        const QPointF io = fixture->DrawnAt(Io);
         const QImage on = w.FrameImage();
         Vista(w).mnunomi->setChecked(false);
         Vista(w).mnulune->trigger();

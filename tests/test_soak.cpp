@@ -3,6 +3,7 @@
 #include "gl_view.h"
 #include "main_window_fixture.h"
 #include "ogl_module.h"
+#include "planet_moons.h"
 #include "heap_in_use.h"
 #include "sky_expectations.h"
 
@@ -31,6 +32,9 @@ constexpr int kWarmUpFrames = 2000;
 constexpr int kMeasuredMoves = 10000;
 constexpr int kPictureOpenings = 50;
 constexpr long kAllowedGrowthKilobytes = 1024; // 100 bytes a frame
+constexpr int kFloorFrames = 500; // the heap's low point over these frames before each end of the measure
+constexpr int kMoonsEvery = 401;   // "Lune dei pianeti" on and off
+constexpr int kFollowEvery = 67;   // with the moons on, one of them followed
 
 // AddressSanitizer has an allocator of its own, which malloc's figures do not
 // see; its leak checker watches leaks instead.
@@ -40,11 +44,22 @@ constexpr bool kMeasureHeap = false;
 constexpr bool kMeasureHeap = true;
 #endif
 
+// Double-clicks `moon` where the last frame drew it, as a user following it
+// would; whether the view follows it then (it may be hidden or out of view).
+bool FollowMoon(MainWindowFixture& fixture, MoonId moon)
+{
+    OGLWin& w = fixture.Window();
+    const QPointF at = fixture.DrawnAt(moon);
+    w.glView1_DblClick(static_cast<float>(at.x()), static_cast<float>(at.y()));
+    return w.Rig.Camera.Followed() == moon;
+}
+
 } // namespace
 
 // The real main window over a long run: frames, a mouse move over the view
 // with every frame, every control used, the picture window opened and closed,
-// the window resized, the true orbits turned on and off. Nothing may leak, fail or leave its range.
+// the window resized, the true orbits turned on and off, the planets' moons
+// shown, followed and hidden again. Nothing may leak, fail or leave its range.
 class SoakTest : public QObject {
     Q_OBJECT
 
@@ -57,8 +72,10 @@ private slots:
         QToolButton* const buttons[] = {Ui(w).CmdUP, Ui(w).CmdDown, Ui(w).CmdLeft, Ui(w).CmdRight, Ui(w).CmdRotasiUp, Ui(w).CmdRotasiDown};
         const QSize startSize = w.size();
         w.Time.SystemClock = [] { return Utc(kJ2000Utc); };
-        long heapAfterWarmUp = 0;
+        HeapFloor heapAfterWarmUp;
+        HeapFloor heapAtEnd;
         int openings = 0; // the picture window came up and closed itself
+        int follows = 0;  // a double click on a moon followed it
 
         for (int frame = 0; frame < kFrames; ++frame) {
             fixture.Pass(1.0 / 60);
@@ -82,6 +99,14 @@ private slots:
             if (frame % 53 == 0) {
                 Vista(w).mnuorbite->trigger(); // true orbits on and off, the sky real from the first
             }
+            if (frame % kMoonsEvery == kMoonsEvery / 2) {
+                Vista(w).mnulune->trigger();
+                // The names on with the moons: the frames note where each is drawn.
+                Vista(w).mnunomi->setChecked(Vista(w).mnulune->isChecked());
+            }
+            if (frame % kFollowEvery == 0 && Vista(w).mnulune->isChecked()) {
+                follows += FollowMoon(fixture, static_cast<MoonId>(kFirstMoon + frame / kFollowEvery % kMoonCount)) ? 1 : 0;
+            }
             if (frame % 1009 == 0) {
                 w.resize(startSize + QSize((frame / 1009) % 3 * 40, 0));
             }
@@ -102,15 +127,20 @@ private slots:
 
             QVERIFY2(glGetError() == GL_NO_ERROR, qPrintable(QString("frame %1").arg(frame)));
             QVERIFY2(AnglesInRange(w.Scene), qPrintable(QString("frame %1").arg(frame)));
-            if (kMeasureHeap && frame == kWarmUpFrames) {
-                heapAfterWarmUp = HeapKilobytesInUse();
+            const auto justBefore = [frame](int end) { return frame > end - kFloorFrames && frame <= end; };
+            if (kMeasureHeap && justBefore(kWarmUpFrames)) {
+                heapAfterWarmUp.Note();
+            }
+            if (kMeasureHeap && justBefore(kWarmUpFrames + kMeasuredMoves)) {
+                heapAtEnd.Note();
             }
             if (kMeasureHeap && frame == kWarmUpFrames + kMeasuredMoves) {
-                const long growth = HeapKilobytesInUse() - heapAfterWarmUp;
+                const long growth = heapAtEnd.Kilobytes() - heapAfterWarmUp.Kilobytes();
                 QVERIFY2(growth < kAllowedGrowthKilobytes, qPrintable(QString("grew by %1 kB").arg(growth)));
             }
         }
         QCOMPARE(openings, kPictureOpenings);
+        QCOMPARE_GT(follows, 40);
         QVERIFY(!w.Scene.Done);
     }
 };

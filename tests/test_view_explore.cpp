@@ -80,13 +80,11 @@ private slots:
             QTest::keyClick(Ui(w).glView1, turns > 0 ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
         }
         Vista(w).mnunomi->setChecked(true); // the frames note where they draw each body
-        const double ratio = Ui(w).glView1->devicePixelRatio();
         const QPointF centre(Ui(w).glView1->width() / 2.0, Ui(w).glView1->height() / 2.0);
         const std::array<double, 3> before = BodyCentre(w.Scene, body);
         for (int frame = 0; frame < 240; ++frame) {
             fixture->Pass(1.0 / 60);
-            const BodyPlace& drawn = w.DrawnPlaces()[body];
-            const QPointF offset = QPointF(drawn.x, Ui(w).glView1->height() * ratio - drawn.y) / ratio - centre;
+            const QPointF offset = fixture->DrawnAt(body) - centre;
             QVERIFY2(frame < 90 || offset.manhattanLength() < 1, qPrintable(QString::number(frame)));
         }
         QCOMPARE(BodyCentre(w.Scene, body) == before, paused);
