@@ -59,16 +59,19 @@ int BulgeColumn(const QImage& grey)
     return bestColumn;
 }
 
+QSize MilkyWayMapSize(QSize size)
+{
+    const int width = std::min(kMaxWidth, static_cast<int>(std::bit_floor(static_cast<unsigned>(size.width()))));
+    return {width, static_cast<int>(std::bit_floor(static_cast<unsigned>(size.height() * width / size.width())))};
+}
+
 QImage MilkyWayMap(const QImage& panorama)
 {
     if (panorama.isNull() || panorama.width() < 4 * panorama.height() || panorama.height() < 8) {
         return {};
     }
-    // OpenGL 1.1 takes sides that are powers of two.
-    const int width = std::min(kMaxWidth, static_cast<int>(std::bit_floor(static_cast<unsigned>(panorama.width()))));
-    const int height = static_cast<int>(std::bit_floor(static_cast<unsigned>(panorama.height() * width / panorama.width())));
     QImage grey = panorama.convertToFormat(QImage::Format_Grayscale8)
-                      .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                      .scaled(MilkyWayMapSize(panorama.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     int centre = BulgeColumn(grey);
     if (HalfBrightness(grey, centre, true) > HalfBrightness(grey, centre, false)) {
         // South is up: half a turn brings north up and keeps the sky's handedness.

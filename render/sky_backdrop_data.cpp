@@ -51,6 +51,8 @@ void LoadMilkyWay(SkyBackdropData& data, const QString& path)
         data.milkyWayRefused = true;
         return;
     }
+    // Decoded straight at the map's size: the whole picture is never held.
+    reader.setScaledSize(MilkyWayMapSize(size));
     data.milkyWay = MilkyWayMap(reader.read());
     data.milkyWayRefused = data.milkyWay.isNull();
 }
