@@ -10,13 +10,26 @@ constexpr double kColumnRadians = 2 * std::numbers::pi / SkyRegionArray::kColumn
 constexpr double kRowRadians = std::numbers::pi / SkyRegionArray::kRows;
 
 // The middle of a region, a unit direction.
-Vector3 Middle(std::size_t region)
+Vector3 MiddleOf(std::size_t region)
 {
     const auto column = static_cast<double>(region % SkyRegionArray::kColumns);
     const auto row = static_cast<double>(region / SkyRegionArray::kColumns);
     const double longitude = (column + 0.5) * kColumnRadians - std::numbers::pi;
     const double latitude = (row + 0.5) * kRowRadians - std::numbers::pi / 2;
     return {std::cos(latitude) * std::cos(longitude), std::sin(latitude), std::cos(latitude) * std::sin(longitude)};
+}
+
+// Every region's middle, worked out once.
+const Vector3& Middle(std::size_t region)
+{
+    static const std::array<Vector3, SkyRegionArray::kRegions> middles = [] {
+        std::array<Vector3, SkyRegionArray::kRegions> all{};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            all[i] = MiddleOf(i);
+        }
+        return all;
+    }();
+    return middles[region];
 }
 
 } // namespace
