@@ -1,5 +1,7 @@
 #include "screen_labels.h"
 
+#include "image_texture.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -54,18 +56,25 @@ ScreenLabel MakeScreenLabel(const QString& text, int pixels, bool bold, double s
     return MakeScreenLabels({{text, pixels, bold}}, scale).front();
 }
 
-// The texts are packed in rows, left to right, into one image whose sides
-// are powers of two, as OpenGL 1.1 textures need; it is premultiplied, as
-// the blending takes it.
 std::vector<ScreenLabel> MakeScreenLabels(const std::vector<LabelText>& texts, double scale)
 {
     std::vector<QImage> images;
-    int widest = 1;
-    double area = 0;
     for (const LabelText& text : texts) {
         images.push_back(PaintLabel(text, scale));
-        widest = std::max(widest, images.back().width());
-        area += images.back().width() * images.back().height();
+    }
+    return MakeImageLabels(images);
+}
+
+// The images are packed in rows, left to right, into one image whose sides
+// are powers of two, as OpenGL 1.1 textures need; it is premultiplied, as
+// the blending takes it, and drawn at its own size, texel on pixel.
+std::vector<ScreenLabel> MakeImageLabels(const std::vector<QImage>& images)
+{
+    int widest = 1;
+    double area = 0;
+    for (const QImage& image : images) {
+        widest = std::max(widest, image.width());
+        area += image.width() * image.height();
     }
     const int width = PowerOfTwo(std::max(widest, static_cast<int>(std::sqrt(area))));
     std::vector<QPoint> corners;
@@ -89,16 +98,7 @@ std::vector<ScreenLabel> MakeScreenLabels(const std::vector<LabelText>& texts, d
     }
     painter.end();
 
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    // Drawn at its own size, texel on pixel.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, atlas.width(), atlas.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 atlas.constBits());
+    const GLuint texture = MakeImageTexture(atlas, {.filter = GL_NEAREST});
     const auto across = static_cast<GLfloat>(atlas.width());
     const auto down = static_cast<GLfloat>(atlas.height());
     std::vector<ScreenLabel> labels;

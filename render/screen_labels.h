@@ -2,16 +2,18 @@
 
 #include <GL/gl.h>
 
+#include <QImage>
 #include <QString>
 
 #include <vector>
 
-// A text laid out once into a texture, of its own or shared with others
-// made with it, and drawn as a quad at the screen's pixels: white inside a
-// dark outline, so that it reads on the black sky and on a bright body alike.
+// A text (or a small picture) laid out once into a texture, of its own or
+// shared with others made with it, and drawn as a quad at the screen's
+// pixels. A text is white inside a dark outline, so that it reads on the
+// black sky and on a bright body alike.
 struct ScreenLabel {
     GLuint texture = 0;
-    int width = 0; // device pixels of the text with its outline
+    int width = 0; // device pixels of the text with its outline, or of the picture
     int height = 0;
     GLfloat left = 0; // texture coordinates of the text's corners
     GLfloat top = 0;
@@ -32,6 +34,8 @@ ScreenLabel MakeScreenLabel(const QString& text, int pixels, bool bold, double s
 // Lays out several texts into one texture that their labels share, so that
 // they can be drawn in one batch.
 std::vector<ScreenLabel> MakeScreenLabels(const std::vector<LabelText>& texts, double scale);
+// The same for pictures (premultiplied), each drawn at its own size.
+std::vector<ScreenLabel> MakeImageLabels(const std::vector<QImage>& images);
 
 // Deletes the label's texture; the context must be current.
 void DeleteScreenLabel(ScreenLabel& label);

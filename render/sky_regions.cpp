@@ -67,30 +67,19 @@ void SkyRegionArray::Add(std::span<const Vector3> directions, std::span<const GL
 void SkyRegionArray::Seal()
 {
     for (Region& region : Regions) {
-        region.first = static_cast<GLuint>(Vertices.size() / 3);
-        region.count = static_cast<GLuint>(region.vertices.size() / 3);
+        region.first = static_cast<GLint>(Vertices.size() / 3);
+        region.count = static_cast<GLsizei>(region.vertices.size() / 3);
         Vertices.insert(Vertices.end(), region.vertices.begin(), region.vertices.end());
         Carry.insert(Carry.end(), region.carried.begin(), region.carried.end());
         region.vertices = {};
         region.carried = {};
     }
-    Indices.reserve(Vertices.size() / 3);
 }
 
-void SkyRegionArray::Draw(GLenum mode, const ViewFrustum& view, double radius)
+// Regions in view that lie next to each other in the arrays are drawn as
+// one run, and each run hands the driver only its own vertices.
+void SkyRegionArray::Draw(GLenum mode, const ViewFrustum& view, double radius) const
 {
-    Indices.clear();
-    for (std::size_t index = 0; index < kRegions; ++index) {
-        const Region& region = Regions[index];
-        if (region.count > 0 && view.Reaches(Middle(index) * radius, region.reach * radius)) {
-            for (GLuint vertex = region.first; vertex < region.first + region.count; ++vertex) {
-                Indices.push_back(vertex);
-            }
-        }
-    }
-    if (Indices.empty()) {
-        return;
-    }
     glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, Vertices.data());
@@ -104,7 +93,25 @@ void SkyRegionArray::Draw(GLenum mode, const ViewFrustum& view, double radius)
     // The sphere's radius scales the unit directions.
     glPushMatrix();
     glScaled(radius, radius, radius);
-    glDrawElements(mode, static_cast<GLsizei>(Indices.size()), GL_UNSIGNED_INT, Indices.data());
+    GLint runFirst = 0;
+    GLsizei runCount = 0;
+    for (std::size_t index = 0; index < kRegions; ++index) {
+        const Region& region = Regions[index];
+        if (region.count == 0 || !view.Reaches(Middle(index) * radius, region.reach * radius)) {
+            continue;
+        }
+        if (runCount > 0 && runFirst + runCount != region.first) {
+            glDrawArrays(mode, runFirst, runCount);
+            runCount = 0;
+        }
+        if (runCount == 0) {
+            runFirst = region.first;
+        }
+        runCount += region.count;
+    }
+    if (runCount > 0) {
+        glDrawArrays(mode, runFirst, runCount);
+    }
     glPopMatrix();
     glPopClientAttrib();
 }

@@ -40,7 +40,7 @@ public:
 
     // Draws the regions that reach into `view` as primitives of `mode`, the
     // sky a sphere of `radius` about the eye.
-    void Draw(GLenum mode, const ViewFrustum& view, double radius);
+    void Draw(GLenum mode, const ViewFrustum& view, double radius) const;
 
 private:
     struct Region {
@@ -49,12 +49,11 @@ private:
         // How far the farthest vertex lies from the region's middle, as a
         // chord of the unit sphere; negative while empty.
         double reach = -1;
-        GLuint first = 0; // its first vertex in the sealed arrays
-        GLuint count = 0;
+        GLint first = 0; // its first vertex in the sealed arrays
+        GLsizei count = 0;
     };
     std::array<Region, kRegions> Regions;
     std::vector<GLfloat> Vertices;
     Carried Carries;
     std::vector<GLfloat> Carry;
-    std::vector<GLuint> Indices; // a frame's, kept for its memory
 };

@@ -1,6 +1,9 @@
 #include "star_backdrop.h"
 
+#include "image_texture.h"
 #include "sky_units.h"
+
+#include <QPainter>
 
 #include <GL/glu.h>
 
@@ -25,21 +28,34 @@ constexpr double kGalacticCentreDec = -28.93617;
 
 // Size and brightness by magnitude: the brightest stars a few pixels
 // across, the faintest barely visible, none as bright as a lit planet. The
-// brighter stars are round points, each class its own size; the fainter
-// ones single pixels, their grey by magnitude, all drawn at once (a round
-// point costs the software rasteriser many times a pixel).
+// brighter stars are discs, each class its own size, drawn as pictures at
+// the window's pixels in one batch; the fainter ones single pixels, their
+// grey by magnitude, all drawn at once (a smoothed point costs the software
+// rasteriser many times a pixel).
 struct MagnitudeClass {
     double faintest;
-    GLfloat size;
+    double diameter; // device pixels
     GLfloat grey;
 };
-constexpr std::array<MagnitudeClass, StarBackdrop::kRoundClassCount> kRoundClasses{{{0.5, 3.5F, 0.8F},
-                                                                                {1.5, 3.0F, 0.75F},
-                                                                                {2.5, 2.5F, 0.65F},
-                                                                                {3.5, 2.0F, 0.55F}}};
-constexpr std::array<MagnitudeClass, 3> kPixelClasses{{{4.5, 1.0F, 0.45F},
-                                                      {5.5, 1.0F, 0.27F},
-                                                      {kFaintestMagnitude, 1.0F, 0.16F}}};
+constexpr std::array<MagnitudeClass, 4> kDiscClasses{
+    {{0.5, 3.5, 0.8F}, {1.5, 3.0, 0.75F}, {2.5, 2.5, 0.65F}, {3.5, 2.0, 0.55F}}};
+constexpr std::array<MagnitudeClass, 3> kPixelClasses{
+    {{4.5, 1.0, 0.45F}, {5.5, 1.0, 0.27F}, {kFaintestMagnitude, 1.0, 0.16F}}};
+
+// A class's disc, antialiased, centred in a picture an odd number of pixels
+// wide, so that a star at a pixel's middle has its disc's middle there.
+QImage PaintDisc(const MagnitudeClass& bounds)
+{
+    const int side = 2 * static_cast<int>(std::ceil(bounds.diameter / 2)) + 1;
+    QImage disc(side, side, QImage::Format_RGBA8888_Premultiplied);
+    disc.fill(Qt::transparent);
+    QPainter painter(&disc);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgbF(bounds.grey, bounds.grey, bounds.grey));
+    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), bounds.diameter / 2, bounds.diameter / 2);
+    return disc;
+}
 
 // The first class of `classes` a magnitude belongs to.
 template <std::size_t N>
@@ -134,8 +150,8 @@ void StarBackdrop::Sort()
     }
     for (const SkyBackdropData::Star& star : Sky->stars) {
         const std::span direction(&star.direction, 1);
-        if (const std::optional<std::size_t> round = ClassOf(star.magnitude, kRoundClasses)) {
-            RoundStars[*round].Add(direction);
+        if (const std::optional<std::size_t> disc = ClassOf(star.magnitude, kDiscClasses)) {
+            BrightStars.push_back({star.direction, *disc});
         } else if (const std::optional<std::size_t> pixel = ClassOf(star.magnitude, kPixelClasses)) {
             const GLfloat grey = kPixelClasses[*pixel].grey;
             PixelStars.Add(direction, std::array<GLfloat, 3>{grey, grey, grey});
@@ -143,25 +159,30 @@ void StarBackdrop::Sort()
     }
     MilkyWay.Seal();
     Figures.Seal();
-    for (SkyRegionArray& stars : RoundStars) {
-        stars.Seal();
-    }
     PixelStars.Seal();
     Sorted = true;
 }
 
-void StarBackdrop::UploadMilkyWay()
+void StarBackdrop::DrawBrightStars()
 {
-    glGenTextures(1, &MilkyWayTexture);
-    glBindTexture(GL_TEXTURE_2D, MilkyWayTexture);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE, Sky->milkyWay.width(), Sky->milkyWay.height(), 0, GL_LUMINANCE,
-                 GL_UNSIGNED_BYTE, Sky->milkyWay.constBits());
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    if (Discs.empty()) {
+        std::vector<QImage> discs;
+        for (const MagnitudeClass& bounds : kDiscClasses) {
+            discs.push_back(PaintDisc(bounds));
+        }
+        Discs = MakeImageLabels(discs);
+    }
+    const ScreenLabelPass pass;
+    glBlendFunc(GL_ONE, GL_ONE);
+    const ScreenLabelBatch batch(Discs.front().texture);
+    double x = 0;
+    double y = 0;
+    for (const BrightStar& star : BrightStars) {
+        if (Project(star.direction, x, y)) {
+            const ScreenLabel& disc = Discs[star.discClass];
+            batch.Put(disc, x - disc.width / 2.0, y - disc.height / 2.0);
+        }
+    }
 }
 
 void StarBackdrop::Draw(const Layers& layers)
@@ -188,7 +209,7 @@ void StarBackdrop::Draw(const Layers& layers)
     glDepthMask(GL_FALSE);
     if (layers.milkyWay && !Sky->milkyWay.isNull()) {
         if (MilkyWayTexture == 0) {
-            UploadMilkyWay();
+            MilkyWayTexture = MakeImageTexture(Sky->milkyWay, {.filter = GL_LINEAR, .wrapS = GL_REPEAT});
         }
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, MilkyWayTexture);
@@ -204,12 +225,7 @@ void StarBackdrop::Draw(const Layers& layers)
     }
     if (layers.stars) {
         PixelStars.Draw(GL_POINTS, view, kSkyRadius);
-        glEnable(GL_POINT_SMOOTH);
-        for (std::size_t i = 0; i < kRoundClasses.size(); ++i) {
-            glPointSize(kRoundClasses[i].size);
-            glColor3f(kRoundClasses[i].grey, kRoundClasses[i].grey, kRoundClasses[i].grey);
-            RoundStars[i].Draw(GL_POINTS, view, kSkyRadius);
-        }
+        DrawBrightStars();
     }
     glPopMatrix();
     glPopAttrib();
@@ -229,10 +245,12 @@ void StarBackdrop::Release()
     if (MilkyWayTexture != 0) {
         glDeleteTextures(1, &MilkyWayTexture);
     }
+    DeleteScreenLabels(Discs);
     Forget();
 }
 
 void StarBackdrop::Forget()
 {
     MilkyWayTexture = 0;
+    Discs.clear();
 }

@@ -1,19 +1,21 @@
 #pragma once
 
 #include "sky_backdrop_data.h"
+#include "screen_labels.h"
 #include "sky_regions.h"
 
 #include <GL/gl.h>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 // The sky behind the bodies: the Milky Way, the constellations' figures and
-// the stars, at infinite distance. Each layer is sorted once, by region of
-// the sky, into vertex arrays (the Milky Way's picture into a texture) the
-// first time it is drawn; a frame draws the regions in view through the
-// view's turns alone, so that "Quadro", a followed body and the glide never
-// move them.
+// the stars, at infinite distance. The first time it is drawn, each layer is
+// sorted by region of the sky into vertex arrays (the Milky Way's picture
+// into a texture), but for the bright stars, which are discs put at the
+// window's pixels; a frame draws what is in view through the view's turns
+// alone, so that "Quadro", a followed body and the glide never move them.
 class StarBackdrop {
 public:
     struct Layers {
@@ -40,22 +42,24 @@ public:
     // pixels, y up) in the last frame drawn; false behind the eye.
     bool Project(const Vector3& direction, double& x, double& y) const;
 
-    // Deletes the texture; the context must be current.
+    // Deletes the textures; the context must be current.
     void Release();
     // Forgets them, for a context already gone.
     void Forget();
 
-    // The brighter stars are drawn in classes of magnitude, each its own size.
-    static constexpr std::size_t kRoundClassCount = 4;
-
 private:
     void Sort();
-    void UploadMilkyWay();
+    void DrawBrightStars();
 
     std::shared_ptr<const SkyBackdropData> Sky;
     SkyRegionArray MilkyWay{SkyRegionArray::Carried::Texture};
     SkyRegionArray Figures;
-    std::array<SkyRegionArray, kRoundClassCount> RoundStars; // brightest first
+    struct BrightStar {
+        Vector3 direction;
+        std::size_t discClass; // of Discs, brightest first
+    };
+    std::vector<BrightStar> BrightStars;
+    std::vector<ScreenLabel> Discs;
     SkyRegionArray PixelStars{SkyRegionArray::Carried::Colour};
     bool Sorted = false;
     GLuint MilkyWayTexture = 0;
