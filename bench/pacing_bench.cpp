@@ -76,7 +76,8 @@ LoopCosts WindowBench::MeasurePacing(double seconds)
     window->hide();
     const CostMeter meter(window->Loop.Pacer);
     bool measured = false;
-    QTimer::singleShot(std::chrono::duration<double, std::milli>(seconds).count(), window.get(), [&] {
+    const auto hiddenFor = std::chrono::round<std::chrono::milliseconds>(std::chrono::duration<double>(seconds));
+    QTimer::singleShot(hiddenFor, window.get(), [&] {
         costs.hidden = meter.Take();
         measured = true;
         window->show();
