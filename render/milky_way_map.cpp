@@ -59,6 +59,11 @@ int BulgeColumn(const QImage& grey)
     return bestColumn;
 }
 
+bool IsMilkyWayBand(QSize size)
+{
+    return size.height() >= 8 && size.width() >= 4 * size.height();
+}
+
 QSize MilkyWayMapSize(QSize size)
 {
     const int width = std::min(kMaxWidth, static_cast<int>(std::bit_floor(static_cast<unsigned>(size.width()))));
@@ -67,7 +72,7 @@ QSize MilkyWayMapSize(QSize size)
 
 QImage MilkyWayMap(const QImage& panorama)
 {
-    if (panorama.isNull() || panorama.width() < 4 * panorama.height() || panorama.height() < 8) {
+    if (panorama.isNull() || !IsMilkyWayBand(panorama.size())) {
         return {};
     }
     QImage grey = panorama.convertToFormat(QImage::Format_Grayscale8)

@@ -12,8 +12,10 @@
 // that is darker there (the bulge shines brightest south of the dust lane
 // along the equator). A null image for one that is not a wide band.
 QImage MilkyWayMap(const QImage& panorama);
-// The size of the map made from a panorama of `size`: a power of two each
-// way, as OpenGL 1.1 takes.
+// Whether a picture of `size` is a wide band that a map can be made from.
+bool IsMilkyWayBand(QSize size);
+// The size of the map made from a band of `size`: a power of two each way,
+// as OpenGL 1.1 takes.
 QSize MilkyWayMapSize(QSize size);
 
 // The column of the bulge's middle in a grey picture, found as above.

@@ -47,7 +47,9 @@ void LoadMilkyWay(SkyBackdropData& data, const QString& path)
 {
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > kMaxMilkyWaySide || size.height() > kMaxMilkyWaySide) {
+    // A picture that is not a band is refused by its own size, before the
+    // scaled decoding could squeeze it into one.
+    if (!IsMilkyWayBand(size) || size.width() > kMaxMilkyWaySide || size.height() > kMaxMilkyWaySide) {
         data.milkyWayRefused = true;
         return;
     }

@@ -89,6 +89,31 @@ private slots:
         QVERIFY(none.stars.empty() && none.strokes.empty() && none.milkyWay.isNull());
     }
 
+    // Only a wide band is laid on the sky: a picture 2.5 times as wide as
+    // high is refused, though its map's powers of two would be 4 to 1.
+    void milkyWayIsAWideBand_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("4 to 1") << QSize(1024, 256) << false;
+        QTest::newRow("2.5 to 1") << QSize(1000, 400) << true;
+        QTest::newRow("too low") << QSize(64, 4) << true;
+    }
+    void milkyWayIsAWideBand()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, refused);
+        const QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("band.png"));
+        QImage picture(size, QImage::Format_Grayscale8);
+        picture.fill(60);
+        QVERIFY(picture.save(path));
+        const SkyBackdropData sky = LoadSkyBackdrop({QStringLiteral("/nonexistent/BSC"),
+                                                     QStringLiteral("/nonexistent/constellations"), path});
+        QCOMPARE(sky.milkyWayRefused, refused);
+        QCOMPARE(sky.milkyWay.isNull(), refused);
+    }
+
     // Published ecliptic places of J2000 (longitude, latitude in degrees).
     void starsStandAtTheirEclipticPlaces_data()
     {
